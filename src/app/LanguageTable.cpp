@@ -1,0 +1,76 @@
+#include "LanguageTable.h"
+
+#include "Config.h"
+
+#include <QAtomicInt>
+
+namespace LanguageTable {
+
+namespace {
+const QString kEnglish = QStringLiteral("://translations/english.qm");
+}
+
+Entry forCode(int code)
+{
+    switch (code) {
+    case 3: return {3, QStringLiteral("://translations/france.qm"), QLocale::French};
+    case 4: return {4, QStringLiteral("://translations/german.qm"), QLocale::German};
+    case 5: return {5, QStringLiteral("://translations/italy.qm"), QLocale::Italian};
+    case 6: return {6, QStringLiteral("://translations/spain.qm"), QLocale::Spanish};
+    default: return {code, kEnglish, QLocale::English};
+    }
+}
+
+int codeForSystemLanguage(QLocale::Language language)
+{
+    switch (language) {
+    case QLocale::French: return 3;
+    case QLocale::German: return 4;
+    case QLocale::Italian: return 5;
+    case QLocale::Spanish: return 6;
+    default: return 1;
+    }
+}
+
+QString chooseAtStart(Config& config, QLocale::Language systemLanguage)
+{
+    const Entry stored = forCode(config.language());
+    DisplayLanguage::set(stored.displayLanguage);
+    if (!config.isFirstStart())
+        return stored.translationFile;
+
+    const int code = codeForSystemLanguage(systemLanguage);
+    config.setLanguage(code);
+    config.setFirstStart(false);
+    return forCode(code).translationFile;
+}
+
+QStringList translationFiles()
+{
+    return {kEnglish,
+            forCode(3).translationFile,
+            forCode(4).translationFile,
+            forCode(5).translationFile,
+            forCode(6).translationFile,
+            QStringLiteral("://translations/chinese_simplified.qm")};
+}
+
+} // namespace LanguageTable
+
+namespace DisplayLanguage {
+
+namespace {
+QAtomicInt g_language(QLocale::English);
+}
+
+QLocale::Language value()
+{
+    return static_cast<QLocale::Language>(g_language.loadAcquire());
+}
+
+void set(QLocale::Language language)
+{
+    g_language.storeRelease(language);
+}
+
+} // namespace DisplayLanguage

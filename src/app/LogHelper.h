@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFile>
+#include <QMutex>
+#include <QObject>
+#include <QString>
+
+// Appends time-stamped lines to the log file of the data directory: start-up
+// and device-link events only, so a support person can follow a device.
+class LogHelper : public QObject
+{
+    Q_OBJECT
+public:
+    // A log bigger than this at start-up is started anew.
+    static constexpr qint64 kMaxSizeAtStart = 31457280;
+
+    LogHelper();
+    ~LogHelper() override;
+
+    static LogHelper* instance();
+
+    void writeLog(QString message);
+
+private:
+    bool m_opened = false;
+    QFile m_file;
+    QMutex m_mutex;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMainWindow>
+
+class QStandardItemModel;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's only top-level window: command buttons, the device tree on
+// the left and the record list on the right.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void applyTitleAndIcon();
+    void applyToolTips();
+    void applyStyleSheet();
+    void restoreGeometryFromConfig();
+
+    Ui::MainWindow* ui;
+    QStandardItemModel* treeModel;
+    QString currentSn;
+};
