@@ -1,0 +1,270 @@
+#include "HolterReport.h"
+
+#include "LogHelper.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+template <typename T>
+T readLe(const uchar* bytes, int offset)
+{
+    return qFromLittleEndian<T>(bytes + offset);
+}
+
+HolterHeader readHeader(const uchar* p)
+{
+    HolterHeader h;
+    h.dataLength = readLe<quint32>(p, 0);
+    h.dataOffset = readLe<quint32>(p, 4);
+    h.year = readLe<qint16>(p, 8);
+    h.month = p[10];
+    h.day = p[11];
+    h.hour = p[12];
+    h.minute = p[13];
+    h.second = p[14];
+    h.duration = readLe<quint32>(p, 15);
+    h.userIndex = p[19];
+    h.lead = qint8(p[20]);
+    h.sampleFormat = readLe<quint16>(p, 21);
+    h.reserved23 = p[23];
+    h.maxHr = readLe<quint16>(p, 24);
+    h.minHr = readLe<quint16>(p, 26);
+    h.reserved28 = readLe<quint32>(p, 28);
+    h.reserved32 = readLe<quint32>(p, 32);
+    h.avgHr = readLe<quint16>(p, 36);
+    h.reserved38 = readLe<quint16>(p, 38);
+    h.sdnn = readLe<quint32>(p, 40);
+    h.rmssd = readLe<quint32>(p, 44);
+    h.mean = readLe<quint32>(p, 48);
+    h.pnn50 = readLe<quint32>(p, 52);
+    h.qrsCount = readLe<quint16>(p, 56);
+    h.reserved58 = readLe<quint16>(p, 58);
+    h.pvcCount = readLe<quint16>(p, 60);
+    return h;
+}
+
+HolterMinute readMinute(const uchar* p)
+{
+    HolterMinute m;
+    m.flags = readLe<qint32>(p, 0);
+    m.heartRate = readLe<quint16>(p, 4);
+    m.reserved6 = readLe<quint16>(p, 6);
+    m.qrsDuration = readLe<quint16>(p, 8);
+    m.pvcCount = readLe<quint16>(p, 10);
+    m.qt = readLe<quint16>(p, 12);
+    m.qtc = readLe<quint16>(p, 14);
+    m.reserved16 = readLe<quint32>(p, 16);
+    return m;
+}
+
+// Every 10-bit code, sign-extended from bit 9 and scaled by the device's
+// factor 8.42 with truncation toward zero, so unpacking is one lookup.
+const std::array<qint16, 1024>& packedSampleTable()
+{
+    static const std::array<qint16, 1024> table = [] {
+        std::array<qint16, 1024> t{};
+        for (int code = 0; code < 1024; ++code) {
+            const int value = (code & 0x200) ? code - 0x400 : code;
+            t[code] = qint16(int(value * 8.42));
+        }
+        return t;
+    }();
+    return table;
+}
+
+QString numberOrAbsent(qint64 value, qint64 absent)
+{
+    return value == absent ? QStringLiteral("--") : QString::number(value);
+}
+
+} // namespace
+
+HolterReport::HolterReport(QObject* parent) : QObject(parent) {}
+
+void HolterReport::clear()
+{
+    m_loaded = false;
+    m_samples.clear();
+    m_minutes.clear();
+    m_matched.clear();
+    m_header = HolterHeader();
+    m_startTime = QDateTime();
+}
+
+bool HolterReport::load(const QString& path)
+{
+    clear();
+    m_filePath = path;
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    LogHelper::instance()->writeLog("HolterFile :" + QString::number(size));
+    if (size > kMaxFileSize)
+        return false;
+    QByteArray bytes(int(size), Qt::Uninitialized);
+    const qint64 got = file.read(bytes.data(), size);
+    if (got < 0)
+        return false;
+    // A file that shrank while being read is judged by what was read.
+    bytes.truncate(int(got));
+    return parse(bytes);
+}
+
+bool HolterReport::loadData(const QByteArray& bytes)
+{
+    clear();
+    return parse(bytes);
+}
+
+bool HolterReport::parse(const QByteArray& bytes)
+{
+    const qint64 size = bytes.size();
+    if (size < HolterHeader::kSize)
+        return false;
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    m_header = readHeader(p);
+    m_startTime =
+        QDateTime::fromString(QString::asprintf("%d-%d-%d %d:%d:%d", m_header.year, m_header.month, m_header.day,
+                                                m_header.hour, m_header.minute, m_header.second),
+                              "yyyy-M-d h:m:s");
+    // 64-bit sum: an offset and length that wrap around 32 bits must not pass.
+    if (qint64(m_header.dataOffset) + qint64(m_header.dataLength) != size)
+        return false;
+
+    const qint64 stored = (size - HolterHeader::kSize) / HolterMinute::kSize;
+    const int minuteCount = int(qMin<qint64>(m_header.duration / 60, stored));
+    m_minutes.resize(minuteCount);
+    for (int k = 0; k < minuteCount; ++k)
+        m_minutes[k] = readMinute(p + HolterHeader::kSize + qint64(k) * HolterMinute::kSize);
+
+    const uchar* data = p + m_header.dataOffset;
+    if (m_header.sampleFormat == HolterHeader::kPackedFormat) {
+        unpackSamples(data);
+        m_header.dataLength = quint32(m_samples.size()) * 2;
+        m_header.sampleFormat = 0;
+    } else {
+        m_samples.resize(int(m_header.dataLength / 2));
+        qFromLittleEndian<qint16>(data, m_samples.size(), m_samples.data());
+    }
+    m_loaded = true;
+    return true;
+}
+
+void HolterReport::unpackSamples(const uchar* data)
+{
+    // Five bytes hold four samples: four low bytes, then their high bits two
+    // by two. A trailing partial group has no high bits in the file and is
+    // dropped.
+    const auto& table = packedSampleTable();
+    const int groups = int(m_header.dataLength / 5);
+    m_samples.resize(groups * 4);
+    qint16* out = m_samples.data();
+    for (int g = 0; g < groups; ++g, data += 5, out += 4) {
+        const unsigned high = data[4];
+        out[0] = table[data[0] | (high & 3u) << 8];
+        out[1] = table[data[1] | (high >> 2 & 3u) << 8];
+        out[2] = table[data[2] | (high >> 4 & 3u) << 8];
+        out[3] = table[data[3] | (high >> 6) << 8];
+    }
+}
+
+QString HolterReport::durationText(qint64 seconds)
+{
+    if (seconds >= 3600)
+        return QString("%1h%2m").arg(seconds / 3600).arg(seconds % 3600 / 60);
+    if (seconds >= 60)
+        return QString("%1m%2s").arg(seconds / 60).arg(seconds % 60);
+    return QString("%1s").arg(seconds);
+}
+
+QString HolterReport::leadText() const
+{
+    switch (m_header.lead) {
+    case 0:
+        return tr("LEAD II");
+    case 1:
+        return tr("CC5");
+    case 2:
+        return tr("CM5");
+    case 3:
+        return tr("User-defined");
+    default:
+        return QString();
+    }
+}
+
+QString HolterReport::maxHrText() const
+{
+    return numberOrAbsent(m_header.maxHr, HolterHeader::kAbsent16);
+}
+
+QString HolterReport::minHrText() const
+{
+    return numberOrAbsent(m_header.minHr, HolterHeader::kAbsent16);
+}
+
+QString HolterReport::avgHrText() const
+{
+    return numberOrAbsent(m_header.avgHr, HolterHeader::kAbsent16);
+}
+
+QString HolterReport::qrsCountText() const
+{
+    return numberOrAbsent(m_header.qrsCount, HolterHeader::kAbsent16);
+}
+
+QString HolterReport::pvcCountText() const
+{
+    return numberOrAbsent(m_header.pvcCount, HolterHeader::kAbsent16);
+}
+
+QString HolterReport::sdnnText() const
+{
+    return numberOrAbsent(m_header.sdnn, HolterHeader::kAbsent32);
+}
+
+QString HolterReport::rmssdText() const
+{
+    return numberOrAbsent(m_header.rmssd, HolterHeader::kAbsent32);
+}
+
+QString HolterReport::meanText() const
+{
+    return numberOrAbsent(m_header.mean, HolterHeader::kAbsent32);
+}
+
+QString HolterReport::pnn50Text() const
+{
+    return numberOrAbsent(m_header.pnn50, HolterHeader::kAbsent32);
+}
+
+int HolterReport::pauseStripCount() const
+{
+    return int(std::count_if(m_minutes.cbegin(), m_minutes.cend(), [](const HolterMinute& m) { return m.hasPause(); }));
+}
+
+QVector<int> HolterReport::matchStrips(int hrLow, int hrHigh, int qrsMin, int qtcMin, int pvcMin, bool irregular,
+                                       bool pause)
+{
+    // value >= limit for a present value and a switched-on limit.
+    const auto atLeast = [](int value, int limit) {
+        return limit >= 0 && HolterMinute::isPresent(value) && value >= limit;
+    };
+    m_matched.clear();
+    for (int k = 0; k < m_minutes.size(); ++k) {
+        const HolterMinute& m = m_minutes.at(k);
+        const bool slow = hrLow >= 0 && HolterMinute::isPresent(m.heartRate) && m.heartRate <= hrLow;
+        if (slow || atLeast(m.heartRate, hrHigh) || atLeast(m.qrsDuration, qrsMin) || atLeast(m.qtc, qtcMin)
+            || atLeast(m.pvcCount, pvcMin) || (irregular && m.hasIrregularRr()) || (pause && m.hasPause()))
+            m_matched.append(k);
+    }
+    return m_matched;
+}
