@@ -1,0 +1,89 @@
+#include "EcgDetail.h"
+
+#include "CheckType.h"
+#include "ModelMask.h"
+#include "RecordCodec.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+// Both forms carry the same fields; the long one spreads them further apart.
+template <class V>
+void visitHeader(V& v, EcgHeader& h, EcgDetail::Form form)
+{
+    const bool isLong = form == EcgDetail::Form::Long;
+    v.field("dataOffset", h.dataOffset);
+    v.field("waveLength", h.waveLength);
+    v.field("heartRate", h.heartRate);
+    v.field("st", h.st);
+    v.field("qrs", h.qrs);
+    v.skip(2);
+    v.field("qtc", h.qtc);
+    v.field("result", h.result);
+    if (isLong)
+        v.skip(3);
+    v.field("leadMode", h.leadMode);
+    v.field("bandwidth", h.bandwidth);
+    v.field("qt", h.qt);
+    v.skip(isLong ? 20 : 8);
+}
+
+} // namespace
+
+EcgDetail::Form EcgDetail::formFor(int checkType, int modelType)
+{
+    if (checkType == CheckType::CorvisetDailyCheck)
+        return Form::Long;
+    if (checkType == CheckType::DailyCheck && modelType == ModelMask::kDailyOnlyModel)
+        return Form::Long;
+    return Form::Short;
+}
+
+int EcgDetail::headerSize(Form form)
+{
+    return form == Form::Long ? kLongHeaderSize : kShortHeaderSize;
+}
+
+EcgDetail EcgDetail::fromBytes(const QByteArray& data, Form form)
+{
+    EcgDetail detail;
+    if (data.isEmpty())
+        return detail;
+    detail.m_read = true;
+    RecordCodec::Decoder decoder(data, RecordCodec::Layout::File);
+    visitHeader(decoder, detail.m_header, form);
+
+    const qint64 start = qint64(headerSize(form)) + detail.m_header.dataOffset;
+    if (start >= data.size())
+        return detail;
+    const int count = int((data.size() - start) / 2);
+    detail.m_samples.resize(count);
+    const char* first = data.constData() + start;
+    for (int i = 0; i < count; ++i)
+        detail.m_samples[i] = qFromLittleEndian<qint16>(first + 2 * i);
+    return detail;
+}
+
+EcgDetail EcgDetail::read(const QString& path, Form form)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return EcgDetail();
+    return fromBytes(file.readAll(), form);
+}
+
+QByteArray EcgDetail::toBytes(const EcgHeader& header, const QVector<qint16>& samples, Form form)
+{
+    EcgHeader copy = header;
+    RecordCodec::Encoder encoder(RecordCodec::Layout::File);
+    visitHeader(encoder, copy, form);
+    QByteArray bytes = encoder.bytes();
+    bytes.append(header.dataOffset, '\0');
+    const int start = bytes.size();
+    bytes.resize(start + 2 * samples.size());
+    for (int i = 0; i < samples.size(); ++i)
+        qToLittleEndian<qint16>(samples.at(i), bytes.data() + start + 2 * i);
+    return bytes;
+}
