@@ -1,0 +1,3 @@
+target_sources(vitacor_gui PRIVATE
+  app/SingleApplication.cpp app/SingleApplication.h
+)
