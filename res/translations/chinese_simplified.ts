@@ -1,4 +1,252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>AlreadyRunMessage</name>
+    <message>
+        <location filename="../../src/app/AlreadyRunMessage.cpp" line="+4"/>
+        <source>Solvimara EX</source>
+        <translation>Solvimara EX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>is already running...</source>
+        <translation>已在运行...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
+        <comment>zh_cn_ver</comment>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>CheckType</name>
+    <message>
+        <location filename="../../src/files/CheckType.cpp" line="+20"/>
+        <source>ECG Recorder</source>
+        <translation>心电记录仪</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pulse Oximeter</source>
+        <translation>脉搏血氧仪</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermometer</source>
+        <translation>体温计</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pedometer</source>
+        <translation>计步器</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily Check</source>
+        <translation>日常检测</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spot Check</source>
+        <translation>单次检测</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sleep Monitor</source>
+        <translation>睡眠监测</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Blood Pressure</source>
+        <translation>血压</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZoravIvide</source>
+        <translation>ZoravIvide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ECG Holter</source>
+        <translation>动态心电</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Blood Glucose</source>
+        <translation>血糖</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Multi Test</source>
+        <translation>多项检测</translation>
+    </message>
+</context>
+<context>
+    <name>HolterReport</name>
+    <message>
+        <location filename="../../src/holter/HolterReport.cpp" line="+192"/>
+        <source>LEAD II</source>
+        <translation>II导联</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CC5</source>
+        <translation>CC5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CM5</source>
+        <translation>CM5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User-defined</source>
+        <translation>自定义</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../src/ui/MainWindow.ui" line="+26"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+51"/>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save as PDF</source>
+        <translation>保存为PDF</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+1"/>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MainWindow.cpp" line="-13"/>
+        <source>Vitacor Browser Pro</source>
+        <comment>zh_cn verion</comment>
+        <translation>Vitacor 浏览器专业版</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solvimara EX</source>
+        <translation>Solvimara EX</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Select multiple records using CTRL and SHIFT key</source>
+        <translation>按住 CTRL 或 SHIFT 键可选择多条记录</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About me</source>
+        <translation>关于软件</translation>
+    </message>
+    <message>
+        <source>Delete all items</source>
+        <translation type="vanished">删除所有记录</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation type="vanished">删除所选记录</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="vanished">删除</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all items?</source>
+        <translation type="vanished">确定要删除所有记录吗？</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation type="vanished">确定要删除所有选中的记录吗？</translation>
+    </message>
+    <message>
+        <source>You are deleting %1. Do you want to continue?</source>
+        <translation type="vanished">即将删除 %1，是否继续？</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="vanished">错误</translation>
+    </message>
+    <message>
+        <source>Fail to delete: %1</source>
+        <translation type="vanished">删除失败：%1</translation>
+    </message>
+    <message>
+        <source>No items are selected.</source>
+        <translation type="vanished">未选择任何记录。</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="vanished">提示</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="vanished">报告</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="vanished">另存为</translation>
+    </message>
+    <message>
+        <source>PDF File(*.pdf)</source>
+        <translation type="vanished">PDF 文件(*.pdf)</translation>
+    </message>
+    <message>
+        <source>create pdf failed</source>
+        <translation type="vanished">创建PDF失败</translation>
+    </message>
+    <message>
+        <source>Select directory</source>
+        <translation type="vanished">选择文件夹</translation>
+    </message>
+    <message>
+        <source>Create PDF file failed.</source>
+        <translation type="vanished">创建PDF文件失败。</translation>
+    </message>
+    <message>
+        <source>All Results</source>
+        <translation type="vanished">全部结果</translation>
+    </message>
+    <message>
+        <source>All Users</source>
+        <translation type="vanished">全部用户</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../src/app/main.cpp" line="+69"/>
+        <source>Permission denied</source>
+        <translation>权限不足</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please relaunch the software with administrator privileges</source>
+        <translation>请以管理员权限重新启动软件</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,252 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>AlreadyRunMessage</name>
+    <message>
+        <location filename="../../src/app/AlreadyRunMessage.cpp" line="+4"/>
+        <source>Solvimara EX</source>
+        <translation>Solvimara EX</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>is already running...</source>
+        <translation>wird bereits ausgeführt...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
+        <comment>zh_cn_ver</comment>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CheckType</name>
+    <message>
+        <location filename="../../src/files/CheckType.cpp" line="+20"/>
+        <source>ECG Recorder</source>
+        <translation>EKG-Rekorder</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pulse Oximeter</source>
+        <translation>Pulsoximeter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Thermometer</source>
+        <translation>Thermometer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pedometer</source>
+        <translation>Schrittzähler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Daily Check</source>
+        <translation>Tägliche Messung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Spot Check</source>
+        <translation>Einzelmessung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sleep Monitor</source>
+        <translation>Schlafmonitor</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Blood Pressure</source>
+        <translation>Blutdruck</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZoravIvide</source>
+        <translation>ZoravIvide</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ECG Holter</source>
+        <translation>Langzeit-EKG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Blood Glucose</source>
+        <translation>Blutzucker</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Multi Test</source>
+        <translation>Multitest</translation>
+    </message>
+</context>
+<context>
+    <name>HolterReport</name>
+    <message>
+        <location filename="../../src/holter/HolterReport.cpp" line="+192"/>
+        <source>LEAD II</source>
+        <translation>ABLEITUNG II</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CC5</source>
+        <translation>CC5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>CM5</source>
+        <translation>CM5</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>User-defined</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <location filename="../../src/ui/MainWindow.ui" line="+26"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+51"/>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+1"/>
+        <source>Setting</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MainWindow.cpp" line="-13"/>
+        <source>Vitacor Browser Pro</source>
+        <comment>zh_cn verion</comment>
+        <translation>Vitacor Browser Pro</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Solvimara EX</source>
+        <translation>Solvimara EX</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Select multiple records using CTRL and SHIFT key</source>
+        <translation>Mehrere Datensätze mit den Tasten STRG und UMSCHALT auswählen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>About me</source>
+        <translation>Über das Programm</translation>
+    </message>
+    <message>
+        <source>Delete all items</source>
+        <translation type="vanished">Alle Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected items</source>
+        <translation type="vanished">Ausgewählte Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="vanished">Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all items?</source>
+        <translation type="vanished">Möchten Sie wirklich alle Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation type="vanished">Möchten Sie wirklich alle ausgewählten Einträge löschen?</translation>
+    </message>
+    <message>
+        <source>You are deleting %1. Do you want to continue?</source>
+        <translation type="vanished">Sie löschen %1. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation type="vanished">Fehler</translation>
+    </message>
+    <message>
+        <source>Fail to delete: %1</source>
+        <translation type="vanished">Löschen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>No items are selected.</source>
+        <translation type="vanished">Keine Einträge ausgewählt.</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="vanished">Meldung</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation type="vanished">Bericht</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="vanished">Speichern unter</translation>
+    </message>
+    <message>
+        <source>PDF File(*.pdf)</source>
+        <translation type="vanished">PDF-Datei(*.pdf)</translation>
+    </message>
+    <message>
+        <source>create pdf failed</source>
+        <translation type="vanished">PDF konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Select directory</source>
+        <translation type="vanished">Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Create PDF file failed.</source>
+        <translation type="vanished">Die PDF-Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>All Results</source>
+        <translation type="vanished">Alle Ergebnisse</translation>
+    </message>
+    <message>
+        <source>All Users</source>
+        <translation type="vanished">Alle Benutzer</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <location filename="../../src/app/main.cpp" line="+69"/>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Please relaunch the software with administrator privileges</source>
+        <translation>Bitte starten Sie die Software mit Administratorrechten neu</translation>
+    </message>
+</context>
 </TS>
