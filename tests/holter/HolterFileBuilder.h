@@ -7,6 +7,8 @@
 #include <QVector>
 #include <QtEndian>
 
+#include <vector>
+
 // Writes Holter recordings byte by byte from the file layout, independently of
 // the loader, so tests and benchmarks feed it files it did not produce.
 struct HolterFileBuilder
@@ -25,7 +27,7 @@ struct HolterFileBuilder
 
     QByteArray bytes() const
     {
-        QByteArray out(HolterHeader::kSize + minutes.size() * HolterMinute::kSize, '\0');
+        std::vector<uchar> out(size_t(HolterHeader::kSize + minutes.size() * HolterMinute::kSize));
         put<quint32>(out, 0, header.dataLength);
         put<quint32>(out, 4, header.dataOffset);
         put<qint16>(out, 8, qint16(header.year));
@@ -64,7 +66,7 @@ struct HolterFileBuilder
             put<quint16>(out, at + 14, quint16(m.qtc));
             put<quint32>(out, at + 16, m.reserved16);
         }
-        return out + data;
+        return QByteArray(reinterpret_cast<const char*>(out.data()), int(out.size())) + data;
     }
 
     // Packs 10-bit codes four to five bytes: the low bytes, then the high bits
@@ -86,7 +88,7 @@ struct HolterFileBuilder
 
 private:
     template <typename T>
-    static void put(QByteArray& out, int offset, T value)
+    static void put(std::vector<uchar>& out, int offset, T value)
     {
         qToLittleEndian<T>(value, out.data() + offset);
     }

@@ -74,6 +74,7 @@ private slots:
     void packedSamples_data();
     void packedSamples();
     void packedTrailingPartialGroupIsDropped();
+    void everyPackedCodeInEverySlot();
     void plainSamplesAreCopied();
     void accessorsAndTexts();
     void absentStatisticsShowDashes();
@@ -162,6 +163,34 @@ void TestHolterReport::packedTrailingPartialGroupIsDropped()
     HolterReport report;
     QVERIFY(report.loadData(b.layOut().bytes()));
     QCOMPARE(report.samples(), (QVector<qint16>{-8, 0, 0, 0}));
+}
+
+void TestHolterReport::everyPackedCodeInEverySlot()
+{
+    // Group g holds the codes g, g+256, g+512, g+768 (mod 1024), so each code
+    // visits each slot; 1025 groups also leave an odd last group.
+    QVector<int> codes;
+    QVector<qint16> expected;
+    for (int g = 0; g < 1025; ++g) {
+        for (int slot = 0; slot < 4; ++slot) {
+            const int code = (g + 256 * slot) % 1024;
+            codes << code;
+            expected << qint16(int(((code & 0x200) ? code - 0x400 : code) * 8.42));
+        }
+    }
+    HolterFileBuilder b;
+    b.header.sampleFormat = HolterHeader::kPackedFormat;
+    b.data = HolterFileBuilder::pack(codes);
+    HolterReport report;
+    QVERIFY(report.loadData(b.layOut().bytes()));
+    QCOMPARE(report.samples(), expected);
+
+    // One group per recording: every code through the single-group path too.
+    for (int g = 0; g < 1024; ++g) {
+        b.data = HolterFileBuilder::pack(codes.mid(4 * g, 4));
+        QVERIFY(report.loadData(b.layOut().bytes()));
+        QCOMPARE(report.samples(), expected.mid(4 * g, 4));
+    }
 }
 
 void TestHolterReport::plainSamplesAreCopied()
