@@ -37,3 +37,10 @@ void LogHelper::writeLog(QString message)
     const QString stamp = QLocale(QLocale::English).toString(QDateTime::currentDateTime(), "yyyy-MM-dd HH:mm:ss");
     m_file.write((stamp + " " + message + "\r\n").toUtf8());
 }
+
+void LogHelper::flush()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_opened)
+        m_file.flush();
+}

@@ -20,6 +20,8 @@ public:
     static LogHelper* instance();
 
     void writeLog(QString message);
+    // Hands buffered lines to the file now, for readers of the log during a run.
+    void flush();
 
 private:
     bool m_opened = false;

@@ -1,0 +1,35 @@
+#include "HidBackend.h"
+
+#include "HidapiBackend.h"
+
+#include <QMutex>
+
+namespace {
+
+QMutex& backendMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+std::shared_ptr<HidBackend>& installedBackend()
+{
+    static std::shared_ptr<HidBackend> backend;
+    return backend;
+}
+
+} // namespace
+
+std::shared_ptr<HidBackend> HidBackend::current()
+{
+    QMutexLocker lock(&backendMutex());
+    if (!installedBackend())
+        installedBackend() = std::make_shared<HidapiBackend>();
+    return installedBackend();
+}
+
+void HidBackend::setCurrent(std::shared_ptr<HidBackend> backend)
+{
+    QMutexLocker lock(&backendMutex());
+    installedBackend() = std::move(backend);
+}
