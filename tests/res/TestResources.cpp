@@ -43,6 +43,7 @@ private slots:
     void commandButtonsLeaveRoomForTheirIcons();
     void rowButtonsAreThirtyTwoSquare();
     void listLabelsUseSmallerFontExceptNoData();
+    void reportViewerButtonsGetTheirIcons();
     void translationsLoad_data();
     void translationsLoad();
     void chineseEditionKeepsDisambiguatedTexts();
@@ -241,6 +242,21 @@ void TestResources::listLabelsUseSmallerFontExceptNoData()
     QCOMPARE(rowLabel.font().pixelSize(), 15);
     QCOMPARE(noDataLabel.font().pixelSize(), 17);
     QVERIFY(noDataLabel.font().bold());
+}
+
+void TestResources::reportViewerButtonsGetTheirIcons()
+{
+    QWidget viewer;
+    viewer.setStyleSheet(readResource(":/res/qss/reportviewer.qss"));
+    for (const char* name : {"btnPrint1", "btnPDF1", "btnSaveJpg", "btnCSV", "btnMeasureEcg", "btnEdit", "btnZoomIn",
+                             "btnZoomOut"}) {
+        QPushButton button(&viewer);
+        button.setObjectName(name);
+        button.ensurePolished();
+        QVERIFY2(!button.icon().isNull(), name);
+        QCOMPARE(button.iconSize(), QSize(32, 32));
+        QVERIFY(button.minimumSizeHint().width() >= 54);
+    }
 }
 
 void TestResources::translationsLoad_data()
