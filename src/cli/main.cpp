@@ -1,0 +1,16 @@
+#include "CommandDispatcher.h"
+#include "MakeDemoCommand.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    // The GUI's name, so both find the same per-user config.ini and data directory.
+    QCoreApplication::setApplicationName("VitacorBrowser");
+    QCoreApplication::setApplicationVersion(VITACOR_VERSION);
+
+    CommandDispatcher dispatcher;
+    dispatcher.add(std::make_unique<MakeDemoCommand>());
+    return dispatcher.run(QCoreApplication::arguments());
+}
