@@ -374,6 +374,10 @@ void TestHolterReport::failedLoadLeavesEmptyObject()
     QVERIFY(!report.isLoaded());
     QVERIFY(report.samples().isEmpty());
     QCOMPARE(report.filePath(), QString("/nonexistent/holter/20240101000000"));
+
+    QTemporaryDir dir;
+    QVERIFY(!report.load(dir.path()));
+    QVERIFY(!report.isLoaded());
 }
 
 void TestHolterReport::oversizedFileIsRefused()
