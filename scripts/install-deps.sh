@@ -11,7 +11,7 @@ packages=(
   libhidapi-dev
   fonts-noto-cjk fonts-noto-cjk-extra
   librsvg2-bin
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()

@@ -1,15 +1,29 @@
+#include "AlreadyRunMessage.h"
+#include "AppFonts.h"
 #include "Config.h"
+#include "CrashHandler.h"
+#include "CrashReport.h"
 #include "LanguageTable.h"
 #include "LogHelper.h"
 #include "MainWindow.h"
+#include "SingleApplication.h"
+#include "TerminationNotifier.h"
 
-#include <QApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTranslator>
+
+#include <cstdio>
+
+static void setUpHighDpi()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, false);
+}
 
 static void initGuiResources()
 {
@@ -24,6 +38,31 @@ static void applyApplicationStyleSheet(QApplication& app)
         app.setStyleSheet(QString::fromUtf8(qss.readAll()));
 }
 
+// The process the crash handler starts to show the "Software crash" box, so
+// no widget is touched inside a signal handler.
+static int reportCrash(int argc, char* argv[])
+{
+    setUpHighDpi();
+    QApplication app(argc, argv);
+    CrashReport report;
+    if (!CrashReport::parse(QCoreApplication::arguments(), &report))
+        return 2;
+    std::fprintf(stderr, "%s\n", report.text().toLocal8Bit().constData());
+    initGuiResources();
+    applyApplicationStyleSheet(app);
+    QMessageBox::critical(nullptr, CrashReport::title(), report.text(), QMessageBox::Ok);
+    return 0;
+}
+
+static void showAlreadyRunning(const AlreadyRunMessage& message)
+{
+    QMessageBox box;
+    box.setWindowTitle(message.title());
+    box.setText(message.text());
+    box.addButton(AlreadyRunMessage::okButtonText(), QMessageBox::YesRole);
+    box.exec();
+}
+
 static void ensureDataLocation()
 {
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -36,19 +75,36 @@ static void ensureDataLocation()
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Floor);
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, false);
+    if (argc > 1 && qstrcmp(argv[1], CrashReport::kOption) == 0)
+        return reportCrash(argc, argv);
 
-    QApplication app(argc, argv);
+    setUpHighDpi();
+
+    SingleApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(VITACOR_VERSION);
     initGuiResources();
+
+    CrashHandler::install(QCoreApplication::applicationFilePath());
+    // A logout or kill ends the program as closing its window does, so the settings are saved.
+    TerminationNotifier termination;
+    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &app, [] {
+        QApplication::closeAllWindows();
+        QCoreApplication::quit();
+    });
+
+    AppFonts::load();
 
     Config* config = Config::instance();
     const QString translationFile = LanguageTable::chooseAtStart(*config, QLocale().language());
     QTranslator translator;
     if (QFile::exists(translationFile) && translator.load(translationFile))
         app.installTranslator(&translator);
+
+    const AlreadyRunMessage alreadyRun;
+    if (app.isRunning()) {
+        showAlreadyRunning(alreadyRun);
+        return 0;
+    }
 
     applyApplicationStyleSheet(app);
     ensureDataLocation();
