@@ -84,7 +84,8 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(VITACOR_VERSION);
     initGuiResources();
 
-    CrashHandler::install(QCoreApplication::applicationFilePath());
+    if (!CrashHandler::install(QCoreApplication::applicationFilePath()))
+        qDebug() << "[ERR] crash handler not installed";
     // A logout or kill ends the program as closing its window does, so the settings are saved.
     TerminationNotifier termination;
     QObject::connect(&termination, &TerminationNotifier::terminationRequested, &app, [] {
