@@ -1,14 +1,19 @@
 #include "DbOperator.h"
 
 #include "CallOnce.h"
+#include "CheckType.h"
 #include "Config.h"
 #include "Constants.h"
+#include "ModelMask.h"
+#include "SqlRecordReader.h"
+#include "SqlSavepoint.h"
 
 #include <QDebug>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTextStream>
 
 static void initSchemaResource()
@@ -96,4 +101,232 @@ bool DbOperator::execShared(const QString& statement)
     if (!ok)
         qDebug() << m_query->lastError().text() << statement;
     return ok;
+}
+
+bool DbOperator::exec(const QString& statement, const QVariantList& values, const char* message)
+{
+    return prepare(statement, message) && runPrepared(values, message);
+}
+
+bool DbOperator::prepare(const QString& statement, const char* message)
+{
+    if (!m_query)
+        return false;
+    if (m_query->prepare(statement))
+        return true;
+    qDebug() << message << m_query->lastError().text() << statement;
+    return false;
+}
+
+bool DbOperator::runPrepared(const QVariantList& values, const char* message)
+{
+    for (int i = 0; i < values.size(); ++i)
+        m_query->bindValue(i, values.at(i));
+    if (m_query->exec())
+        return true;
+    qDebug() << message << m_query->lastError().text() << m_query->lastQuery() << values;
+    return false;
+}
+
+QVariant DbOperator::scalar(const QString& statement, const QVariantList& values, const char* message)
+{
+    if (!exec(statement, values, message) || !m_query->next())
+        return QVariant();
+    const QVariant value = m_query->value(0);
+    m_query->finish();
+    return value;
+}
+
+CheckUser DbOperator::userFromRow() const
+{
+    const QSqlRecord row = m_query->record();
+    auto value = [&row](const char* name) {
+        const int index = row.indexOf(QLatin1String(name));
+        return index < 0 ? QVariant() : row.value(index);
+    };
+    CheckUser user;
+    user.userid = value("userid").toString();
+    user.medicalid = value("medicalid").toString();
+    user.name = value("name").toString();
+    user.sex = value("sex").toInt();
+    user.birthday = QDate::fromString(value("birthday").toString(), "yyyyMMdd");
+    user.age = value("age").toInt();
+    user.height = value("height").toInt();
+    user.weight = value("weight").toInt();
+    user.isXUser = value("isXUser").toInt() != 0;
+    user.remarks = value("remarks").toString();
+    user.physician = value("physician").toString();
+    user.indication = value("indication").toString();
+    return user;
+}
+
+bool DbOperator::deviceExists(const QString& sn)
+{
+    QMutexLocker lock(&m_lock);
+    return scalar("select count(*) from tb_device where sn = ?", {sn}, "query device exist failed: ").toInt() != 0;
+}
+
+bool DbOperator::userExists(const QString& userid)
+{
+    QMutexLocker lock(&m_lock);
+    return scalar("select count(*) from tb_user where userid = ?", {userid}, "query user exist failed: ").toInt() != 0;
+}
+
+bool DbOperator::checkExists(const QString& sn, const QString& flowid)
+{
+    QMutexLocker lock(&m_lock);
+    return scalar("select * from tb_devCheck where sn = ? and flowid = ?", {sn, flowid}, "query check exist failed: ")
+        .isValid();
+}
+
+bool DbOperator::storeDevice(const DeviceInfo& info)
+{
+    QMutexLocker lock(&m_lock);
+    return exec("insert or replace into tb_device (sn, hwMajor, hwMinor, bootloaderVer, lockBit, hardwareVer, appVer, "
+                "languageVer, agreementVer, dispname, branchCode) values (?,?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                {info.sn, info.hwMajor, info.hwMinor, info.bootloaderVer, info.lockBit, info.hardwareVer,
+                 qlonglong(info.appVer), qlonglong(info.languageVer), info.agreementVer, info.sn, info.branchcode},
+                "insert device info failed. errorinfo: ");
+}
+
+namespace {
+
+DeviceInfo deviceFromRow(const QSqlQuery& query, SqlRecordReader& reader)
+{
+    DeviceInfo info = reader.read<DeviceInfo>();
+    const QSqlRecord row = query.record();
+    info.dispname = row.value("dispname").toString();
+    info.branchcode = row.value("branchcode").toString();
+    return info;
+}
+
+} // namespace
+
+QList<DeviceInfo> DbOperator::allDevices()
+{
+    QMutexLocker lock(&m_lock);
+    QList<DeviceInfo> devices;
+    if (!exec("select * from tb_device order by rowid desc", {}, "select all devices failed : "))
+        return devices;
+    SqlRecordReader reader(*m_query);
+    while (m_query->next())
+        devices << deviceFromRow(*m_query, reader);
+    return devices;
+}
+
+bool DbOperator::device(const QString& sn, DeviceInfo* info)
+{
+    QMutexLocker lock(&m_lock);
+    if (!exec("select * from tb_device where sn = ?", {sn}, "query device error: ") || !m_query->next())
+        return false;
+    SqlRecordReader reader(*m_query);
+    *info = deviceFromRow(*m_query, reader);
+    m_query->finish();
+    return true;
+}
+
+QList<int> DbOperator::deviceModelTypes()
+{
+    QMutexLocker lock(&m_lock);
+    QList<int> types;
+    if (!exec("select hwMajor from tb_device", {}, "query device types failed: "))
+        return types;
+    while (m_query->next())
+        types << m_query->value(0).toInt();
+    return types;
+}
+
+bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)
+{
+    QMutexLocker lock(&m_lock);
+    DeviceInfo info;
+    const bool namesHidden = device(sn, &info) && info.hwMajor == ModelMask::kDailyOnlyModel;
+    if (sn.isEmpty() || users.isEmpty()) {
+        qDebug() << "no patient to insert into table";
+        return false;
+    }
+    const char* userMessage = "update users failed! error message : ";
+    const char* devUserMessage = "insert into tb_devUser failed. error message: ";
+    SqlSavepoint savepoint(*m_query);
+    if (!savepoint.isOpen() ||
+        !prepare("insert or replace into tb_user (userid, name, sex, birthday, age, height, weight, isXUser, "
+                 "medicalid) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                 userMessage))
+        return false;
+    for (const CheckUser& user : users) {
+        const QString name = namesHidden ? QStringLiteral(" ") : user.name;
+        if (!runPrepared({user.userid, name, user.sex, user.birthday.toString("yyyyMMdd"), 0, user.height,
+                          user.weight, int(user.isXUser), user.medicalid},
+                         userMessage))
+            return false;
+    }
+    if (!prepare("insert or replace into tb_devUser (sn, userid) values (?, ?)", devUserMessage))
+        return false;
+    for (const CheckUser& user : users) {
+        if (!runPrepared({sn, user.userid}, devUserMessage))
+            return false;
+    }
+    return savepoint.release();
+}
+
+bool DbOperator::user(const QString& userid, CheckUser* user)
+{
+    QMutexLocker lock(&m_lock);
+    if (!exec("select * from tb_user where userid = ?", {userid}, "query user error: ") || !m_query->next())
+        return false;
+    *user = userFromRow();
+    m_query->finish();
+    return true;
+}
+
+QList<DeviceUser> DbOperator::deviceUsers(const QString& sn, int checkType, bool extended)
+{
+    QMutexLocker lock(&m_lock);
+    const char* message = "query device user list failed.";
+    QList<DeviceUser> users;
+    // The counts run beside the user list, which is still being read.
+    QSqlQuery count(QSqlDatabase::database(Vitacor::kDbConnectionName, false));
+    if (checkType == CheckType::MultiTest) {
+        if (!exec("SELECT * FROM tb_multitest_reportusr WHERE dev_sn = ?", {sn}, message))
+            return users;
+        count.prepare("SELECT count(T.checktime) FROM tb_multitest as T WHERE T.dev_sn = ? AND T.userid = ?");
+    } else {
+        if (!exec("select A.userid, B.medicalid, B.name from tb_devUser as A, tb_user as B where sn = ? and "
+                  "A.userid = B.userid and B.isXUser = ?",
+                  {sn, int(extended)}, message))
+            return users;
+        count.prepare("select count(A.flowid) from tb_devCheck as A, tb_check as B where A.flowid = B.flowid and "
+                      "A.sn = ? and A.checkType = ? and B.userid = ? group by B.userid");
+    }
+    while (m_query->next()) {
+        DeviceUser user;
+        user.medicalid = m_query->value("medicalid").toString();
+        user.name = m_query->value("name").toString();
+        if (checkType == CheckType::MultiTest) {
+            user.userid = sn + user.medicalid;
+            user.displayName = user.name;
+            count.bindValue(0, sn);
+            count.bindValue(1, user.medicalid);
+        } else {
+            user.userid = m_query->value("userid").toString();
+            user.displayName = extended ? user.medicalid : user.name;
+            count.bindValue(0, sn);
+            count.bindValue(1, checkType);
+            count.bindValue(2, user.userid);
+        }
+        if (!count.exec())
+            qDebug() << message << count.lastError().text() << count.lastQuery();
+        user.count = count.next() ? count.value(0).toInt() : 0;
+        count.finish();
+        users << user;
+    }
+    return users;
+}
+
+int DbOperator::checkCount(const QString& sn, int checkType)
+{
+    QMutexLocker lock(&m_lock);
+    return scalar("select count(flowid) from tb_devCheck where sn=? and checkType=?", {sn, checkType},
+                  "get checktype item count failed. error info : ")
+        .toInt();
 }

@@ -1,0 +1,87 @@
+#pragma once
+
+#include "CheckUser.h"
+#include "Config.h"
+#include "Constants.h"
+#include "DeviceInfo.h"
+
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+
+// Shared set-up of the record store tests: an empty data directory and
+// direct looks at the tables, past the operations under test.
+namespace DbTestSupport {
+
+inline void freshDataDir()
+{
+    QDir(Config::instance()->dataDir()).removeRecursively();
+    QDir().mkpath(Config::instance()->dataDir());
+}
+
+inline QSqlDatabase connection()
+{
+    return QSqlDatabase::database(Vitacor::kDbConnectionName);
+}
+
+// The first column of the first row of a statement, run directly.
+inline QVariant value(const QString& statement, const QVariantList& values = {})
+{
+    QSqlQuery query(connection());
+    query.prepare(statement);
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+    if (!query.exec() || !query.next())
+        return QVariant();
+    return query.value(0);
+}
+
+inline int rows(const QString& table)
+{
+    return value("select count(*) from " + table).toInt();
+}
+
+inline bool run(const QString& statement)
+{
+    QSqlQuery query(connection());
+    return query.exec(statement);
+}
+
+// Makes every insert into (or delete from) a table fail, to break an
+// operation in its middle.
+inline bool breakTable(const QString& table, const QString& event = "insert")
+{
+    return run("create temp trigger break_" + table + "_" + event + " before " + event + " on " + table +
+               " begin select raise(abort, 'broken on purpose'); end");
+}
+
+inline bool repairTable(const QString& table, const QString& event = "insert")
+{
+    return run("drop trigger break_" + table + "_" + event);
+}
+
+inline DeviceInfo device(const QString& sn, int model, const QString& branchcode = QString())
+{
+    DeviceInfo info;
+    info.hwMajor = quint8(model);
+    info.sn = sn;
+    info.branchcode = branchcode;
+    return info;
+}
+
+inline CheckUser user(const QString& sn, const QString& name, bool extended = false)
+{
+    CheckUser u;
+    u.userid = sn + name;
+    u.name = name;
+    u.isXUser = extended;
+    if (extended)
+        u.medicalid = name;
+    u.birthday = QDate(1980, 1, 2);
+    u.height = 170;
+    u.weight = 700;
+    return u;
+}
+
+} // namespace DbTestSupport
