@@ -1,0 +1,96 @@
+// Stores 10,000 daily checks of one user of one device (three statements per
+// check) and queries them back, in a fresh database in a temporary folder.
+
+#include "CheckType.h"
+#include "Config.h"
+#include "DailyRecord.h"
+#include "DbOperator.h"
+#include "RecordCodec.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRecords = 10000;
+constexpr int kRuns = 5;
+
+QList<QByteArray> dailyChecks()
+{
+    QList<QByteArray> records;
+    const QDateTime start(QDate(2024, 1, 1), QTime(0, 0));
+    for (int i = 0; i < kRecords; ++i) {
+        const QDateTime at = start.addSecs(i * 61);
+        DailyRecord r;
+        r.checkTime = CheckTime{quint16(at.date().year()), quint8(at.date().month()), quint8(at.date().day()),
+                                quint8(at.time().hour()), quint8(at.time().minute()), quint8(at.time().second())};
+        r.HR = qint16(60 + i % 40);
+        r.SpO2 = qint8(90 + i % 10);
+        r.PI = qint8(i % 100);
+        r.voice = qint8(i % 2);
+        records << RecordCodec::encode(r);
+    }
+    return records;
+}
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    QCoreApplication app(argc, argv);
+    Config::instance()->setDataDir(home.path());
+    DbOperator* db = DbOperator::instance();
+
+    DeviceInfo device;
+    device.sn = "BENCH0000001";
+    device.hwMajor = 7;
+    CheckUser user;
+    user.userid = device.sn + "Anna";
+    user.name = "Anna";
+    db->storeDevice(device);
+    db->storeUsers(device.sn, {user});
+    const QList<QByteArray> records = dailyChecks();
+
+    QVector<double> store, restore, query;
+    int returned = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        QSqlQuery clear(QSqlDatabase::database("db_vitacor"));
+        for (const char* table : {"tb_dailycheck", "tb_devCheck", "tb_check"})
+            clear.exec(QString("delete from ") + table);
+        QElapsedTimer timer;
+        timer.start();
+        const bool stored = db->insertChecks(device.sn, CheckType::DailyCheck, records, user);
+        store << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        db->insertChecks(device.sn, CheckType::DailyCheck, records, user);
+        restore << timer.nsecsElapsed() / 1e6;
+        timer.restart();
+        returned = db->checks(device.sn, CheckType::DailyCheck, user.userid).size();
+        query << timer.nsecsElapsed() / 1e6;
+        if (!stored || returned != kRecords) {
+            QTextStream(stderr) << "store or query failed: " << returned << " records back\n";
+            return 1;
+        }
+    }
+    QTextStream out(stdout);
+    out << kRecords << " daily checks of one user, one device, median of " << kRuns << " runs:\n";
+    out << "  store (empty tables):     " << median(store) << " ms (target < 500 ms)\n";
+    out << "  store again (replace):    " << median(restore) << " ms\n";
+    out << "  query back, newest first: " << median(query) << " ms (" << returned << " records)\n";
+    return 0;
+}
