@@ -177,7 +177,7 @@ int XHarvo2::fetchFile(QByteArray& packet, const QString& localPath)
     }
     setCommand(packet, FileData);
     emit downloadProgress(0, size);
-    const DataReply format{kReplySize, kPayloadOffset, "Get file data send failed.", "[ERR] sharvo2 file ack",
+    const DataReply format{kReplySize, kPayloadOffset, kChunkSize, "Get file data send failed.", "[ERR] sharvo2 file ack",
                            "Get file data ack failed.", false};
     return copyData(packet, file, size, format) ? size : -1;
 }
@@ -218,7 +218,8 @@ int XHarvo2::fetchLargeFile(QByteArray& packet, const QString& localPath, int bl
     setCommand(packet, LargeFileData);
     emit downloadProgress(0, size);
     logLine("Large file size:" + QString::number(size));
-    const DataReply format{blockCount * kReplySize, kLargeDataOffset, "get large data send failed.", QString(),
+    const int replySize = blockCount * kReplySize;
+    const DataReply format{replySize, kLargeDataOffset, replySize - kLargeDataOffset, "get large data send failed.", QString(),
                            "get large data ack failed.", true};
     return copyData(packet, file, size, format) ? size : -1;
 }
@@ -241,7 +242,7 @@ bool XHarvo2::copyData(const QByteArray& packet, QFile& file, int size, const Da
         }
         if (format.debugRemaining)
             debugLine("waveFile :" + QString::number(remaining));
-        const int chunk = std::min(format.replySize - format.dataOffset, remaining);
+        const int chunk = std::min(format.chunkSize, remaining);
         if (file.write(reply.constData() + format.dataOffset, chunk) != chunk)
             break;
         remaining -= chunk;

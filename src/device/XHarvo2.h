@@ -80,6 +80,7 @@ private:
     {
         int replySize;
         int dataOffset;
+        int chunkSize;
         QString sendFailedLog;
         QString ackFailedDebug;
         QString ackFailedLog;

@@ -32,6 +32,9 @@ public:
 
     static constexpr int kDefaultShortReports = 3;
 
+    // A rule that never fires (no request has number 0).
+    EmulatorFault() = default;
+
     static EmulatorFault noReply(int request);
     static EmulatorFault shortReply(int request, int reports = kDefaultShortReports);
     static EmulatorFault refuse(const QString& fileName);
@@ -55,8 +58,8 @@ public:
 private:
     EmulatorFault(Kind kind, qint64 number, int reports = 0, const QString& fileName = QString());
 
-    Kind m_kind;
-    qint64 m_number;
-    int m_reports;
+    Kind m_kind = NoReply;
+    qint64 m_number = 0;
+    int m_reports = 0;
     QString m_fileName;
 };
