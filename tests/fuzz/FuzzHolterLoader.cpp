@@ -1,6 +1,6 @@
-// Feeds arbitrary bytes to the Holter loader and, when it accepts them, to
-// every accessor the Holter screens use. Built with libFuzzer under clang
-// (VITACOR_LIBFUZZER), or with its own main that replays corpus files.
+// Any byte sequence read as a Holter recording: nothing may crash or read past
+// the input, a recording is accepted exactly when its size matches its header,
+// and what is accepted holds only the minutes and samples the input carries.
 
 #include "HolterReport.h"
 
@@ -8,10 +8,22 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 #include <climits>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -20,16 +32,35 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // One report reused for every input, as the application reuses its one.
     static HolterReport report;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
-    report.loadData(bytes);
-    const QStringList texts = {report.durationText(), report.leadText(),     report.maxHrText(),    report.minHrText(),
-                               report.avgHrText(),    report.qrsCountText(), report.pvcCountText(), report.sdnnText(),
-                               report.rmssdText(),    report.meanText(),     report.pnn50Text()};
-    qint64 sum = texts.join(QString()).size() + report.pauseStripCount();
-    sum += report.matchStrips(50, 120, 120, 480, 2, true, true).size();
-    sum += report.minuteStart(report.minuteCount()).isValid();
-    for (const qint16 sample : report.samples())
-        sum += sample;
-    return sum == LLONG_MIN ? 1 : 0; // keeps the reads from being optimised away
+    const bool loaded = report.loadData(bytes);
+
+    const bool whole =
+        size >= 62 && qint64(qFromLittleEndian<quint32>(data)) + qFromLittleEndian<quint32>(data + 4) == qint64(size);
+    require(loaded == whole && report.isLoaded() == loaded);
+    if (loaded) {
+        const qint64 length = qFromLittleEndian<quint32>(data);
+        const bool packed = qFromLittleEndian<quint16>(data + 21) == 192;
+        require(report.samples().size() == (packed ? length / 5 * 4 : length / 2));
+        require(report.minuteCount() == qMin<qint64>(report.duration() / 60, (qint64(size) - 62) / 20));
+    } else {
+        require(report.samples().isEmpty() && report.minutes().isEmpty());
+    }
+
+    const QVector<int> matched = report.matchStrips(50, 120, 120, 480, 2, true, true);
+    for (int i = 0; i < matched.size(); ++i)
+        require(matched[i] >= 0 && matched[i] < report.minuteCount() && (i == 0 || matched[i - 1] < matched[i]));
+    require(report.pauseStripCount() <= matched.size());
+
+    require(!report.durationText().isEmpty());
+    for (const QString& text :
+         {report.maxHrText(), report.minHrText(), report.avgHrText(), report.qrsCountText(), report.pvcCountText(),
+          report.sdnnText(), report.rmssdText(), report.meanText(), report.pnn50Text()}) {
+        bool number = false;
+        text.toULongLong(&number);
+        require(number || text == "--");
+    }
+    require(!report.minuteStart(report.minuteCount()).isValid() || report.startTime().isValid());
+    return 0;
 }
 
 #ifndef VITACOR_LIBFUZZER
