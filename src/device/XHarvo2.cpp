@@ -177,8 +177,13 @@ int XHarvo2::fetchFile(QByteArray& packet, const QString& localPath)
     }
     setCommand(packet, FileData);
     emit downloadProgress(0, size);
-    const DataReply format{kReplySize, kPayloadOffset, kChunkSize, "Get file data send failed.", "[ERR] sharvo2 file ack",
-                           "Get file data ack failed.", false};
+    const DataReply format{kReplySize,
+                           kPayloadOffset,
+                           kChunkSize,
+                           "Get file data send failed.",
+                           "[ERR] sharvo2 file ack",
+                           "Get file data ack failed.",
+                           false};
     return copyData(packet, file, size, format) ? size : -1;
 }
 
@@ -219,8 +224,13 @@ int XHarvo2::fetchLargeFile(QByteArray& packet, const QString& localPath, int bl
     emit downloadProgress(0, size);
     logLine("Large file size:" + QString::number(size));
     const int replySize = blockCount * kReplySize;
-    const DataReply format{replySize, kLargeDataOffset, replySize - kLargeDataOffset, "get large data send failed.", QString(),
-                           "get large data ack failed.", true};
+    const DataReply format{replySize,
+                           kLargeDataOffset,
+                           replySize - kLargeDataOffset,
+                           "get large data send failed.",
+                           QString(),
+                           "get large data ack failed.",
+                           true};
     return copyData(packet, file, size, format) ? size : -1;
 }
 

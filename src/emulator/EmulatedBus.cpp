@@ -24,7 +24,8 @@ const QString kEmulatePacedOption("--emulate-paced");
 
 } // namespace
 
-EmulatedBus::EmulatedBus(const QString& busDir) : m_busDir(QDir::cleanPath(busDir)), m_trace(WireTrace::fromEnvironment())
+EmulatedBus::EmulatedBus(const QString& busDir)
+    : m_busDir(QDir::cleanPath(busDir)), m_trace(WireTrace::fromEnvironment())
 {
 }
 

@@ -332,28 +332,35 @@ QByteArray EmulatedMonitor::answerCommand(const QByteArray& request)
     zeroFrom(request, 2, XHarvo2::kNameOffset, "header");
     switch (command) {
     case XHarvo2::Disconnect:
+    case XHarvo2::Ping:
+    case XHarvo2::FileCount:
+    case XHarvo2::BranchCode:
+    case XHarvo2::FileEnd:
         zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
+        break;
+    default:
+        break;
+    }
+    switch (command) {
+    case XHarvo2::Disconnect:
         endTransfer();
         return commandReply(command, XHarvo2::kAckOk);
     case XHarvo2::Ping:
-        zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
         if (m_pingFailures > 0) {
             --m_pingFailures;
             return QByteArray();
         }
         return commandReply(command, XHarvo2::kAckOk);
     case XHarvo2::FileCount:
-        zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
         return fileCount();
     case XHarvo2::BranchCode:
-        zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
         return branchCode();
     case XHarvo2::FileSize:
         return fileSize(request);
     case XHarvo2::FileData:
         return fileData(request);
     case XHarvo2::FileEnd:
-        return fileEnd(request);
+        return fileEnd();
     case XHarvo2::LargeFileStart:
         return largeFileStart(request);
     case XHarvo2::LargeFileData:
@@ -461,9 +468,8 @@ QByteArray EmulatedMonitor::fileData(const QByteArray& request)
     return commandReply(XHarvo2::FileData, XHarvo2::kAckOk, nextChunk(XHarvo2::kChunkSize, XHarvo2::kPayloadOffset));
 }
 
-QByteArray EmulatedMonitor::fileEnd(const QByteArray& request)
+QByteArray EmulatedMonitor::fileEnd()
 {
-    zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
     if (m_transfer != Transfer::File)
         violation("file-end request without a file transfer");
     endTransfer();

@@ -71,7 +71,7 @@ private:
     QByteArray answerCommand(const QByteArray& request);
     QByteArray fileSize(const QByteArray& request);
     QByteArray fileData(const QByteArray& request);
-    QByteArray fileEnd(const QByteArray& request);
+    QByteArray fileEnd();
     QByteArray largeFileStart(const QByteArray& request);
     QByteArray largeFileData(const QByteArray& request);
     QByteArray largeFileEnd(const QByteArray& request);

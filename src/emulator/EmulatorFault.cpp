@@ -75,7 +75,8 @@ std::optional<EmulatorFault> EmulatorFault::parseLine(const QString& line, QStri
             return noReply(int(*n));
     } else if (rule == "short-reply" && (words.size() == 2 || words.size() == 3)) {
         const auto n = wholeNumber(words[1], 1, maxInt);
-        const auto reports = words.size() == 3 ? wholeNumber(words[2], 1, maxInt) : std::optional<qint64>(kDefaultShortReports);
+        const auto reports =
+            words.size() == 3 ? wholeNumber(words[2], 1, maxInt) : std::optional<qint64>(kDefaultShortReports);
         if (n && reports)
             return shortReply(int(*n), int(*reports));
     } else if (rule == "refuse" && words.size() >= 2) {

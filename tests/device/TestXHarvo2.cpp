@@ -67,14 +67,12 @@ private slots:
     void noMonitorNoIdentification();
 
     void getFileInChunks();
-    void getFileSizes_data();
-    void getFileSizes();
+    void transfersWholeFile_data();
+    void transfersWholeFile();
     void refusedOrEmptyFileGivesZero_data();
     void refusedOrEmptyFileGivesZero();
     void uncreatableLocalFile();
     void getLargeFileInBlocks();
-    void largeFileSizes_data();
-    void largeFileSizes();
     void refusedLargeFile();
     void uncreatableHolterFile();
 
@@ -248,26 +246,36 @@ void TestXHarvo2::getFileInChunks()
     QCOMPARE(log.logLines(), QStringList());
 }
 
-void TestXHarvo2::getFileSizes_data()
+void TestXHarvo2::transfersWholeFile_data()
 {
+    QTest::addColumn<int>("blocks"); // 0: a single-file transfer in 635-byte chunks
     QTest::addColumn<int>("size");
     QTest::addColumn<int>("dataRequests");
-    QTest::newRow("one byte") << 1 << 1;
-    QTest::newRow("one chunk") << 635 << 1;
-    QTest::newRow("one byte over a chunk") << 636 << 2;
-    QTest::newRow("100 kB") << 100000 << 158;
+    QTest::newRow("one byte") << 0 << 1 << 1;
+    QTest::newRow("one chunk") << 0 << 635 << 1;
+    QTest::newRow("one byte over a chunk") << 0 << 636 << 2;
+    QTest::newRow("100 kB") << 0 << 100000 << 158;
+    QTest::newRow("one block, one byte") << 1 << 1 << 1;
+    QTest::newRow("one block exactly") << 1 << 635 << 1;
+    QTest::newRow("ten blocks exactly") << 10 << 6395 << 1;
+    QTest::newRow("ten blocks one over") << 10 << 6396 << 2;
+    QTest::newRow("64 blocks") << 64 << 100000 << 3;
 }
 
-void TestXHarvo2::getFileSizes()
+void TestXHarvo2::transfersWholeFile()
 {
+    QFETCH(int, blocks);
     QFETCH(int, size);
     QFETCH(int, dataRequests);
     const QByteArray content = m_monitor->writeRandomFile("20240102080000", size, quint32(size));
     QByteArray info;
     QVERIFY(m_link->getDeviceInfo(info));
-    QCOMPARE(m_link->getFile(m_bus->localPath("detail"), "20240102080000"), size);
-    QCOMPARE(readFile(m_bus->localPath("detail")), content);
-    QCOMPARE(m_bus->requestCommands().count(0x0C), dataRequests);
+    const QString local = m_bus->localPath("copy");
+    QCOMPARE(blocks == 0 ? m_link->getFile(local, "20240102080000")
+                         : m_link->getLargeFile(local, "20240102080000", blocks),
+             size);
+    QCOMPARE(readFile(local), content);
+    QCOMPARE(m_bus->requestCommands().count(blocks == 0 ? 0x0C : 0x1F), dataRequests);
 }
 
 void TestXHarvo2::refusedOrEmptyFileGivesZero_data()
@@ -329,31 +337,6 @@ void TestXHarvo2::getLargeFileInBlocks()
     // A data reply of ten blocks is 100 reports.
     QCOMPARE(std::count_if(trace.begin(), trace.end(), [](const TraceFile::Line& l) { return l.direction == '<'; }),
              10 + 10 + 3 * 100 + 10);
-}
-
-void TestXHarvo2::largeFileSizes_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("blocks");
-    QTest::addColumn<int>("dataRequests");
-    QTest::newRow("one block, one byte") << 1 << 1 << 1;
-    QTest::newRow("one block exactly") << 635 << 1 << 1;
-    QTest::newRow("ten blocks exactly") << 6395 << 10 << 1;
-    QTest::newRow("ten blocks one over") << 6396 << 10 << 2;
-    QTest::newRow("64 blocks") << 100000 << 64 << 3;
-}
-
-void TestXHarvo2::largeFileSizes()
-{
-    QFETCH(int, size);
-    QFETCH(int, blocks);
-    QFETCH(int, dataRequests);
-    const QByteArray content = m_monitor->writeRandomFile("waveFile", size, quint32(size));
-    QByteArray info;
-    QVERIFY(m_link->getDeviceInfo(info));
-    QCOMPARE(m_link->getLargeFile(m_bus->localPath("holter"), "waveFile", blocks), size);
-    QCOMPARE(readFile(m_bus->localPath("holter")), content);
-    QCOMPARE(m_bus->requestCommands().count(0x1F), dataRequests);
 }
 
 void TestXHarvo2::refusedLargeFile()

@@ -211,19 +211,20 @@ void TestEmulatedBus::requestChecking_data()
     QTest::newRow("data for another name")
         << QList<QByteArray>{sizeRequest("usr.dat"), XHarvo2::requestPacket(XHarvo2::FileData, "xusr.dat")}
         << "outside its transfer";
-    QTest::newRow("data past the end")
-        << QList<QByteArray>{sizeRequest("usr.dat"), XHarvo2::requestPacket(XHarvo2::FileData, "usr.dat"),
-                             XHarvo2::requestPacket(XHarvo2::FileData, "usr.dat")}
-        << "no data left";
+    QTest::newRow("data past the end") << QList<QByteArray>{sizeRequest("usr.dat"),
+                                                            XHarvo2::requestPacket(XHarvo2::FileData, "usr.dat"),
+                                                            XHarvo2::requestPacket(XHarvo2::FileData, "usr.dat")}
+                                       << "no data left";
     QTest::newRow("end without start") << QList<QByteArray>{XHarvo2::requestPacket(XHarvo2::FileEnd)}
                                        << "file-end request without a file transfer";
-    QTest::newRow("end keeps the name")
-        << QList<QByteArray>{sizeRequest("usr.dat"), withCommand(sizeRequest("usr.dat"), XHarvo2::FileEnd)}
-        << "non-zero byte at 15 (payload)";
+    QTest::newRow("end keeps the name") << QList<QByteArray>{sizeRequest("usr.dat"),
+                                                             withCommand(sizeRequest("usr.dat"), XHarvo2::FileEnd)}
+                                        << "non-zero byte at 15 (payload)";
     QTest::newRow("transfer inside a transfer")
         << QList<QByteArray>{sizeRequest("usr.dat"), sizeRequest("usr.dat")} << "a transfer starts while";
-    QTest::newRow("block count 0")
-        << QList<QByteArray>{XHarvo2::largeFilePacket(XHarvo2::LargeFileStart, "waveFile", 0)} << "block count 0";
+    QTest::newRow("block count 0") << QList<QByteArray>{XHarvo2::largeFilePacket(XHarvo2::LargeFileStart, "waveFile",
+                                                                                 0)}
+                                   << "block count 0";
     QTest::newRow("block count above 64")
         << QList<QByteArray>{XHarvo2::largeFilePacket(XHarvo2::LargeFileStart, "waveFile", 65)} << "block count 65";
     QTest::newRow("large data with another block count")
@@ -234,8 +235,8 @@ void TestEmulatedBus::requestChecking_data()
         << QList<QByteArray>{XHarvo2::largeFilePacket(XHarvo2::LargeFileEnd, "waveFile", 10)} << "outside its transfer";
     QByteArray identification(640, 0x43);
     identification[600] = 0;
-    QTest::newRow("identification bytes") << QList<QByteArray>{identification}
-                                          << "identification request with bytes other than 0x43";
+    QTest::newRow("identification bytes")
+        << QList<QByteArray>{identification} << "identification request with bytes other than 0x43";
 }
 
 void TestEmulatedBus::requestChecking()

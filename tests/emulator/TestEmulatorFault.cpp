@@ -84,7 +84,8 @@ void TestEmulatorFault::parsesWholeFile()
     QCOMPARE(rules.size(), 2);
     QVERIFY(rules[0] == EmulatorFault::noReply(3));
     QVERIFY(rules[1] == EmulatorFault::refuse("3dlc.dat"));
-    QCOMPARE(errors, QStringList({"line 4: malformed fault rule: bogus", "line 6: malformed fault rule: fail-pings x"}));
+    QCOMPARE(errors,
+             QStringList({"line 4: malformed fault rule: bogus", "line 6: malformed fault rule: fail-pings x"}));
 }
 
 QTEST_GUILESS_MAIN(TestEmulatorFault)

@@ -85,38 +85,29 @@ void TestEmulatorFaults::faultEndsOperation_data()
     QTest::newRow("no reply to file size")
         << EmulatorFault::noReply(2) << int(GetFile) << -1 << QStringList("Get file size failed.")
         << "[ERR] sharvo2 fail to get file size";
-    QTest::newRow("no reply to file data")
-        << EmulatorFault::noReply(3) << int(GetFile) << -1 << QStringList("Get file data ack failed.")
-        << "[ERR] sharvo2 file ack";
-    QTest::newRow("short file data reply")
-        << EmulatorFault::shortReply(4) << int(GetFile) << -1 << QStringList("Get file data ack failed.")
-        << "[ERR] sharvo2 file ack";
-    QTest::newRow("short last file data reply")
-        << EmulatorFault::shortReply(5, 9) << int(GetFile) << -1 << QStringList("Get file data ack failed.")
-        << "[ERR] sharvo2 file ack";
+    QTest::newRow("no reply to file data") << EmulatorFault::noReply(3) << int(GetFile) << -1
+                                           << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
+    QTest::newRow("short file data reply") << EmulatorFault::shortReply(4) << int(GetFile) << -1
+                                           << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
+    QTest::newRow("short last file data reply") << EmulatorFault::shortReply(5, 9) << int(GetFile) << -1
+                                                << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
     QTest::newRow("refused file") << EmulatorFault::refuse("usr.dat") << int(GetFile) << 0 << none
-                                   << "[INFO] file size: 0";
-    QTest::newRow("unplug before any data")
-        << EmulatorFault::unplugAfter("usr.dat", 0) << int(GetFile) << -1 << QStringList("Get file data ack failed.")
-        << "[ERR] sharvo2 file ack";
-    QTest::newRow("unplug inside a data reply")
-        << EmulatorFault::unplugAfter("usr.dat", 1000) << int(GetFile) << -1
-        << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
+                                  << "[INFO] file size: 0";
+    QTest::newRow("unplug before any data") << EmulatorFault::unplugAfter("usr.dat", 0) << int(GetFile) << -1
+                                            << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
+    QTest::newRow("unplug inside a data reply") << EmulatorFault::unplugAfter("usr.dat", 1000) << int(GetFile) << -1
+                                                << QStringList("Get file data ack failed.") << "[ERR] sharvo2 file ack";
     QTest::newRow("unplug between data replies")
-        << EmulatorFault::unplugAfter("usr.dat", 635) << int(GetFile) << -1
-        << QStringList("Get file data send failed.") << "[INFO] file size: 1300";
-    QTest::newRow("refused large file")
-        << EmulatorFault::refuse("waveFile") << int(GetLargeFile) << -1
-        << QStringList("Get file large start ack code != ACKCMD_OK.") << "";
-    QTest::newRow("no reply to large start")
-        << EmulatorFault::noReply(2) << int(GetLargeFile) << -1 << QStringList("Get file large start ack failed.")
-        << "";
-    QTest::newRow("no reply to large data")
-        << EmulatorFault::noReply(4) << int(GetLargeFile) << -1 << QStringList({large, "get large data ack failed."})
-        << "waveFile :13000";
-    QTest::newRow("short large data reply")
-        << EmulatorFault::shortReply(3, 99) << int(GetLargeFile) << -1
-        << QStringList({large, "get large data ack failed."}) << "";
+        << EmulatorFault::unplugAfter("usr.dat", 635) << int(GetFile) << -1 << QStringList("Get file data send failed.")
+        << "[INFO] file size: 1300";
+    QTest::newRow("refused large file") << EmulatorFault::refuse("waveFile") << int(GetLargeFile) << -1
+                                        << QStringList("Get file large start ack code != ACKCMD_OK.") << "";
+    QTest::newRow("no reply to large start") << EmulatorFault::noReply(2) << int(GetLargeFile) << -1
+                                             << QStringList("Get file large start ack failed.") << "";
+    QTest::newRow("no reply to large data") << EmulatorFault::noReply(4) << int(GetLargeFile) << -1
+                                            << QStringList({large, "get large data ack failed."}) << "waveFile :13000";
+    QTest::newRow("short large data reply") << EmulatorFault::shortReply(3, 99) << int(GetLargeFile) << -1
+                                            << QStringList({large, "get large data ack failed."}) << "";
     QTest::newRow("unplug inside a large reply")
         << EmulatorFault::unplugAfter("waveFile", 7000) << int(GetLargeFile) << -1
         << QStringList({large, "get large data ack failed."}) << "waveFile :13000";
