@@ -21,6 +21,8 @@ void WireTrace::record(char direction, const QString& monitor, const unsigned ch
     const QByteArray line = QByteArray(1, direction) + ' ' + monitor.toUtf8() + ' ' +
                             QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), length).toHex() + '\n';
     QMutexLocker lock(&m_mutex);
+    if (!m_file.isOpen())
+        return;
     // Flushed line by line, so the trace can be followed while the link runs.
     m_file.write(line);
     m_file.flush();

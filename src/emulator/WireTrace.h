@@ -19,7 +19,6 @@ public:
     // The trace named by VITACOR_EMULATOR_TRACE, or null when it is not set.
     static std::unique_ptr<WireTrace> fromEnvironment();
 
-    bool isOpen() const { return m_file.isOpen(); }
     void record(char direction, const QString& monitor, const unsigned char* bytes, int length);
 
 private:

@@ -1,4 +1,5 @@
 #include "HidClass.h"
+#include "HidapiBackend.h"
 
 #include <QtTest>
 
@@ -82,6 +83,7 @@ private slots:
     void openTwiceOpensOnce();
     void openFailsWithoutDevice();
     void destructionReleasesDevice();
+    void realUsbUnlessAnotherBackend();
 
 private:
     std::shared_ptr<FakeBackend> m_backend;
@@ -234,6 +236,23 @@ void TestHidClass::destructionReleasesDevice()
         HidClass hid;
         QVERIFY(hid.open());
     }
+    QCOMPARE(m_backend->closes, 1);
+}
+
+void TestHidClass::realUsbUnlessAnotherBackend()
+{
+    QCOMPARE(HidBackend::current(), std::shared_ptr<HidBackend>(m_backend));
+    HidBackend::setCurrent(nullptr);
+    QVERIFY(std::dynamic_pointer_cast<HidapiBackend>(HidBackend::current()));
+    // A transport keeps the backend it was opened on when another one is installed.
+    HidBackend::setCurrent(m_backend);
+    HidClass hid;
+    QVERIFY(hid.open());
+    HidBackend::setCurrent(nullptr);
+    unsigned char byte = 0;
+    QVERIFY(hid.write(&byte, 1));
+    QCOMPARE(m_backend->writes.size(), 1);
+    hid.close();
     QCOMPARE(m_backend->closes, 1);
 }
 
