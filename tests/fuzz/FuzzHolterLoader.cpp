@@ -5,14 +5,10 @@
 #include "HolterReport.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QtEndian>
 
 #include <climits>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -62,33 +58,3 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     require(!report.minuteStart(report.minuteCount()).isValid() || report.startTime().isValid());
     return 0;
 }
-
-#ifndef VITACOR_LIBFUZZER
-// Replays every file named on the command line, or found in a named folder.
-int main(int argc, char* argv[])
-{
-    int replayed = 0;
-    for (int i = 1; i < argc; ++i) {
-        const QString arg = QFile::decodeName(argv[i]);
-        QStringList files;
-        if (QFileInfo(arg).isDir()) {
-            for (const QString& name : QDir(arg).entryList(QDir::Files, QDir::Name))
-                files << QDir(arg).filePath(name);
-        } else {
-            files << arg;
-        }
-        for (const QString& path : files) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
-                return 1;
-            }
-            const QByteArray bytes = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()), size_t(bytes.size()));
-            ++replayed;
-        }
-    }
-    std::printf("replayed %d inputs\n", replayed);
-    return replayed > 0 ? 0 : 1;
-}
-#endif
