@@ -28,8 +28,8 @@ QList<QByteArray> dailyChecks()
     for (int i = 0; i < kRecords; ++i) {
         const QDateTime at = start.addSecs(i * 61);
         DailyRecord r;
-        r.checkTime = CheckTime{quint16(at.date().year()), quint8(at.date().month()), quint8(at.date().day()),
-                                quint8(at.time().hour()), quint8(at.time().minute()), quint8(at.time().second())};
+        r.checkTime = CheckTime{quint16(at.date().year()), quint8(at.date().month()),  quint8(at.date().day()),
+                                quint8(at.time().hour()),  quint8(at.time().minute()), quint8(at.time().second())};
         r.HR = qint16(60 + i % 40);
         r.SpO2 = qint8(90 + i % 10);
         r.PI = qint8(i % 100);

@@ -255,8 +255,8 @@ bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)
         return false;
     for (const CheckUser& user : users) {
         const QString name = namesHidden ? QStringLiteral(" ") : user.name;
-        if (!runPrepared({user.userid, name, user.sex, user.birthday.toString("yyyyMMdd"), 0, user.height,
-                          user.weight, int(user.isXUser), user.medicalid},
+        if (!runPrepared({user.userid, name, user.sex, user.birthday.toString("yyyyMMdd"), 0, user.height, user.weight,
+                          int(user.isXUser), user.medicalid},
                          userMessage))
             return false;
     }

@@ -52,8 +52,7 @@ const CheckStatements kStatements[] = {
      "smile) values ",
      "insert slm error: ", "insert slm dev check error: ", UserJoin::None, "query ecg data error: "},
     {CheckType::UserBloodPressure, "insert or replace into tb_nibp (flowid, checktime, sys, dia, pr) values ",
-     "insert nibp error: ", "insert nibp error: ", UserJoin::CheckTableLast,
-     "query nibp data failed. error message: "},
+     "insert nibp error: ", "insert nibp error: ", UserJoin::CheckTableLast, "query nibp data failed. error message: "},
     {CheckType::BloodPressure, "insert or replace into tb_nibp (flowid, checktime, sys, dia, pr) values ",
      "insert nibp error: ", "insert nibp error: ", UserJoin::None, "query ecg data error: "},
     {CheckType::CorvisetDailyCheck,
@@ -111,8 +110,7 @@ QString checkQuery(const CheckStatements& statements, bool oneUser)
 
 } // namespace
 
-bool DbOperator::insertChecks(const QString& sn, int checkType, const QList<QByteArray>& records,
-                              const CheckUser& user)
+bool DbOperator::insertChecks(const QString& sn, int checkType, const QList<QByteArray>& records, const CheckUser& user)
 {
     QMutexLocker lock(&m_lock);
     if (!statementsFor(checkType)) {
@@ -124,9 +122,8 @@ bool DbOperator::insertChecks(const QString& sn, int checkType, const QList<QByt
     if (records.isEmpty())
         return true;
     bool stored = false;
-    RecordTypes::dispatch(checkType, [&](auto record) {
-        stored = insertRecords<decltype(record)>(sn, checkType, records, user);
-    });
+    RecordTypes::dispatch(checkType,
+                          [&](auto record) { stored = insertRecords<decltype(record)>(sn, checkType, records, user); });
     return stored;
 }
 
@@ -151,8 +148,7 @@ bool DbOperator::insertRecords(const QString& sn, int checkType, const QList<QBy
     }
 
     SqlSavepoint savepoint(*m_query);
-    if (!savepoint.isOpen() ||
-        !prepare(statements.insert + valueGroup(rows.first().size()), statements.insertError))
+    if (!savepoint.isOpen() || !prepare(statements.insert + valueGroup(rows.first().size()), statements.insertError))
         return false;
     for (const QVariantList& row : qAsConst(rows)) {
         if (!runPrepared(row, statements.insertError))
@@ -268,7 +264,7 @@ bool DbOperator::deleteCheck(const QString& sn, int checkType, const QString& ch
     QMutexLocker lock(&m_lock);
     const QString table = CheckType::tableName(checkType);
     if (table.isEmpty()) {
-        qDebug() << "delete check failed:" << "no table for check type" << checkType;
+        qDebug() << "delete check failed: no table for check type" << checkType;
         return false;
     }
     const QString flowid = checkTime + sn + (checkType == CheckType::UserGlucose ? userName : QString());

@@ -61,8 +61,7 @@ bool DbOperator::insertMultiTest(const QString& sn, const CheckUser& xuser, cons
 
     SqlSavepoint savepoint(*m_query);
     return savepoint.isOpen() &&
-           exec("INSERT OR REPLACE INTO " + m_multitestTable + " (" + columns + ") VALUES (" + marks.join(", ") +
-                    ");",
+           exec("INSERT OR REPLACE INTO " + m_multitestTable + " (" + columns + ") VALUES (" + marks.join(", ") + ");",
                 values, "insert multitest failed: ") &&
            exec(Vitacor::kInsertDevCheckPrefix + "(?, ?, ?)", {checkTime + sn, sn, int(CheckType::MultiTest)},
                 "insert multitest dev check failed: ") &&

@@ -2,8 +2,8 @@
 
 QString CheckTime::text() const
 {
-    return QString::asprintf("%04u%02u%02u%02u%02u%02u", unsigned(year), unsigned(month), unsigned(day),
-                             unsigned(hour), unsigned(minute), unsigned(second));
+    return QString::asprintf("%04u%02u%02u%02u%02u%02u", unsigned(year), unsigned(month), unsigned(day), unsigned(hour),
+                             unsigned(minute), unsigned(second));
 }
 
 QDateTime CheckTime::toDateTime() const

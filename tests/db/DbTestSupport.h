@@ -4,6 +4,7 @@
 #include "Config.h"
 #include "Constants.h"
 #include "DeviceInfo.h"
+#include "RecordTypes.h"
 
 #include <QDir>
 #include <QSqlDatabase>
@@ -59,6 +60,18 @@ inline bool breakTable(const QString& table, const QString& event = "insert")
 inline bool repairTable(const QString& table, const QString& event = "insert")
 {
     return run("drop trigger break_" + table + "_" + event);
+}
+
+// A record from its index file as the store hands it back: the same layout
+// with the full year.
+inline QByteArray storedForm(int checkType, const QByteArray& fileRecord)
+{
+    QByteArray bytes;
+    RecordTypes::dispatch(checkType, [&](auto record) {
+        using R = decltype(record);
+        bytes = RecordCodec::encode(RecordCodec::decode<R>(fileRecord), RecordCodec::Layout::Stored);
+    });
+    return bytes;
 }
 
 inline DeviceInfo device(const QString& sn, int model, const QString& branchcode = QString())

@@ -1,7 +1,6 @@
 #include "CheckType.h"
 #include "DbOperator.h"
 #include "DbTestSupport.h"
-#include "RecordTypes.h"
 #include "files/ByteFixture.h"
 
 #include <QtTest>
@@ -26,7 +25,20 @@ QByteArray fixture(int checkType, int second)
     case CheckType::DailyCheck:
         return stamp().u16(72).u8(0).u8(98).u8(40).u8(0).u8(0x81).u8(130).u8(0xFF).u8(1);
     case CheckType::SpotCheck:
-        return stamp().u16(7).u16(60).u16(90).u16(-91).u8(3).u8(1).u8(99).u8(120).u8(0).u16(371).u8(1).u8(0).u16(400)
+        return stamp()
+            .u16(7)
+            .u16(60)
+            .u16(90)
+            .u16(-91)
+            .u8(3)
+            .u8(1)
+            .u8(99)
+            .u8(120)
+            .u8(0)
+            .u16(371)
+            .u8(1)
+            .u8(0)
+            .u16(400)
             .u16(420);
     case CheckType::Sleep:
         return stamp().u32(0xFFFFFFF0).u16(300).u16(5).u8(85).u8(96).u8(1);
@@ -43,17 +55,6 @@ QByteArray fixture(int checkType, int second)
         return stamp().u16(100).u8(1).zeros(2).text("", 20);
     }
     return QByteArray();
-}
-
-// The record as the store hands it back: the index layout with the full year.
-QByteArray storedForm(int checkType, const QByteArray& fileRecord)
-{
-    QByteArray bytes;
-    RecordTypes::dispatch(checkType, [&](auto record) {
-        using R = decltype(record);
-        bytes = RecordCodec::encode(RecordCodec::decode<R>(fileRecord), RecordCodec::Layout::Stored);
-    });
-    return bytes;
 }
 
 int rowsOfDevice(const QString& table, const QString& sn)
@@ -147,8 +148,8 @@ void TestDbChecks::unknownDeviceOrUserStoresNothing()
     QCOMPARE(value("select count(*) from tb_ecg where flowid like '%NODEV'").toInt(), 0);
 
     QTest::ignoreMessage(QtDebugMsg, "foreign key restrict");
-    QVERIFY(!db->insertChecks("SN1", CheckType::DailyCheck, {fixture(CheckType::DailyCheck, 1)},
-                              user("SN1", "Stranger")));
+    QVERIFY(
+        !db->insertChecks("SN1", CheckType::DailyCheck, {fixture(CheckType::DailyCheck, 1)}, user("SN1", "Stranger")));
     QTest::ignoreMessage(QtDebugMsg, "foreign key restrict");
     QVERIFY(!db->insertChecks("SN1", CheckType::DailyCheck, {fixture(CheckType::DailyCheck, 1)}));
     QCOMPARE(db->checkCount("SN1", CheckType::DailyCheck), 0);
@@ -174,7 +175,8 @@ void TestDbChecks::dailyChecksOfTwoUsersInOneSecondAreOneRow()
 void TestDbChecks::glucoseOfTwoUsersInOneSecondStaysApart()
 {
     DbOperator* db = DbOperator::instance();
-    QVERIFY(db->insertChecks("SN1", CheckType::UserGlucose, {fixture(CheckType::UserGlucose, 30)}, user("SN1", "Anna")));
+    QVERIFY(
+        db->insertChecks("SN1", CheckType::UserGlucose, {fixture(CheckType::UserGlucose, 30)}, user("SN1", "Anna")));
     QVERIFY(db->insertChecks("SN1", CheckType::UserGlucose, {fixture(CheckType::UserGlucose, 30)}, user("SN1", "Bob")));
     QCOMPARE(db->checks("SN1", CheckType::UserGlucose).size(), 2);
     QVERIFY(db->checkExists("SN1", "20240304210530SN1Anna"));
@@ -190,7 +192,8 @@ void TestDbChecks::perUserFilterAndNewestFirst()
     const CheckUser anna = user("SN1", "Anna");
     const CheckUser bob = user("SN1", "Bob");
     QVERIFY(db->insertChecks("SN1", CheckType::UserBloodPressure,
-                             {fixture(CheckType::UserBloodPressure, 3), fixture(CheckType::UserBloodPressure, 9)}, anna));
+                             {fixture(CheckType::UserBloodPressure, 3), fixture(CheckType::UserBloodPressure, 9)},
+                             anna));
     QVERIFY(db->insertChecks("SN1", CheckType::UserBloodPressure, {fixture(CheckType::UserBloodPressure, 5)}, bob));
     auto times = [](const QList<CheckRecord>& records) {
         QStringList texts;

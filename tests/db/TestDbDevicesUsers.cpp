@@ -44,16 +44,8 @@ void TestDbDevicesUsers::deviceFromDeviceFile()
     QFETCH(QByteArray, tail);
     QFETCH(QString, branch);
     DbOperator* db = DbOperator::instance();
-    const QByteArray block = ByteFixture()
-                                 .u8(19)
-                                 .u8(3)
-                                 .u16(0x0201)
-                                 .u8(1)
-                                 .text("DEV'1", 13)
-                                 .u16(-3)
-                                 .u32(0xFFFFFFFF)
-                                 .u32(77)
-                                 .u16(5);
+    const QByteArray block =
+        ByteFixture().u8(19).u8(3).u16(0x0201).u8(1).text("DEV'1", 13).u16(-3).u32(0xFFFFFFFF).u32(77).u16(5);
     const auto info = DeviceInfo::fromBytes(block + tail);
     QVERIFY(info);
     QVERIFY(db->storeDevice(*info));
@@ -172,10 +164,10 @@ void TestDbDevicesUsers::deviceUsersWithCounts()
     QVERIFY(db->storeUsers("D4", {x}));
     auto daily = [](int second) { return QByteArray(ByteFixture().stamp(2024, 1, 1, 8, 0, second).zeros(10)); };
     QVERIFY(db->insertChecks("D4", CheckType::DailyCheck, {daily(1), daily(2), daily(3)}, anna));
-    QVERIFY(db->insertChecks("D4", CheckType::Pedometer, {QByteArray(ByteFixture().stamp(2024, 1, 1, 9, 0, 0).zeros(22))},
-                             bob));
-    QVERIFY(db->insertChecks("D4", CheckType::SpotCheck, {QByteArray(ByteFixture().stamp(2024, 1, 2, 9, 0, 0).zeros(21))},
-                             x));
+    QVERIFY(db->insertChecks("D4", CheckType::Pedometer,
+                             {QByteArray(ByteFixture().stamp(2024, 1, 1, 9, 0, 0).zeros(22))}, bob));
+    QVERIFY(db->insertChecks("D4", CheckType::SpotCheck,
+                             {QByteArray(ByteFixture().stamp(2024, 1, 2, 9, 0, 0).zeros(21))}, x));
 
     QList<DeviceUser> plain = db->deviceUsers("D4", CheckType::DailyCheck, false);
     std::sort(plain.begin(), plain.end(), [](const DeviceUser& a, const DeviceUser& b) { return a.userid < b.userid; });

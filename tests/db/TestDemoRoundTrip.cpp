@@ -6,7 +6,6 @@
 #include "ModelMask.h"
 #include "MultiTestFile.h"
 #include "RecordFile.h"
-#include "RecordTypes.h"
 #include "SleepTrend.h"
 #include "UserRecord.h"
 #include "WaveFileHeader.h"
@@ -23,16 +22,6 @@ struct Expected
     QByteArray bytes;
     QString userid;
 };
-
-QByteArray storedForm(int checkType, const QByteArray& fileRecord)
-{
-    QByteArray bytes;
-    RecordTypes::dispatch(checkType, [&](auto record) {
-        using R = decltype(record);
-        bytes = RecordCodec::encode(RecordCodec::decode<R>(fileRecord), RecordCodec::Layout::Stored);
-    });
-    return bytes;
-}
 
 // Same-second checks of one device share a row, except per-user glucose.
 QString key(int checkType, const QString& checkTime, const QString& userid)
@@ -81,10 +70,10 @@ void TestDemoRoundTrip::model()
     QCOMPARE(sn, writer.serialNumber());
     QVERIFY(db->storeDevice(*info));
 
-    const QList<UserRecord> userRecords = RecordCodec::decodeAll<UserRecord>(
-        RecordFile::split(files.value("usr.dat"), UserRecord::kSize));
-    const QList<XUserRecord> xuserRecords = RecordCodec::decodeAll<XUserRecord>(
-        RecordFile::split(files.value("xusr.dat"), XUserRecord::kSize));
+    const QList<UserRecord> userRecords =
+        RecordCodec::decodeAll<UserRecord>(RecordFile::split(files.value("usr.dat"), UserRecord::kSize));
+    const QList<XUserRecord> xuserRecords =
+        RecordCodec::decodeAll<XUserRecord>(RecordFile::split(files.value("xusr.dat"), XUserRecord::kSize));
     QList<CheckUser> users, xusers;
     for (const UserRecord& record : userRecords)
         users << record.toCheckUser(sn);
@@ -108,7 +97,8 @@ void TestDemoRoundTrip::model()
                 const QByteArray bytes = storedForm(code, record);
                 CheckRecord check;
                 check.bytes = bytes;
-                QVERIFY2(check.checkTime().year >= 2000 && check.checkTime().year < 2100, qPrintable(check.checkTimeText()));
+                QVERIFY2(check.checkTime().year >= 2000 && check.checkTime().year < 2100,
+                         qPrintable(check.checkTimeText()));
                 expected[key(code, check.checkTimeText(), owner.userid)] =
                     Expected{bytes, perUser ? owner.userid : QString(Vitacor::kNoUserId)};
             }
@@ -167,8 +157,8 @@ void TestDemoRoundTrip::model()
             QCOMPARE(record.bytes, want.bytes);
             QCOMPARE(record.userid, want.userid);
 
-            const bool hasEcg = code == CheckType::Ecg || code == CheckType::DailyCheck || code == CheckType::SpotCheck ||
-                                code == CheckType::CorvisetDailyCheck;
+            const bool hasEcg = code == CheckType::Ecg || code == CheckType::DailyCheck ||
+                                code == CheckType::SpotCheck || code == CheckType::CorvisetDailyCheck;
             if (hasEcg && files.contains(record.checkTimeText())) {
                 const EcgDetail detail =
                     EcgDetail::fromBytes(files.value(record.checkTimeText()), EcgDetail::formFor(code, modelType));

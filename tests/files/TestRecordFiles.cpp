@@ -113,8 +113,8 @@ void TestRecordFiles::ecgOxiTemp()
 
 void TestRecordFiles::sleep()
 {
-    const auto slm = decodeRoundTrip(SlmRecord, 
-        ByteFixture().stamp(2024, 5, 6, 22, 0, 0).u32(0x89ABCDEF).u16(600).u16(12).u8(81).u8(95).u8(1));
+    const auto slm = decodeRoundTrip(
+        SlmRecord, ByteFixture().stamp(2024, 5, 6, 22, 0, 0).u32(0x89ABCDEF).u16(600).u16(12).u8(81).u8(95).u8(1));
     QCOMPARE(slm.totalTime, quint32(0x89ABCDEF));
     QCOMPARE(slm.lowOxiTime, quint16(600));
     QCOMPARE(slm.lowOxiCount, quint16(12));
@@ -160,7 +160,8 @@ void TestRecordFiles::nibpYearCountsFrom2000()
 
 void TestRecordFiles::pedometer()
 {
-    const auto ped = decodeRoundTrip(PedoRecord, 
+    const auto ped = decodeRoundTrip(
+        PedoRecord,
         ByteFixture().stamp(2024, 7, 1, 18, 0, 0).u32(12345).u32(161).u32(-5).u32(987654).u16(250).u32(3600));
     QCOMPARE(ped.Steps, 12345);
     QCOMPARE(ped.Distance, 161);
@@ -208,8 +209,8 @@ void TestRecordFiles::spotCheck()
 
 void TestRecordFiles::spo2TempAndGlucose()
 {
-    const auto history =
-        decodeRoundTrip(Spo2TempRecord, ByteFixture().stamp(2024, 1, 1, 0, 0, 1).u8(2).u8(95).u8(80).u8(33).u16(368).zeros(4));
+    const auto history = decodeRoundTrip(
+        Spo2TempRecord, ByteFixture().stamp(2024, 1, 1, 0, 0, 1).u8(2).u8(95).u8(80).u8(33).u16(368).zeros(4));
     QCOMPARE(history.way, quint8(2));
     QCOMPARE(history.spo2, qint8(95));
     QCOMPARE(history.PR, quint8(80));
@@ -234,37 +235,37 @@ void TestRecordFiles::multiTestRecord()
 {
     const QByteArray fixture = ByteFixture()
                                    .stamp(2024, 9, 10, 11, 12, 13)
-                                   .u8(2)       // mode
-                                   .u16(0x1F)   // func_selected
+                                   .u8(2)     // mode
+                                   .u16(0x1F) // func_selected
                                    .zeros(2)
                                    .text("fasting", 20)
-                                   .u8(1)       // ecg_way
-                                   .u16(75)     // ecg_hr
-                                   .u16(98)     // ecg_qrs
-                                   .u16(-12)    // ecg_st
-                                   .u8(0x40)    // ecg_result
-                                   .u8(1)       // ecg_face
-                                   .u16(380)    // ecg_qt
-                                   .u16(410)    // ecg_qtc
-                                   .u8(1)       // ecg_waveVaild
+                                   .u8(1)    // ecg_way
+                                   .u16(75)  // ecg_hr
+                                   .u16(98)  // ecg_qrs
+                                   .u16(-12) // ecg_st
+                                   .u8(0x40) // ecg_result
+                                   .u8(1)    // ecg_face
+                                   .u16(380) // ecg_qt
+                                   .u16(410) // ecg_qtc
+                                   .u8(1)    // ecg_waveVaild
                                    .zeros(2)
-                                   .u8(3)       // oxi_way
-                                   .u8(97)      // oxi_spo2
-                                   .u16(300)    // oxi_pr
-                                   .u8(52)      // oxi_pi
-                                   .u8(0)       // oxi_face
+                                   .u8(3)    // oxi_way
+                                   .u8(97)   // oxi_spo2
+                                   .u16(300) // oxi_pr
+                                   .u8(52)   // oxi_pi
+                                   .u8(0)    // oxi_face
                                    .zeros(2)
-                                   .u8(1)       // temp_way
-                                   .u16(371)    // temp_temperature
-                                   .u8(1)       // temp_face
-                                   .u8(4)       // bp_deviceType
-                                   .u16(300)    // bp_sys
-                                   .u8(100)     // bp_mean
-                                   .u8(85)      // bp_dia
-                                   .u8(1)       // bp_arrhythmia
-                                   .u16(280)    // bp_pr
-                                   .u8(1)       // glucose_deviceType
-                                   .u16(1000)   // glucose_glucose
+                                   .u8(1)     // temp_way
+                                   .u16(371)  // temp_temperature
+                                   .u8(1)     // temp_face
+                                   .u8(4)     // bp_deviceType
+                                   .u16(300)  // bp_sys
+                                   .u8(100)   // bp_mean
+                                   .u8(85)    // bp_dia
+                                   .u8(1)     // bp_arrhythmia
+                                   .u16(280)  // bp_pr
+                                   .u8(1)     // glucose_deviceType
+                                   .u16(1000) // glucose_glucose
                                    .zeros(1);
     QCOMPARE(fixture.size(), MultiTestRecord::kSize);
     const auto m = decodeRoundTrip(MultiTestRecord, fixture);
