@@ -11,6 +11,8 @@
 #include <QDebug>
 #include <QFile>
 #include <QSqlDatabase>
+#include <QSqlDriver>
+#include <QSqlResult>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -283,26 +285,26 @@ QList<DeviceUser> DbOperator::deviceUsers(const QString& sn, int checkType, bool
 {
     QMutexLocker lock(&m_lock);
     const char* message = "query device user list failed.";
+    const bool multiTest = checkType == CheckType::MultiTest;
     QList<DeviceUser> users;
-    // The counts run beside the user list, which is still being read.
-    QSqlQuery count(QSqlDatabase::database(Vitacor::kDbConnectionName, false));
-    if (checkType == CheckType::MultiTest) {
-        if (!exec("SELECT * FROM tb_multitest_reportusr WHERE dev_sn = ?", {sn}, message))
-            return users;
-        count.prepare("SELECT count(T.checktime) FROM tb_multitest as T WHERE T.dev_sn = ? AND T.userid = ?");
-    } else {
-        if (!exec("select A.userid, B.medicalid, B.name from tb_devUser as A, tb_user as B where sn = ? and "
-                  "A.userid = B.userid and B.isXUser = ?",
-                  {sn, int(extended)}, message))
-            return users;
-        count.prepare("select count(A.flowid) from tb_devCheck as A, tb_check as B where A.flowid = B.flowid and "
-                      "A.sn = ? and A.checkType = ? and B.userid = ? group by B.userid");
-    }
+    const bool listed =
+        multiTest ? exec("SELECT * FROM tb_multitest_reportusr WHERE dev_sn = ?", {sn}, message)
+                  : exec("select A.userid, B.medicalid, B.name from tb_devUser as A, tb_user as B where sn = ? and "
+                         "A.userid = B.userid and B.isXUser = ?",
+                         {sn, int(extended)}, message);
+    if (!listed)
+        return users;
+    // The counts run on the same connection beside the user list, which is
+    // still being read; taken from the driver, it works from any thread.
+    QSqlQuery count(m_query->driver()->createResult());
+    count.prepare(multiTest ? "SELECT count(T.checktime) FROM tb_multitest as T WHERE T.dev_sn = ? AND T.userid = ?"
+                            : "select count(A.flowid) from tb_devCheck as A, tb_check as B where A.flowid = "
+                              "B.flowid and A.sn = ? and A.checkType = ? and B.userid = ? group by B.userid");
     while (m_query->next()) {
         DeviceUser user;
         user.medicalid = m_query->value("medicalid").toString();
         user.name = m_query->value("name").toString();
-        if (checkType == CheckType::MultiTest) {
+        if (multiTest) {
             user.userid = sn + user.medicalid;
             user.displayName = user.name;
             count.bindValue(0, sn);

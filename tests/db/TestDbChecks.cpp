@@ -84,6 +84,7 @@ private slots:
     void deleteEveryType();
     void failureMidOperationLeavesNothing();
     void nestsInCallerTransaction();
+    void callersOnTwoThreadsSeeWholeOperations();
 };
 
 void TestDbChecks::initTestCase()
@@ -343,6 +344,42 @@ void TestDbChecks::nestsInCallerTransaction()
     QCOMPARE(stored.size(), 1);
     QCOMPARE(stored.at(0).checkTimeText(), QString("20240304210501"));
     QCOMPARE(value("select count(*) from tb_oxi where flowid like '%N1'").toInt(), 1);
+}
+
+// A reader on another thread sees each stored batch whole or not at all, and
+// its queries are never cut by the writer's statements.
+void TestDbChecks::callersOnTwoThreadsSeeWholeOperations()
+{
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(device("C1", 7)));
+    QVERIFY(db->storeUsers("C1", {user("C1", "Anna")}));
+    constexpr int kBatches = 20;
+    constexpr int kBatchSize = 10;
+    QAtomicInt torn = 0;
+    QAtomicInt done = 0;
+    int reads = 0;
+    QScopedPointer<QThread> reader(QThread::create([&] {
+        while (!done.loadAcquire()) {
+            const int seen = db->checks("C1", CheckType::Ecg).size();
+            const int counted = db->checkCount("C1", CheckType::Ecg);
+            const QList<DeviceUser> users = db->deviceUsers("C1", CheckType::DailyCheck, false);
+            if (seen % kBatchSize != 0 || counted % kBatchSize != 0 || users.size() != 1)
+                torn.ref();
+            ++reads;
+        }
+    }));
+    reader->start();
+    for (int batch = 0; batch < kBatches; ++batch) {
+        QList<QByteArray> records;
+        for (int i = 0; i < kBatchSize; ++i)
+            records << QByteArray(ByteFixture().stamp(2024, 5, 1 + batch, 10, i, 0).u8(1).u8(0).u8(0));
+        QVERIFY(db->insertChecks("C1", CheckType::Ecg, records));
+    }
+    done.storeRelease(1);
+    QVERIFY(reader->wait(10000));
+    QCOMPARE(torn.loadAcquire(), 0);
+    QVERIFY(reads > 0);
+    QCOMPARE(db->checks("C1", CheckType::Ecg).size(), kBatches * kBatchSize);
 }
 
 QTEST_GUILESS_MAIN(TestDbChecks)
