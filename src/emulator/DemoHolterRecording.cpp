@@ -39,8 +39,10 @@ public:
         : m_random(random), m_plan(plan), m_wholeMinutes(wholeMinutes)
     {
     }
-    // A free run of `length` whole minutes, or -1 when the recording has no room left.
-    int place(int length)
+    // Finds a free run of `length` whole minutes and applies `apply(rhythm, k)` to
+    // its k-th minute; a recording without room left gets no such episode.
+    template <typename Apply>
+    void place(int length, Apply apply)
     {
         for (int attempt = 0; attempt < 50 && length <= m_wholeMinutes; ++attempt) {
             const int first = m_random.integer(0, m_wholeMinutes - length);
@@ -48,12 +50,13 @@ public:
             for (int k = first; k < first + length; ++k)
                 free = free && !m_plan[k].busy;
             if (free) {
-                for (int k = first; k < first + length; ++k)
-                    m_plan[k].busy = true;
-                return first;
+                for (int k = 0; k < length; ++k) {
+                    m_plan[first + k].busy = true;
+                    apply(m_plan[first + k].rhythm, k);
+                }
+                return;
             }
         }
-        return -1;
     }
 
 private:
@@ -89,56 +92,37 @@ std::vector<MinutePlan> planDay(DemoRandom& random, const QDateTime& start, int 
     for (int e = count(1.0 / 12.0, 1); e > 0; --e) {
         // Exercise: the rate climbs above 120/min; in the first bout the QRS widens at the peak.
         const int length = random.integer(6, 12);
-        const int first = planner.place(length);
         const double peak = random.uniform(122.0, 140.0);
-        for (int k = 0; first >= 0 && k < length; ++k) {
+        planner.place(length, [=](SyntheticEcg::Rhythm& rhythm, int k) {
             const int edge = std::min(k, length - 1 - k);
-            auto& rhythm = plan[first + k].rhythm;
             rhythm.heartRate = edge >= 2 ? peak : 95.0 + (peak - 95.0) * edge / 2.0;
             if (e == 1 && edge >= 2)
-                rhythm.qrsWidening = 1.42;
-        }
+                rhythm.qrsWidening = 1.45;
+        });
     }
     for (int e = count(1.0 / 12.0, 1); e > 0; --e) {
-        const int length = random.integer(3, 6);
-        const int first = planner.place(length);
         const double rate = random.uniform(44.0, 49.0);
-        for (int k = 0; first >= 0 && k < length; ++k)
-            plan[first + k].rhythm.heartRate = rate;
+        planner.place(random.integer(3, 6), [rate](SyntheticEcg::Rhythm& rhythm, int) { rhythm.heartRate = rate; });
     }
     for (int e = count(1.0 / 8.0, 1); e > 0; --e) {
-        const int length = random.integer(3, 8);
-        const int first = planner.place(length);
         const double rate = random.uniform(95.0, 118.0);
-        for (int k = 0; first >= 0 && k < length; ++k) {
-            plan[first + k].rhythm.fibrillation = true;
-            plan[first + k].rhythm.heartRate = rate;
-        }
+        planner.place(random.integer(3, 8), [rate](SyntheticEcg::Rhythm& rhythm, int) {
+            rhythm.fibrillation = true;
+            rhythm.heartRate = rate;
+        });
     }
     for (int e = count(1.0 / 6.0, 1); e > 0; --e) {
-        const int first = planner.place(1);
-        if (first >= 0)
-            plan[first].rhythm.pauseSeconds = random.uniform(3.2, 4.2);
+        const double pause = random.uniform(3.2, 4.2);
+        planner.place(1, [pause](SyntheticEcg::Rhythm& rhythm, int) { rhythm.pauseSeconds = pause; });
     }
     for (int e = count(1.5, 2); e > 0; --e) {
-        const int length = random.integer(1, 3);
-        const int first = planner.place(length);
-        const double chance = random.uniform(0.05, 0.12);
-        for (int k = 0; first >= 0 && k < length; ++k)
-            plan[first + k].rhythm.prematureChance = chance;
+        const double chance = random.uniform(0.08, 0.15);
+        planner.place(random.integer(1, 3),
+                      [chance](SyntheticEcg::Rhythm& rhythm, int) { rhythm.prematureChance = chance; });
     }
-    {
-        const int length = count(1.0, 3);
-        const int first = planner.place(length);
-        for (int k = 0; first >= 0 && k < length; ++k)
-            plan[first + k].rhythm.qtLengthening = 0.085;
-    }
-    for (int e = count(1.0 / 5.0, 1); e > 0; --e) {
-        const int length = random.integer(1, 2);
-        const int first = planner.place(length);
-        for (int k = 0; first >= 0 && k < length; ++k)
-            plan[first + k].rhythm.leadOff = true;
-    }
+    planner.place(count(1.0, 3), [](SyntheticEcg::Rhythm& rhythm, int) { rhythm.qtLengthening = 0.11; });
+    for (int e = count(1.0 / 5.0, 1); e > 0; --e)
+        planner.place(random.integer(1, 2), [](SyntheticEcg::Rhythm& rhythm, int) { rhythm.leadOff = true; });
     return plan;
 }
 
@@ -198,7 +182,8 @@ QByteArray DemoHolterRecording::make(const DemoRandom& random, const QDateTime& 
         ++t.beats;
         if (beats[i].kind == SyntheticEcg::BeatKind::Premature)
             ++t.premature;
-        if (i == 0)
+        // A beat during a detached electrode left no trace: no interval starts there.
+        if (i == 0 || ecg.isLeadOff(beats[i - 1].time))
             continue;
         const double rr = beats[i].time - beats[i - 1].time;
         t.rrSum += rr;

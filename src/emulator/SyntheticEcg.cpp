@@ -72,6 +72,7 @@ void SyntheticEcg::addBeats(double until, const Rhythm& rhythm)
     }
     m_spans.push_back({m_end, until, rhythm.noise, rhythm.fibrillation, rhythm.leadOff});
     bool pausePending = rhythm.pauseSeconds > 0.0;
+    const double pauseFrom = (m_end + until) / 2.0;
     for (;;) {
         const double rr = nextInterval(rhythm);
         const bool lastWasPremature = !m_beats.empty() && m_beats.back().kind == BeatKind::Premature;
@@ -80,8 +81,9 @@ void SyntheticEcg::addBeats(double until, const Rhythm& rhythm)
         if (m_pendingSinus >= 0.0) {
             // The sinus beat after a premature one keeps the sinus rhythm: a full compensatory pause.
             beat.time = m_pendingSinus;
-        } else if (pausePending) {
+        } else if (pausePending && m_lastBeat >= pauseFrom) {
             beat.time = m_lastBeat + rhythm.pauseSeconds;
+            pausePending = false;
         } else if (rhythm.fibrillation) {
             beat.kind = BeatKind::Fibrillation;
             beat.time = m_lastBeat + std::min(1.8, std::max(0.33, rr * std::exp(m_random.normal(0.0, 0.22))));
@@ -94,8 +96,6 @@ void SyntheticEcg::addBeats(double until, const Rhythm& rhythm)
         }
         if (beat.time >= until)
             break;
-        if (beat.kind != BeatKind::Premature && m_pendingSinus < 0.0)
-            pausePending = false;
         m_pendingSinus = pending;
         m_beats.push_back(beat);
         m_lastBeat = beat.time;

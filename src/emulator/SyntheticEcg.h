@@ -36,7 +36,7 @@ public:
         double heartRate = 70.0;
         double prematureChance = 0.0; // per beat
         bool fibrillation = false;
-        double pauseSeconds = 0.0;  // a sinus arrest of this length at the start of the stretch
+        double pauseSeconds = 0.0;  // a sinus arrest of this length in the middle of the stretch
         double qrsWidening = 1.0;   // factor on the QRS duration
         double qtLengthening = 0.0; // seconds added to the QT interval
         bool leadOff = false;       // the electrode is off: no signal
