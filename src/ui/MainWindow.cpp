@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "Config.h"
+#include "TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -11,14 +12,19 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , treeModel(new QStandardItemModel(this))
+    , treeBuilder(std::make_unique<TreeModelBuilder>())
 {
     ui->setupUi(this);
     applyTitleAndIcon();
     ui->treeView->setIconSize(QSize(24, 24));
     applyToolTips();
 
+    treeBuilder->setModel(treeModel);
+    treeBuilder->buildAll();
     ui->treeView->setModel(treeModel);
     ui->treeView->setHeaderHidden(true);
+    if (treeModel->rowCount() > 0)
+        ui->treeView->setCurrentIndex(treeModel->index(0, 0));
     ui->comboBox_user->hide();
     ui->comboBox_result->hide();
     ui->btnPrint->setEnabled(false);

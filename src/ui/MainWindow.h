@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class QStandardItemModel;
+class TreeModelBuilder;
 
 namespace Ui {
 class MainWindow;
@@ -28,5 +31,6 @@ private:
 
     Ui::MainWindow* ui;
     QStandardItemModel* treeModel;
+    std::unique_ptr<TreeModelBuilder> treeBuilder;
     QString currentSn;
 };
