@@ -197,7 +197,7 @@ void EmulatedMonitor::dropConnection()
     m_dropAt = -1;
 }
 
-void EmulatedMonitor::waitForFrame()
+void EmulatedMonitor::waitForOutputFrame()
 {
     if (!m_paced)
         return;
@@ -209,9 +209,20 @@ void EmulatedMonitor::waitForFrame()
     m_nextFrame += kFrame;
 }
 
+void EmulatedMonitor::waitForInputFrame(int report)
+{
+    if (!m_paced)
+        return;
+    // Input reports cross in the frames right after the request, whenever the host
+    // reads them: the host's HID driver buffers them as a real one does.
+    const Clock::time_point frame = m_replyFrame + report * kFrame;
+    std::this_thread::sleep_until(frame);
+    m_nextFrame = std::max(m_nextFrame, frame + kFrame);
+}
+
 int EmulatedMonitor::write(quint64 connection, const unsigned char* report, int length)
 {
-    waitForFrame();
+    waitForOutputFrame();
     QMutexLocker lock(&m_mutex);
     if (!isLive(connection) || (m_request.isEmpty() && !checkPresence()))
         return -1;
@@ -252,12 +263,13 @@ int EmulatedMonitor::read(quint64 connection, unsigned char* report, int length,
                 return -1;
             if (m_replyOffset < m_replyEnd) {
                 const int size = std::min(length, kReport);
+                const int index = m_replyOffset / kReport;
                 std::copy_n(m_reply.constData() + m_replyOffset, size, reinterpret_cast<char*>(report));
                 m_replyOffset += kReport;
                 if (m_dropAt >= 0 && m_replyOffset >= m_dropAt)
                     dropConnection();
                 lock.unlock();
-                waitForFrame();
+                waitForInputFrame(index);
                 return size;
             }
             if (!checkPresence())
@@ -282,6 +294,7 @@ void EmulatedMonitor::queueReply(const QByteArray& reply, int requestNumber)
 {
     m_reply = reply;
     m_replyOffset = 0;
+    m_replyFrame = m_nextFrame;
     m_replyEnd = m_noReply.remove(requestNumber) ? 0 : reply.size();
     if (m_shortReply.contains(requestNumber))
         m_replyEnd = std::min(m_replyEnd, m_shortReply.take(requestNumber) * kReport);

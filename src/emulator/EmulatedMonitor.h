@@ -62,7 +62,8 @@ private:
     bool isLive(quint64 connection) const;
     bool checkPresence();
     void dropConnection();
-    void waitForFrame();
+    void waitForOutputFrame();
+    void waitForInputFrame(int report);
     void violation(const QString& text);
 
     void takeRequest();
@@ -94,6 +95,8 @@ private:
     quint64 m_liveConnection = 0;
     quint64 m_lastConnection = 0;
     std::chrono::steady_clock::time_point m_nextFrame;
+    // The frame of the first report of the pending reply.
+    std::chrono::steady_clock::time_point m_replyFrame;
 
     QByteArray m_request;
     int m_requestLength = 0;
