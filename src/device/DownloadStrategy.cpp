@@ -15,84 +15,89 @@
 
 #include <algorithm>
 
-DownloadStrategy::DownloadStrategy(QObject *parent) : QObject(parent) {}
+DownloadStrategy::DownloadStrategy(QObject* parent) : QObject(parent) {}
 
-std::shared_ptr<DownloadStrategy> DownloadStrategy::create(int typeCode) {
-  std::shared_ptr<DownloadStrategy> strategy;
-  if (typeCode == DeviceModel::kCorvisetType)
-    strategy = std::make_shared<CorvisetDownloadStrategy>();
-  else
-    strategy = std::make_shared<VitacorProDownloadStrategy>();
-  strategy->setTypeCode(typeCode);
-  return strategy;
+std::shared_ptr<DownloadStrategy> DownloadStrategy::create(int typeCode)
+{
+    std::shared_ptr<DownloadStrategy> strategy;
+    if (typeCode == DeviceModel::kCorvisetType)
+        strategy = std::make_shared<CorvisetDownloadStrategy>();
+    else
+        strategy = std::make_shared<VitacorProDownloadStrategy>();
+    strategy->setTypeCode(typeCode);
+    return strategy;
 }
 
-void DownloadStrategy::setXHarvo2(XHarvo2 *protocol) {
-  if (m_protocol)
-    disconnect(m_protocol, nullptr, this, nullptr);
-  m_protocol = protocol;
-  if (m_protocol)
-    connect(m_protocol, &XHarvo2::downloadProgress, this,
-            &DownloadStrategy::singleFileDownloadProgress);
+void DownloadStrategy::setXHarvo2(XHarvo2* protocol)
+{
+    if (m_protocol)
+        disconnect(m_protocol, nullptr, this, nullptr);
+    m_protocol = protocol;
+    if (m_protocol)
+        connect(m_protocol, &XHarvo2::downloadProgress, this, &DownloadStrategy::singleFileDownloadProgress);
 }
 
-bool DownloadStrategy::download(const QString &) { return false; }
-
-int DownloadStrategy::fetchFile(const QString &folder, const QString &name) {
-  const QString localPath = folder + name;
-  qDebug().noquote() << "[INFO] download file :" + localPath;
-  return m_protocol ? m_protocol->getFile(localPath, name) : -1;
-}
-
-int DownloadStrategy::fetchLargeFile(const QString &folder,
-                                     const QString &name) {
-  return m_protocol
-             ? m_protocol->getLargeFile(folder + name, name, kHolterBlockCount)
-             : -1;
-}
-
-bool DownloadStrategy::isStored(const QString &name) const {
-  return QFileInfo::exists(
-      DetailPath::of(Config::instance()->dataDir(), m_sn, name));
-}
-
-int DownloadStrategy::fetchCounted(const QString &folder, const QString &name,
-                                   bool alreadyStored) {
-  if (alreadyStored) {
-    countFile();
-    return 0;
-  }
-  const int result = fetchFile(folder, name);
-  if (result > 0)
-    countFile();
-  return result;
-}
-
-bool DownloadStrategy::fetchIndex(const QString &folder, int checkType) {
-  return fetchCounted(folder, CheckType::fileName(checkType), false) >= 0;
-}
-
-bool DownloadStrategy::monitorAnswers() {
-  return m_protocol && m_protocol->ping();
-}
-
-void DownloadStrategy::setTotalFiles(int total) {
-  m_totalFiles = total;
-  emit fileDownloadProgress(m_downloadedFiles,
-                            std::max(m_totalFiles, m_downloadedFiles));
-}
-
-void DownloadStrategy::countFile() {
-  ++m_downloadedFiles;
-  emit fileDownloadProgress(m_downloadedFiles,
-                            std::max(m_totalFiles, m_downloadedFiles));
-}
-
-bool DownloadStrategy::readRecords(const QString &path, int recordSize,
-                                   QList<QByteArray> *records) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
+bool DownloadStrategy::download(const QString&)
+{
     return false;
-  *records = RecordFile::split(file.readAll(), recordSize);
-  return true;
+}
+
+int DownloadStrategy::fetchFile(const QString& folder, const QString& name)
+{
+    const QString localPath = folder + name;
+    qDebug().noquote() << "[INFO] download file :" + localPath;
+    return m_protocol ? m_protocol->getFile(localPath, name) : -1;
+}
+
+int DownloadStrategy::fetchLargeFile(const QString& folder, const QString& name)
+{
+    return m_protocol ? m_protocol->getLargeFile(folder + name, name, kHolterBlockCount) : -1;
+}
+
+bool DownloadStrategy::isStored(const QString& name) const
+{
+    return QFileInfo::exists(DetailPath::of(Config::instance()->dataDir(), m_sn, name));
+}
+
+int DownloadStrategy::fetchCounted(const QString& folder, const QString& name, bool alreadyStored)
+{
+    if (alreadyStored) {
+        countFile();
+        return 0;
+    }
+    const int result = fetchFile(folder, name);
+    if (result > 0)
+        countFile();
+    return result;
+}
+
+bool DownloadStrategy::fetchIndex(const QString& folder, int checkType)
+{
+    return fetchCounted(folder, CheckType::fileName(checkType), false) >= 0;
+}
+
+bool DownloadStrategy::monitorAnswers()
+{
+    return m_protocol && m_protocol->ping();
+}
+
+void DownloadStrategy::setTotalFiles(int total)
+{
+    m_totalFiles = total;
+    emit fileDownloadProgress(m_downloadedFiles, std::max(m_totalFiles, m_downloadedFiles));
+}
+
+void DownloadStrategy::countFile()
+{
+    ++m_downloadedFiles;
+    emit fileDownloadProgress(m_downloadedFiles, std::max(m_totalFiles, m_downloadedFiles));
+}
+
+bool DownloadStrategy::readRecords(const QString& path, int recordSize, QList<QByteArray>* records)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    *records = RecordFile::split(file.readAll(), recordSize);
+    return true;
 }

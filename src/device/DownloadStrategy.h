@@ -13,69 +13,61 @@ class XHarvo2;
 // into the download's temporary folder, skips detail files already kept in the
 // device folder and counts the files for the progress display. One strategy
 // serves one download and runs on the device's worker thread.
-class DownloadStrategy : public QObject {
-  Q_OBJECT
+class DownloadStrategy : public QObject
+{
+    Q_OBJECT
 public:
-  // The number of 640-byte blocks of each Holter data reply.
-  static constexpr int kHolterBlockCount = 10;
+    // The number of 640-byte blocks of each Holter data reply.
+    static constexpr int kHolterBlockCount = 10;
 
-  explicit DownloadStrategy(QObject *parent = nullptr);
+    explicit DownloadStrategy(QObject* parent = nullptr);
 
-  // The strategy for a model: the Corviset one for its type, the Vitacor Pro
-  // one for every other.
-  static std::shared_ptr<DownloadStrategy> create(int typeCode);
+    // The strategy for a model: the Corviset one for its type, the Vitacor Pro one for every other.
+    static std::shared_ptr<DownloadStrategy> create(int typeCode);
 
-  void setTypeCode(int typeCode) { m_typeCode = typeCode; }
-  void setSerialNumber(const QString &sn) { m_sn = sn; }
-  // Not owned; its byte progress is passed on as singleFileDownloadProgress.
-  void setXHarvo2(XHarvo2 *protocol);
-  int typeCode() const { return m_typeCode; }
-  QString serialNumber() const { return m_sn; }
+    void setTypeCode(int typeCode) { m_typeCode = typeCode; }
+    void setSerialNumber(const QString& sn) { m_sn = sn; }
+    // Not owned; its byte progress is passed on as singleFileDownloadProgress.
+    void setXHarvo2(XHarvo2* protocol);
+    int typeCode() const { return m_typeCode; }
+    QString serialNumber() const { return m_sn; }
 
-  // Copies the monitor's files into `folder` (ending in '/'); true when the
-  // download is complete.
-  virtual bool download(const QString &folder);
+    // Copies the monitor's files into `folder` (ending in '/'); true when the download is complete.
+    virtual bool download(const QString& folder);
 
 signals:
-  // Files handled so far. `totalFile` is never negative and never below
-  // `fileDownloaded`: it starts as the monitor's own count and rises with
-  // the count when more files come (index and voice files count too) or
-  // when the monitor gave no usable count.
-  void fileDownloadProgress(int fileDownloaded, int totalFile);
-  // Bytes of the file being copied, as the protocol reports them.
-  void singleFileDownloadProgress(int byteDownloaded, int totalByte);
+    // Files handled so far. `totalFile` is never negative and never below
+    // `fileDownloaded`: it starts as the monitor's own count and rises with
+    // the count when more files come (index and voice files count too) or
+    // when the monitor gave no usable count.
+    void fileDownloadProgress(int fileDownloaded, int totalFile);
+    // Bytes of the file being copied, as the protocol reports them.
+    void singleFileDownloadProgress(int byteDownloaded, int totalByte);
 
 protected:
-  // Copies one file; its size, 0 when the monitor has no such file or an empty
-  // one, -1 on failure.
-  int fetchFile(const QString &folder, const QString &name);
-  int fetchLargeFile(const QString &folder, const QString &name);
-  // Whether a file of that name is already in the device folder of the data
-  // directory.
-  bool isStored(const QString &name) const;
-  // Counts a stored file without copying it, else copies it and counts it when
-  // it arrived.
-  int fetchCounted(const QString &folder, const QString &name,
-                   bool alreadyStored);
-  // Copies the index file of a check type; false only on a failed transfer.
-  bool fetchIndex(const QString &folder, int checkType);
-  // Whether the monitor still answers: tells a monitor without a file from a
-  // link that broke.
-  bool monitorAnswers();
+    // Copies one file; its size, 0 when the monitor has no such file or an empty one, -1 on failure.
+    int fetchFile(const QString& folder, const QString& name);
+    int fetchLargeFile(const QString& folder, const QString& name);
+    // Whether a file of that name is already in the device folder of the data directory.
+    bool isStored(const QString& name) const;
+    // Counts a stored file without copying it, else copies it and counts it when it arrived.
+    int fetchCounted(const QString& folder, const QString& name, bool alreadyStored);
+    // Copies the index file of a check type; false only on a failed transfer.
+    bool fetchIndex(const QString& folder, int checkType);
+    // Whether the monitor still answers: tells a monitor without a file from a link that broke.
+    bool monitorAnswers();
 
-  void setTotalFiles(int total);
-  void countFile();
+    void setTotalFiles(int total);
+    void countFile();
 
-  // The records of a fetched index file; false when it exists but cannot be
-  // read.
-  static bool readRecords(const QString &path, int recordSize,
-                          QList<QByteArray> *records);
+    // The records of a fetched index file; false when it exists but cannot be read.
+    static bool readRecords(const QString& path, int recordSize, QList<QByteArray>* records);
 
-  XHarvo2 *m_protocol = nullptr;
+    XHarvo2* m_protocol = nullptr;
 
 private:
-  int m_typeCode = 0;
-  QString m_sn;
-  int m_totalFiles = 0;
-  int m_downloadedFiles = 0;
+    int m_typeCode = 0;
+    QString m_sn;
+    int m_totalFiles = 0;
+    int m_downloadedFiles = 0;
 };

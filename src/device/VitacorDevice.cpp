@@ -17,131 +17,136 @@ constexpr int kSerialWidth = 13;
 constexpr int kVersionMinorOffset = 21;
 constexpr int kVersionMajorOffset = 22;
 
-QString serialText(const QByteArray &info) {
-  const QByteArray field = info.mid(kSerialOffset, kSerialWidth);
-  const int end = field.indexOf('\0');
-  return QString::fromLatin1(end >= 0 ? field.left(end) : field);
+QString serialText(const QByteArray& info)
+{
+    const QByteArray field = info.mid(kSerialOffset, kSerialWidth);
+    const int end = field.indexOf('\0');
+    return QString::fromLatin1(end >= 0 ? field.left(end) : field);
 }
 
-void writeSerial(QByteArray &info, const QString &serial) {
-  QByteArray field = serial.toLatin1().left(kSerialWidth);
-  field.append(kSerialWidth - field.size(), '\0');
-  info.replace(kSerialOffset, kSerialWidth, field);
+void writeSerial(QByteArray& info, const QString& serial)
+{
+    QByteArray field = serial.toLatin1().left(kSerialWidth);
+    field.append(kSerialWidth - field.size(), '\0');
+    info.replace(kSerialOffset, kSerialWidth, field);
 }
 
 } // namespace
 
-VitacorDevice::VitacorDevice(QObject *parent)
-    : QObject(parent), m_protocol(new XHarvo2(this)) {
-  connect(this, &VitacorDevice::signalDownloadAllFile, this,
-          &VitacorDevice::downloadAllFile_SLOT);
+VitacorDevice::VitacorDevice(QObject* parent) : QObject(parent), m_protocol(new XHarvo2(this))
+{
+    connect(this, &VitacorDevice::signalDownloadAllFile, this, &VitacorDevice::downloadAllFile_SLOT);
 }
 
-VitacorDevice::~VitacorDevice() {
-  m_thread.quit();
-  m_thread.wait();
-  m_strategy.reset();
+VitacorDevice::~VitacorDevice()
+{
+    m_thread.quit();
+    m_thread.wait();
+    m_strategy.reset();
 }
 
-QMutex &VitacorDevice::stateLock() {
-  static QMutex lock;
-  return lock;
+QMutex& VitacorDevice::stateLock()
+{
+    static QMutex lock;
+    return lock;
 }
 
-int VitacorDevice::typeCode() const {
-  return m_info.isEmpty() ? 0 : quint8(m_info.at(kTypeOffset));
+int VitacorDevice::typeCode() const
+{
+    return m_info.isEmpty() ? 0 : quint8(m_info.at(kTypeOffset));
 }
 
-bool VitacorDevice::connectDevice() {
-  QByteArray info;
-  if (!m_protocol->getDeviceInfo(info) || info.size() < XHarvo2::kInfoSize) {
+bool VitacorDevice::connectDevice()
+{
+    QByteArray info;
+    if (!m_protocol->getDeviceInfo(info) || info.size() < XHarvo2::kInfoSize) {
+        setState(Offline);
+        return false;
+    }
+    m_info = info;
+    m_protocol->getBranchCode(m_branchCode);
+    const QString reported = serialText(m_info);
+    m_sn = model().safeSerial(reported);
+    // dev.dat carries the block, and everything after the download reads the serial from there.
+    if (m_sn != reported)
+        writeSerial(m_info, m_sn);
+    m_key = model().keyPrefix() + m_sn;
+    m_version =
+        QString("V%1.%2").arg(quint8(m_info.at(kVersionMajorOffset))).arg(quint8(m_info.at(kVersionMinorOffset)));
     setState(Offline);
-    return false;
-  }
-  m_info = info;
-  m_protocol->getBranchCode(m_branchCode);
-  const QString reported = serialText(m_info);
-  m_sn = model().safeSerial(reported);
-  // dev.dat carries the block, and everything after the download reads the
-  // serial from there.
-  if (m_sn != reported)
-    writeSerial(m_info, m_sn);
-  m_key = model().keyPrefix() + m_sn;
-  m_version = QString("V%1.%2")
-                  .arg(quint8(m_info.at(kVersionMajorOffset)))
-                  .arg(quint8(m_info.at(kVersionMinorOffset)));
-  setState(Offline);
-  moveToThread(&m_thread);
-  m_thread.start(QThread::InheritPriority);
-  setState(Connected);
-  return true;
+    moveToThread(&m_thread);
+    m_thread.start(QThread::InheritPriority);
+    setState(Connected);
+    return true;
 }
 
-void VitacorDevice::disconnectDevice() {
-  if (m_protocol->disconnectDevice())
-    setState(Offline);
+void VitacorDevice::disconnectDevice()
+{
+    if (m_protocol->disconnectDevice())
+        setState(Offline);
 }
 
-bool VitacorDevice::pingDevice() {
-  const bool answered = m_protocol->ping();
-  setState(answered ? Connected : Offline);
-  return answered;
+bool VitacorDevice::pingDevice()
+{
+    const bool answered = m_protocol->ping();
+    setState(answered ? Connected : Offline);
+    return answered;
 }
 
-bool VitacorDevice::requestDownload() {
-  {
-    // Taken before the request is queued, so neither a ping nor a second
-    // request slips in between.
-    QMutexLocker lock(&stateLock());
-    if (state() == Downloading)
-      return false;
-    setState(Downloading);
-  }
-  emit signalDownloadAllFile();
-  return true;
+bool VitacorDevice::requestDownload()
+{
+    {
+        // Taken before the request is queued, so neither a ping nor a second request slips in between.
+        QMutexLocker lock(&stateLock());
+        if (state() == Downloading)
+            return false;
+        setState(Downloading);
+    }
+    emit signalDownloadAllFile();
+    return true;
 }
 
-void VitacorDevice::downloadAllFile_SLOT() {
-  LogHelper::instance()->writeLog(m_sn + " start download.");
-  const QString folder =
-      QString("%1/temp_%2/").arg(Config::instance()->dataDir(), m_sn);
-  const bool result = download(folder);
-  LogHelper::instance()->writeLog(
-      QString("Download result:%1").arg(result ? 1 : 0));
-  setState(Connected);
-  emit downloadEnd(result, folder);
+void VitacorDevice::downloadAllFile_SLOT()
+{
+    LogHelper::instance()->writeLog(m_sn + " start download.");
+    const QString folder = QString("%1/temp_%2/").arg(Config::instance()->dataDir(), m_sn);
+    const bool result = download(folder);
+    LogHelper::instance()->writeLog(QString("Download result:%1").arg(result ? 1 : 0));
+    setState(Connected);
+    emit downloadEnd(result, folder);
 }
 
-bool VitacorDevice::download(const QString &folder) {
-  // A folder left by an interrupted run would pass its files off as this
-  // download's.
-  QDir(folder).removeRecursively();
-  if (!QDir().mkpath(folder)) {
-    LogHelper::instance()->writeLog(folder + " created failed.");
-    return false;
-  }
-  {
-    QMutexLocker lock(&stateLock());
-    setState(Downloading);
-  }
-  if (!writeDeviceFile(folder)) {
-    LogHelper::instance()->writeLog("Can't save device information.");
-    return false;
-  }
-  m_strategy = DownloadStrategy::create(typeCode());
-  m_strategy->setSerialNumber(m_sn);
-  m_strategy->setXHarvo2(m_protocol);
-  connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this,
-          &VitacorDevice::fileDownloadProgress, Qt::DirectConnection);
-  connect(m_strategy.get(), &DownloadStrategy::singleFileDownloadProgress, this,
-          &VitacorDevice::singleFileDownloadProgress);
-  return m_strategy->download(folder);
+bool VitacorDevice::download(const QString& folder)
+{
+    // A folder left by an interrupted run would pass its files off as this download's.
+    QDir(folder).removeRecursively();
+    if (!QDir().mkpath(folder)) {
+        LogHelper::instance()->writeLog(folder + " created failed.");
+        return false;
+    }
+    {
+        QMutexLocker lock(&stateLock());
+        setState(Downloading);
+    }
+    if (!writeDeviceFile(folder)) {
+        LogHelper::instance()->writeLog("Can't save device information.");
+        return false;
+    }
+    m_strategy = DownloadStrategy::create(typeCode());
+    m_strategy->setSerialNumber(m_sn);
+    m_strategy->setXHarvo2(m_protocol);
+    connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this, &VitacorDevice::fileDownloadProgress,
+            Qt::DirectConnection);
+    connect(m_strategy.get(), &DownloadStrategy::singleFileDownloadProgress, this,
+            &VitacorDevice::singleFileDownloadProgress);
+    return m_strategy->download(folder);
 }
 
-bool VitacorDevice::writeDeviceFile(const QString &folder) const {
-  QFile file(folder + Vitacor::kDeviceFileName);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    return false;
-  const QByteArray content = m_info + m_branchCode.toLatin1() + '\0';
-  return file.write(content) == content.size();
+bool VitacorDevice::writeDeviceFile(const QString& folder) const
+{
+    QFile file(folder + Vitacor::kDeviceFileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QByteArray content = m_info + m_branchCode.toLatin1() + '\0';
+    return file.write(content) == content.size();
 }
