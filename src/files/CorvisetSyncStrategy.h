@@ -1,0 +1,10 @@
+#pragma once
+
+#include "SyncStrategy.h"
+
+// The Corviset monitor keeps only its daily checks, in "1dlc.dat", and no users.
+class CorvisetSyncStrategy : public SyncStrategy
+{
+public:
+    bool sync(const QString& dir) override;
+};

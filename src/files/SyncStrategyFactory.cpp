@@ -1,0 +1,17 @@
+#include "SyncStrategyFactory.h"
+
+#include "CorvisetSyncStrategy.h"
+#include "ModelMask.h"
+#include "VitacorProSyncStrategy.h"
+
+std::shared_ptr<SyncStrategy> SyncStrategyFactory::create(int modelType, const QString& sn)
+{
+    std::shared_ptr<SyncStrategy> strategy;
+    if (modelType == ModelMask::kCorvisetModel)
+        strategy = std::make_shared<CorvisetSyncStrategy>();
+    else
+        strategy = std::make_shared<VitacorProSyncStrategy>();
+    strategy->setModelType(modelType);
+    strategy->setSerialNumber(sn);
+    return strategy;
+}

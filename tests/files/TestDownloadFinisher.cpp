@@ -1,0 +1,248 @@
+#include "CheckType.h"
+#include "Config.h"
+#include "DbOperator.h"
+#include "DownloadFinisher.h"
+#include "LogHelper.h"
+#include "SyncFixture.h"
+
+#include <QtTest>
+
+using namespace SyncFixture;
+
+namespace {
+
+const QString kSn = "SN200";
+
+} // namespace
+
+// Finishing a download: store, sync and move, all or nothing.
+class TestDownloadFinisher : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void emptyPathDoesNothing();
+    void completeDownloadIsStoredAndMoved_data();
+    void completeDownloadIsStoredAndMoved();
+    void secondDownloadKeepsOneRowAndOneCopy();
+    void unusableDeviceInfo_data();
+    void unusableDeviceInfo();
+    void failedStoreUndoesEverything_data();
+    void failedStoreUndoesEverything();
+    void unmovableFilesUndoEverything();
+
+private:
+    QString dataDir() const { return Config::instance()->dataDir(); }
+    QString tempDir() const { return dataDir() + "/temp_" + kSn + "/"; }
+    QString deviceDir() const { return dataDir() + "/" + kSn + "/"; }
+    // A complete download of a Vitacor Pro (model 0): users, ECG with a
+    // voice note, oximetry, daily checks of user 1 and a Holter recording.
+    void writeDownload(const QByteArray& detailContent = "ecg samples");
+    // The store, the data directory's entries and the device folder, as they
+    // stood before a finish that must change nothing.
+    struct Snapshot
+    {
+        QString store;
+        QStringList dataDir;
+        QStringList deviceDir;
+    };
+    Snapshot snapshot() const { return {dump(), entries(dataDir()), entries(deviceDir())}; }
+    void storeOtherDevice();
+
+    DownloadFinisher m_finisher{QString()};
+};
+
+void TestDownloadFinisher::initTestCase()
+{
+    DbTestSupport::freshDataDir();
+    QVERIFY(DbOperator::instance());
+    LogHelper::instance()->writeLog("finisher test");
+    m_finisher = DownloadFinisher(dataDir());
+}
+
+void TestDownloadFinisher::init()
+{
+    clearStore();
+    for (const QString& name : entries(dataDir())) {
+        if (name.endsWith('/'))
+            QVERIFY(QDir(dataDir() + "/" + name).removeRecursively());
+    }
+}
+
+void TestDownloadFinisher::writeDownload(const QByteArray& detailContent)
+{
+    QVERIFY(QDir().mkpath(tempDir()));
+    writeFile(tempDir() + "dev.dat", devDat(0, kSn.toLatin1()));
+    writeFile(tempDir() + "usr.dat", user(1, "Anna"));
+    writeFile(tempDir() + "xusr.dat", xuser(2, "MID2", "Bea"));
+    QByteArray ecg = records(1, 10, 1, 2);
+    ecg[9] = 1; // the first strip has a voice note
+    writeFile(tempDir() + "ecg.dat", ecg);
+    writeFile(tempDir() + "20240506070100", detailContent);
+    writeFile(tempDir() + "20240506070101", detailContent);
+    writeFile(tempDir() + "20240506070100.wav", "RIFF voice");
+    writeFile(tempDir() + "oxi.dat", records(2, 12, 2, 3));
+    writeFile(tempDir() + "1dlc.dat", records(16, 17, 3, 1));
+    writeFile(tempDir() + "20240506070300", detailContent);
+    writeFile(tempDir() + "waveFile", waveFile(1, 22, 7200));
+}
+
+void TestDownloadFinisher::storeOtherDevice()
+{
+    QVERIFY(DbOperator::instance()->storeDevice(*DeviceInfo::fromBytes(devDat(1, "OTHER1"))));
+    QVERIFY(DbOperator::instance()->insertChecks("OTHER1", CheckType::Ecg, {record(1, 10, 40, 0)}));
+}
+
+void TestDownloadFinisher::emptyPathDoesNothing()
+{
+    writeDownload();
+    const Snapshot before = snapshot();
+    const QStringList download = entries(tempDir());
+    const DownloadFinisher::Result result = m_finisher.finish(QString());
+    QCOMPARE(result.outcome, DownloadFinisher::Outcome::NoDownload);
+    QVERIFY(!result.isStored());
+    QCOMPARE(dump(), before.store);
+    QCOMPARE(entries(dataDir()), before.dataDir);
+    QCOMPARE(entries(tempDir()), download);
+}
+
+void TestDownloadFinisher::completeDownloadIsStoredAndMoved_data()
+{
+    QTest::addColumn<bool>("trailingSlash");
+    QTest::newRow("path ending in /") << true;
+    QTest::newRow("path without /") << false;
+}
+
+void TestDownloadFinisher::completeDownloadIsStoredAndMoved()
+{
+    QFETCH(bool, trailingSlash);
+    writeDownload();
+    const DownloadFinisher::Result result = m_finisher.finish(trailingSlash ? tempDir() : tempDir().chopped(1));
+
+    QCOMPARE(result.outcome, DownloadFinisher::Outcome::Stored);
+    QVERIFY(result.isStored());
+    QCOMPARE(result.sn, kSn);
+    QCOMPARE(result.modelType, 0);
+    QCOMPARE(result.movedFiles, 5);
+    QCOMPARE(result.keptFiles, 0);
+    QVERIFY(!QFileInfo::exists(tempDir()));
+    QCOMPARE(entries(deviceDir()),
+             QStringList({"20240506070100", "20240506070100.wav", "20240506070101", "20240506070300", holterTime(22)}));
+    QCOMPARE(readFile(deviceDir() + holterTime(22)), waveFile(1, 22, 7200));
+    DbOperator* db = DbOperator::instance();
+    DeviceInfo stored;
+    QVERIFY(db->device(kSn, &stored));
+    QCOMPARE(stored.branchcode, QString("B7"));
+    QCOMPARE(db->checkCount(kSn, CheckType::Ecg), 2);
+    QCOMPARE(db->checkCount(kSn, CheckType::Oxi), 3);
+    QCOMPARE(db->checkCount(kSn, CheckType::DailyCheck), 1);
+    QCOMPARE(db->holterChecks(kSn, kSn + "Anna").size(), 1);
+}
+
+void TestDownloadFinisher::secondDownloadKeepsOneRowAndOneCopy()
+{
+    writeDownload("first copy");
+    QVERIFY(m_finisher.finish(tempDir()).isStored());
+    const QString store = dump();
+    const QStringList files = entries(deviceDir());
+
+    writeDownload("second copy");
+    const DownloadFinisher::Result again = m_finisher.finish(tempDir());
+
+    QVERIFY(again.isStored());
+    QCOMPARE(again.movedFiles, 0);
+    QCOMPARE(again.keptFiles, 5);
+    QCOMPARE(dump(), store);
+    QCOMPARE(entries(deviceDir()), files);
+    QCOMPARE(readFile(deviceDir() + "20240506070101"), QByteArray("first copy"));
+    QVERIFY(!QFileInfo::exists(tempDir()));
+}
+
+void TestDownloadFinisher::unusableDeviceInfo_data()
+{
+    QTest::addColumn<QByteArray>("deviceFile"); // "absent" for no file
+    QTest::newRow("no dev.dat") << QByteArray("absent");
+    QTest::newRow("empty dev.dat") << QByteArray();
+    QTest::newRow("empty serial") << devDat(0, "");
+    QTest::newRow("blank serial") << devDat(0, "   ");
+    QTest::newRow("serial climbing out") << devDat(0, "../evil");
+    QTest::newRow("serial with a slash") << devDat(0, "a/b");
+    QTest::newRow("serial with a control character") << devDat(0, "SN\x01");
+}
+
+void TestDownloadFinisher::unusableDeviceInfo()
+{
+    QFETCH(QByteArray, deviceFile);
+    storeOtherDevice();
+    writeDownload();
+    QFile::remove(tempDir() + "dev.dat");
+    if (deviceFile != "absent")
+        writeFile(tempDir() + "dev.dat", deviceFile);
+    const Snapshot before = snapshot();
+
+    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+
+    QCOMPARE(result.outcome, DownloadFinisher::Outcome::NoDeviceInfo);
+    QVERIFY(!result.reason.isEmpty());
+    QCOMPARE(dump(), before.store);
+    QStringList left = before.dataDir;
+    left.removeAll("temp_" + kSn + "/");
+    QCOMPARE(entries(dataDir()), left);
+    QVERIFY(!QFileInfo::exists(dataDir() + "/../evil"));
+}
+
+void TestDownloadFinisher::failedStoreUndoesEverything_data()
+{
+    QTest::addColumn<QString>("brokenTable");
+    QTest::addColumn<int>("outcome");
+    QTest::newRow("device") << "tb_device" << int(DownloadFinisher::Outcome::DeviceNotStored);
+    QTest::newRow("users") << "tb_user" << int(DownloadFinisher::Outcome::SyncFailed);
+    QTest::newRow("checks after the first type") << "tb_oxi" << int(DownloadFinisher::Outcome::SyncFailed);
+    QTest::newRow("user links of daily checks") << "tb_check" << int(DownloadFinisher::Outcome::SyncFailed);
+    QTest::newRow("Holter recording last") << "tb_holter" << int(DownloadFinisher::Outcome::SyncFailed);
+}
+
+void TestDownloadFinisher::failedStoreUndoesEverything()
+{
+    QFETCH(QString, brokenTable);
+    QFETCH(int, outcome);
+    storeOtherDevice();
+    // An earlier download of the same monitor left a file in its folder.
+    QVERIFY(QDir().mkpath(deviceDir()));
+    writeFile(deviceDir() + "20230101000000", "earlier");
+    writeDownload();
+    const Snapshot before = snapshot();
+
+    QVERIFY(DbTestSupport::breakTable(brokenTable));
+    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+    QVERIFY(DbTestSupport::repairTable(brokenTable));
+
+    QCOMPARE(int(result.outcome), outcome);
+    QCOMPARE(result.sn, kSn);
+    QCOMPARE(dump(), before.store);
+    QCOMPARE(entries(deviceDir()), before.deviceDir);
+    QVERIFY(!QFileInfo::exists(tempDir()));
+    // Nothing is left open: the next download of the monitor is stored.
+    writeDownload();
+    QVERIFY(m_finisher.finish(tempDir()).isStored());
+}
+
+void TestDownloadFinisher::unmovableFilesUndoEverything()
+{
+    storeOtherDevice();
+    writeFile(dataDir() + "/" + kSn, "a plain file where the device folder belongs");
+    writeDownload();
+    const Snapshot before = snapshot();
+
+    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+
+    QCOMPARE(result.outcome, DownloadFinisher::Outcome::MoveFailed);
+    QCOMPARE(dump(), before.store);
+    QVERIFY(!QFileInfo::exists(tempDir()));
+    QCOMPARE(readFile(dataDir() + "/" + kSn), QByteArray("a plain file where the device folder belongs"));
+    QFile::remove(dataDir() + "/" + kSn);
+}
+
+QTEST_GUILESS_MAIN(TestDownloadFinisher)
+#include "TestDownloadFinisher.moc"
