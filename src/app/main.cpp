@@ -2,6 +2,7 @@
 #include "AppFonts.h"
 #include "Config.h"
 #include "CrashHandler.h"
+#include "EmulatedBus.h"
 #include "CrashReport.h"
 #include "LanguageTable.h"
 #include "LogHelper.h"
@@ -83,6 +84,14 @@ int main(int argc, char* argv[])
     SingleApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(VITACOR_VERSION);
     initGuiResources();
+
+    // "--emulate BUSDIR" puts emulated monitors in place of USB.
+    QStringList arguments = QCoreApplication::arguments();
+    QString emulateError;
+    if (!EmulatedBus::installFromArguments(arguments, &emulateError)) {
+        qCritical().noquote() << emulateError;
+        return 2;
+    }
 
     if (!CrashHandler::install(QCoreApplication::applicationFilePath()))
         qDebug() << "[ERR] crash handler not installed";
