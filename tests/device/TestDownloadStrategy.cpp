@@ -1,0 +1,408 @@
+#include "CheckType.h"
+#include "CorvisetDailyRecord.h"
+#include "DailyRecord.h"
+#include "DbOperator.h"
+#include "DemoMonitorWriter.h"
+#include "DeviceInfo.h"
+#include "DownloadStrategy.h"
+#include "DownloadTestSupport.h"
+#include "EcgRecord.h"
+#include "EmulatedMonitor.h"
+#include "MultiTestFile.h"
+#include "MultiTestRecord.h"
+#include "RequestLog.h"
+#include "XHarvo2.h"
+#include "emulator/LinkLog.h"
+#include "emulator/MonitorFolder.h"
+#include "emulator/TestBus.h"
+
+#include <QSet>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+using namespace DownloadTestSupport;
+
+namespace {
+
+const QString kSn = QStringLiteral("SN12345678");
+
+// The names a download asks for: file-size and large-file-start requests.
+QStringList requestedFiles(const RequestLog& log)
+{
+    QStringList names;
+    const QList<RequestLog::Request> requests = log.requests();
+    for (const RequestLog::Request& request : requests) {
+        if (request.command == XHarvo2::FileSize || request.command == XHarvo2::LargeFileStart)
+            names << request.name;
+    }
+    return names;
+}
+
+QString timeName(const CheckTime& time)
+{
+    return time.text();
+}
+
+} // namespace
+
+// The download strategies against emulated monitors, through the real
+// transport and protocol: which files are asked for, in which order, what is
+// skipped, and how the files are counted.
+class TestDownloadStrategy : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void everyModelFetchesItsFiles_data();
+    void everyModelFetchesItsFiles();
+    void dailyModelsFetchExactly_data();
+    void dailyModelsFetchExactly();
+    void fileCountZeroFailsBeforeAnyFile();
+    void storedEcgDetailIsCountedNotFetched();
+    void multiTestOnlyInChineseEdition_data();
+    void multiTestOnlyInChineseEdition();
+    void holterRecording_data();
+    void holterRecording();
+    void refusedDetailIsPassedOver();
+    void corvisetDownload_data();
+    void corvisetDownload();
+    void corvisetSkipsStoredChecks();
+    void progressTotalIsNeverBelowCount();
+
+private:
+    MonitorFolder plug(quint8 typeCode, const QString& name = "m1", const QByteArray& serial = kSn.toLatin1());
+    // Identifies the monitor and runs the model's strategy into the temporary folder.
+    bool download(int typeCode, const QString& sn = kSn);
+
+    std::unique_ptr<TestBus> m_bus;
+    std::shared_ptr<RequestLog> m_log;
+    QList<QPair<int, int>> m_progress;
+};
+
+void TestDownloadStrategy::initTestCase()
+{
+    freshDataDir();
+    QVERIFY(DbOperator::instance()->openAndInit());
+}
+
+void TestDownloadStrategy::init()
+{
+    freshDataDir();
+    Config::instance()->setLanguage(1);
+    m_bus = std::make_unique<TestBus>();
+    m_log = RequestLog::install();
+    m_progress.clear();
+}
+
+void TestDownloadStrategy::cleanup()
+{
+    QCOMPARE(m_bus->bus().violations(), QStringList());
+    m_log.reset();
+    m_bus.reset();
+}
+
+MonitorFolder TestDownloadStrategy::plug(quint8 typeCode, const QString& name, const QByteArray& serial)
+{
+    return MonitorFolder(m_bus->busDir(), name, typeCode, serial);
+}
+
+bool TestDownloadStrategy::download(int typeCode, const QString& sn)
+{
+    XHarvo2 link;
+    QByteArray info;
+    if (!link.getDeviceInfo(info))
+        return false;
+    const std::shared_ptr<DownloadStrategy> strategy = DownloadStrategy::create(typeCode);
+    strategy->setSerialNumber(sn);
+    strategy->setXHarvo2(&link);
+    connect(strategy.get(), &DownloadStrategy::fileDownloadProgress, this,
+            [this](int done, int total) { m_progress << qMakePair(done, total); });
+    QDir().mkpath(tempFolder(sn));
+    const bool result = strategy->download(tempFolder(sn));
+    link.disconnectDevice();
+    return result;
+}
+
+void TestDownloadStrategy::everyModelFetchesItsFiles_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("language");
+    for (int typeCode : DemoMonitorWriter::modelCodes())
+        QTest::addRow("model %d", typeCode) << typeCode << 1;
+    QTest::addRow("model 19, simplified-Chinese edition") << 19 << 2;
+}
+
+// The demo monitors hold exactly the files a download of their model asks for.
+void TestDownloadStrategy::everyModelFetchesItsFiles()
+{
+    QFETCH(int, typeCode);
+    QFETCH(int, language);
+    Config::instance()->setLanguage(language);
+    const DemoMonitorWriter writer(typeCode, 7, 120);
+    const QString folder = m_bus->busDir() + "/" + writer.folderName();
+    QDir().mkpath(folder);
+    QString error;
+    QVERIFY2(writer.write(folder, &error), qPrintable(error));
+
+    QVERIFY(download(typeCode, writer.serialNumber()));
+
+    QMap<QString, QByteArray> expected = writer.files();
+    expected.remove(EmulatedMonitor::kIdentityFileName);
+    if (language != 2) {
+        for (const QString& name : expected.keys()) {
+            if (name.endsWith("rec.dat")) {
+                const QList<QByteArray> records = MultiTestFile::fromBytes(expected.value(name)).records;
+                for (const QByteArray& bytes : records)
+                    expected.remove(RecordCodec::decode<MultiTestRecord>(bytes).checkTime.text());
+                expected.remove(name);
+            }
+        }
+    }
+    const QStringList requested = requestedFiles(*m_log);
+    QCOMPARE(QSet<QString>(requested.begin(), requested.end()).size(), requested.size());
+    QStringList wanted = expected.keys();
+    QStringList got = entries(tempFolder(writer.serialNumber()));
+    QVERIFY(!wanted.isEmpty());
+    QCOMPARE(got, wanted);
+    for (const QString& name : wanted)
+        QVERIFY2(readFile(tempFolder(writer.serialNumber()) + name) == expected.value(name), qPrintable(name));
+    // The Corviset progress counts its checks, not its index file.
+    QCOMPARE(m_progress.last().first, typeCode == 5 ? wanted.size() - 1 : wanted.size());
+}
+
+void TestDownloadStrategy::dailyModelsFetchExactly_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addRow("Vitacor Lite HDMI") << 1;
+    QTest::addRow("Vitacor Lite USB") << 6;
+}
+
+// Mask 0x0013: user lists, ECG with details and voice, oximeter index, per-user
+// daily checks with details and voice; the other files of the monitor stay put.
+void TestDownloadStrategy::dailyModelsFetchExactly()
+{
+    QFETCH(int, typeCode);
+    const MonitorFolder monitor = plug(quint8(typeCode));
+    const CheckTime ecg1 = checkTime(1, 8), ecg2 = checkTime(2, 9), daily = checkTime(3, 10);
+    monitor.writeFile("usr.dat", userRecord(1, 27) + userRecord(3, 27));
+    monitor.writeFile("xusr.dat", userRecord(2, 75));
+    monitor.writeFile("ecg.dat", record<EcgRecord>(ecg1) + record<EcgRecord>(ecg2, 1));
+    monitor.writeRandomFile(timeName(ecg1), 1300);
+    monitor.writeRandomFile(timeName(ecg2), 700);
+    monitor.writeRandomFile(timeName(ecg2) + ".wav", 900);
+    monitor.writeRandomFile("oxi.dat", 24);
+    monitor.writeFile("1dlc.dat", record<DailyRecord>(daily, 1));
+    monitor.writeRandomFile(timeName(daily), 640);
+    monitor.writeRandomFile(timeName(daily) + ".wav", 100);
+    for (const char* other : {"tmp.dat", "slm.dat", "waveFile", "2spc.dat", "1nibp.dat", "1ped.dat", "1glu.dat",
+                              "2rec.dat", "nibp.dat", "glu.dat", "oxi_T.dat"})
+        monitor.writeRandomFile(other, 40);
+
+    QVERIFY(download(typeCode));
+
+    const QStringList expected{
+        "usr.dat", "xusr.dat", "ecg.dat",       timeName(ecg1),           timeName(ecg2), timeName(ecg2) + ".wav",
+        "oxi.dat", "1dlc.dat", timeName(daily), timeName(daily) + ".wav", "3dlc.dat"};
+    QCOMPARE(requestedFiles(*m_log), expected);
+    QCOMPARE(m_log->commands().mid(0, 2), (QList<int>{RequestLog::kIdentify, XHarvo2::FileCount}));
+    QStringList stored = expected.mid(0, 10);
+    stored.sort();
+    QCOMPARE(entries(tempFolder(kSn)), stored);
+    QCOMPARE(m_progress.first(), qMakePair(0, 21));
+    QCOMPARE(m_progress.last(), qMakePair(10, 21));
+}
+
+void TestDownloadStrategy::fileCountZeroFailsBeforeAnyFile()
+{
+    plug(0);
+    LinkLog log;
+    QVERIFY(!download(0));
+    QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::FileCount, XHarvo2::Disconnect}));
+    QVERIFY(log.logLines().contains("Downloading error: get file count = 0"));
+    QVERIFY(m_progress.isEmpty());
+}
+
+void TestDownloadStrategy::storedEcgDetailIsCountedNotFetched()
+{
+    const MonitorFolder monitor = plug(49);
+    const CheckTime kept = checkTime(4, 7), fresh = checkTime(5, 7);
+    monitor.writeFile("ecg.dat", record<EcgRecord>(kept, 1) + record<EcgRecord>(fresh));
+    monitor.writeRandomFile(timeName(kept), 500);
+    monitor.writeRandomFile(timeName(kept) + ".wav", 500);
+    monitor.writeRandomFile(timeName(fresh), 500);
+    QDir().mkpath(dataDir() + "/" + kSn);
+    QFile stored(dataDir() + "/" + kSn + "/" + timeName(kept));
+    QVERIFY(stored.open(QIODevice::WriteOnly));
+    stored.close();
+
+    QVERIFY(download(49));
+
+    QCOMPARE(requestedFiles(*m_log),
+             (QStringList{"usr.dat", "xusr.dat", "ecg.dat", timeName(kept) + ".wav", timeName(fresh)}));
+    QCOMPARE(m_progress.last().first, 4);
+    QVERIFY(!QFile::exists(tempFolder(kSn) + timeName(kept)));
+}
+
+void TestDownloadStrategy::multiTestOnlyInChineseEdition_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addRow("English edition") << 1;
+    QTest::addRow("simplified-Chinese edition") << 2;
+    QTest::addRow("customer edition") << 0;
+}
+
+// "1rec.dat" of 10 + 72 x 3 + 5 bytes: three detail requests, the missing third
+// detail does not end the download, and the cut fourth record is not read.
+void TestDownloadStrategy::multiTestOnlyInChineseEdition()
+{
+    QFETCH(int, language);
+    Config::instance()->setLanguage(language);
+    const MonitorFolder monitor = plug(19);
+    const CheckTime first = checkTime(6, 8), second = checkTime(6, 9), third = checkTime(6, 10);
+    monitor.writeFile("xusr.dat", userRecord(1, 75));
+    monitor.writeFile("1rec.dat", QByteArray(10, 'h') + stamped<MultiTestRecord>(first) +
+                                      stamped<MultiTestRecord>(second) + stamped<MultiTestRecord>(third) +
+                                      QByteArray(5, '\x07'));
+    monitor.writeRandomFile(timeName(first), 300);
+    monitor.writeRandomFile(timeName(second), 300);
+
+    QVERIFY(download(19));
+
+    const QStringList requested = requestedFiles(*m_log);
+    if (language == 2) {
+        QCOMPARE(requested.mid(requested.indexOf("1rec.dat")),
+                 (QStringList{"1rec.dat", timeName(first), timeName(second), timeName(third)}));
+    } else {
+        QVERIFY(!requested.contains("1rec.dat"));
+        QCOMPARE(requested.last(), QString("glu.dat"));
+    }
+}
+
+void TestDownloadStrategy::holterRecording_data()
+{
+    QTest::addColumn<bool>("present");
+    QTest::addColumn<qint64>("unplugAfter");
+    QTest::addColumn<bool>("complete");
+    QTest::addRow("recording") << true << qint64(-1) << true;
+    QTest::addRow("no recording") << false << qint64(-1) << true;
+    QTest::addRow("unplugged mid-recording") << true << qint64(7000) << false;
+}
+
+void TestDownloadStrategy::holterRecording()
+{
+    QFETCH(bool, present);
+    QFETCH(qint64, unplugAfter);
+    QFETCH(bool, complete);
+    const MonitorFolder monitor = plug(0);
+    monitor.writeFile("usr.dat", userRecord(1, 27));
+    const QByteArray recording = present ? monitor.writeRandomFile("waveFile", 20000) : QByteArray();
+    if (unplugAfter >= 0)
+        m_bus->bus().monitor("m1")->addFault(EmulatorFault::unplugAfter("waveFile", unplugAfter));
+
+    QCOMPARE(download(0), complete);
+
+    QCOMPARE(requestedFiles(*m_log).last(), QString("waveFile"));
+    QCOMPARE(readFile(tempFolder(kSn) + "waveFile"), complete ? recording : QByteArray());
+    // Only a refused start is taken for a monitor without a recording, and the monitor is asked whether it still
+    // answers.
+    QCOMPARE(m_log->commands().contains(XHarvo2::Ping), !present);
+}
+
+void TestDownloadStrategy::refusedDetailIsPassedOver()
+{
+    const MonitorFolder monitor = plug(49);
+    const CheckTime refused = checkTime(7, 7), fine = checkTime(8, 7);
+    monitor.writeFile("ecg.dat", record<EcgRecord>(refused) + record<EcgRecord>(fine));
+    monitor.writeRandomFile(timeName(refused), 500);
+    monitor.writeRandomFile(timeName(fine), 500);
+    m_bus->bus().monitor("m1")->addFault(EmulatorFault::refuse(timeName(refused)));
+
+    QVERIFY(download(49));
+
+    QCOMPARE(entries(tempFolder(kSn)), (QStringList{timeName(fine), "ecg.dat"}));
+}
+
+void TestDownloadStrategy::corvisetDownload_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addRow("three checks") << 3;
+    QTest::addRow("no index file") << -1;
+    QTest::addRow("empty index file") << 0;
+}
+
+void TestDownloadStrategy::corvisetDownload()
+{
+    QFETCH(int, records);
+    const MonitorFolder monitor = plug(5);
+    QStringList expected{"1dlc.dat"};
+    QByteArray index;
+    for (int i = 0; i < records; ++i) {
+        const CheckTime time = checkTime(10 + i, 12);
+        index += record<CorvisetDailyRecord>(time, 1);
+        monitor.writeRandomFile(timeName(time), 400 + i);
+        expected << timeName(time);
+    }
+    if (records >= 0)
+        monitor.writeFile("1dlc.dat", index);
+    monitor.writeRandomFile("usr.dat", 27);
+
+    QVERIFY(download(5));
+
+    QCOMPARE(requestedFiles(*m_log), expected);
+    QCOMPARE(m_log->commands().contains(XHarvo2::FileCount), false);
+    if (records > 0)
+        QCOMPARE(m_progress.last(), qMakePair(records, records));
+}
+
+// Stored checks are known by their flow id, the check time followed by the serial number.
+void TestDownloadStrategy::corvisetSkipsStoredChecks()
+{
+    const QString sn = "CORV01";
+    const MonitorFolder monitor = plug(5, "m1", sn.toLatin1());
+    const QList<CheckTime> times{checkTime(20, 6), checkTime(21, 6), checkTime(22, 6)};
+    QByteArray index;
+    for (const CheckTime& time : times) {
+        index += record<CorvisetDailyRecord>(time);
+        monitor.writeRandomFile(timeName(time), 300);
+    }
+    monitor.writeFile("1dlc.dat", index);
+    DeviceInfo device;
+    device.hwMajor = 5;
+    device.sn = sn;
+    QVERIFY(DbOperator::instance()->storeDevice(device));
+    QVERIFY(DbOperator::instance()->insertChecks(
+        sn, CheckType::CorvisetDailyCheck,
+        {record<CorvisetDailyRecord>(times.at(0)), record<CorvisetDailyRecord>(times.at(2))}));
+
+    QVERIFY(download(5, sn));
+
+    QCOMPARE(requestedFiles(*m_log), (QStringList{"1dlc.dat", timeName(times.at(1))}));
+    QCOMPARE(m_progress.last(), qMakePair(3, 3));
+}
+
+// A monitor that cannot say how many files it holds (-1): the total rises with the count.
+void TestDownloadStrategy::progressTotalIsNeverBelowCount()
+{
+    const MonitorFolder monitor = plug(49);
+    const CheckTime time = checkTime(9, 9);
+    monitor.writeFile("usr.dat", userRecord(1, 27));
+    monitor.writeFile("ecg.dat", record<EcgRecord>(time, 1));
+    monitor.writeRandomFile(timeName(time), 500);
+    monitor.writeRandomFile(timeName(time) + ".wav", 500);
+    m_bus->bus().monitor("m1")->addFault(EmulatorFault::fileCountStatus(1));
+
+    QVERIFY(download(49));
+
+    QCOMPARE(m_progress.first(), qMakePair(0, 0));
+    QCOMPARE(m_progress.last(), qMakePair(4, 4));
+    for (const auto& progress : qAsConst(m_progress))
+        QVERIFY(progress.second >= progress.first && progress.first >= 0);
+}
+
+QTEST_GUILESS_MAIN(TestDownloadStrategy)
+#include "TestDownloadStrategy.moc"
