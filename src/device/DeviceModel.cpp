@@ -77,12 +77,13 @@ QString DeviceModel::panelPicture() const
 
 QString DeviceModel::safeSerial(const QString& reported) const
 {
-    QString serial = reported.trimmed();
-    for (int i = 0; i < serial.size(); ++i) {
-        const QChar c = serial.at(i);
+    const QString trimmed = reported.trimmed();
+    QString serial = trimmed;
+    for (int i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed.at(i);
         // A dot is kept only between two other characters: never ".", "..", a hidden or a trailing-dot name.
         const bool badDot =
-            c == '.' && (i == 0 || i == serial.size() - 1 || serial.at(i - 1) == '.' || serial.at(i + 1) == '.');
+            c == '.' && (i == 0 || i == trimmed.size() - 1 || trimmed.at(i - 1) == '.' || trimmed.at(i + 1) == '.');
         if (badDot || isUnsafeCharacter(c))
             serial[i] = '_';
     }

@@ -1,0 +1,329 @@
+#include "CheckType.h"
+#include "CorvisetDailyRecord.h"
+#include "DbOperator.h"
+#include "DeviceInfo.h"
+#include "DeviceModel.h"
+#include "DownloadTestSupport.h"
+#include "EcgRecord.h"
+#include "RequestLog.h"
+#include "VitacorDevice.h"
+#include "XHarvo2.h"
+#include "emulator/LinkLog.h"
+#include "emulator/MonitorFolder.h"
+#include "emulator/TestBus.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+using namespace DownloadTestSupport;
+
+namespace {
+
+const QByteArray kSn = "SN12345678";
+
+} // namespace
+
+// One monitor's worker: identification with its model table row and a serial
+// number that is safe as a folder name, and the download on the worker thread
+// that writes "dev.dat" and runs the model's strategy.
+class TestVitacorDevice : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void modelTable_data();
+    void modelTable();
+    void identifiesMonitor();
+    void unansweredIdentification();
+    void serialNumberIsMadeSafe_data();
+    void serialNumberIsMadeSafe();
+    void downloadRunsOnWorkerThread();
+    void downloadStartsFromEmptyFolder();
+    void corvisetAsksStoreFromWorker();
+    void uncreatableTemporaryFolder();
+
+private:
+    // Connects a device to the monitor and downloads it; the downloadEnd arguments.
+    QVariantList downloadWith(VitacorDevice& device);
+
+    std::unique_ptr<TestBus> m_bus;
+    std::shared_ptr<RequestLog> m_log;
+};
+
+void TestVitacorDevice::initTestCase()
+{
+    freshDataDir();
+    QVERIFY(DbOperator::instance()->openAndInit());
+}
+
+void TestVitacorDevice::init()
+{
+    freshDataDir();
+    m_bus = std::make_unique<TestBus>();
+    m_log = RequestLog::install();
+}
+
+void TestVitacorDevice::cleanup()
+{
+    QCOMPARE(m_bus->bus().violations(), QStringList());
+    m_log.reset();
+    m_bus.reset();
+}
+
+QVariantList TestVitacorDevice::downloadWith(VitacorDevice& device)
+{
+    QueuedSpy end(&device, &VitacorDevice::downloadEnd);
+    if (!device.requestDownload() || !end.waitFor(1))
+        return {};
+    return end.last();
+}
+
+void TestVitacorDevice::modelTable_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("keyPrefix");
+    QTest::addColumn<QString>("defaultSerial");
+    QTest::addColumn<QString>("listPicture");
+    QTest::addColumn<QString>("panelPicture");
+    QTest::newRow("0") << 0 << "Vitacor Pro"
+                       << "Vitacor_"
+                       << "00000000"
+                       << ":/deviceLogo"
+                       << ":/vitacor";
+    QTest::newRow("1") << 1 << "Vitacor Lite HDMI"
+                       << "Vitacor_"
+                       << "0000000"
+                       << ":/deviceLogo"
+                       << ":/vitacor";
+    QTest::newRow("5") << 5 << "Cardivane"
+                       << "Cardivane_"
+                       << "000000"
+                       << ":/deviceLogo"
+                       << ":/vitacor";
+    QTest::newRow("17") << 17 << "ZIZ(0X11)"
+                        << "Vitacor_"
+                        << "00000000"
+                        << ":/deviceLogo"
+                        << ":/vitacor";
+    QTest::newRow("19") << 19 << "Vitacor Pro"
+                        << "Vitacor_"
+                        << "00000000"
+                        << ":/deviceLogo"
+                        << ":/vitacor";
+    QTest::newRow("53") << 53 << "QMR4"
+                        << "QMR4_"
+                        << "00000000"
+                        << ":/res/qmr4_small.png"
+                        << ":/res/qmr4.png";
+    QTest::newRow("54") << 54 << "Vitacor Pod"
+                        << "Vitacor_"
+                        << "00000000"
+                        << ":/deviceLogo"
+                        << ":/vitacor";
+    QTest::newRow("unknown") << 200 << ""
+                             << "Vitacor_"
+                             << "00000000"
+                             << ":/deviceLogo"
+                             << ":/vitacor";
+}
+
+void TestVitacorDevice::modelTable()
+{
+    QFETCH(int, typeCode);
+    const DeviceModel model = DeviceModel::of(typeCode);
+    QCOMPARE(model.typeCode(), typeCode);
+    QTEST(model.name(), "name");
+    QTEST(model.keyPrefix(), "keyPrefix");
+    QTEST(model.defaultSerial(), "defaultSerial");
+    QTEST(model.listPicture(), "listPicture");
+    QTEST(model.panelPicture(), "panelPicture");
+}
+
+void TestVitacorDevice::identifiesMonitor()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 0, kSn, "BR-07");
+    VitacorDevice device;
+    QCOMPARE(device.state(), int(VitacorDevice::Offline));
+    QVERIFY(device.connectDevice());
+    QCOMPARE(device.state(), int(VitacorDevice::Connected));
+    QCOMPARE(device.serialNumber(), QString(kSn));
+    QCOMPARE(device.deviceKey(), "Vitacor_" + QString(kSn));
+    QCOMPARE(device.versionText(), QString("V1.4"));
+    QCOMPARE(device.branchCode(), QString("BR-07"));
+    QCOMPARE(device.deviceInfo(), MonitorFolder::info(0, kSn));
+    QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::BranchCode}));
+    QVERIFY(device.pingDevice());
+    device.disconnectDevice();
+    QCOMPARE(device.state(), int(VitacorDevice::Offline));
+}
+
+void TestVitacorDevice::unansweredIdentification()
+{
+    MonitorFolder folder(m_bus->busDir(), "m1");
+    folder.writeFile("identity.dat", QByteArray(12, '\x01'));
+    VitacorDevice device;
+    QVERIFY(!device.connectDevice());
+    QCOMPARE(device.state(), int(VitacorDevice::Offline));
+    QVERIFY(device.serialNumber().isEmpty());
+}
+
+void TestVitacorDevice::serialNumberIsMadeSafe_data()
+{
+    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<QByteArray>("reported");
+    QTest::addColumn<QString>("serial");
+    QTest::addColumn<QString>("key");
+    QTest::newRow("Corviset without serial") << 5 << QByteArray() << "000000"
+                                             << "Cardivane_000000";
+    QTest::newRow("Lite HDMI without serial") << 1 << QByteArray() << "0000000"
+                                              << "Vitacor_0000000";
+    QTest::newRow("QMR4 without serial") << 53 << QByteArray() << "00000000"
+                                         << "QMR4_00000000";
+    QTest::newRow("blanks only") << 0 << QByteArray("   ") << "00000000"
+                                 << "Vitacor_00000000";
+    QTest::newRow("blanks around") << 0 << QByteArray(" SN7 ") << "SN7"
+                                   << "Vitacor_SN7";
+    QTest::newRow("parent folder") << 0 << QByteArray("../evil") << "___evil"
+                                   << "Vitacor____evil";
+    QTest::newRow("slash") << 0 << QByteArray("a/b") << "a_b"
+                           << "Vitacor_a_b";
+    QTest::newRow("backslash") << 0 << QByteArray("a\\..\\b") << "a____b"
+                               << "Vitacor_a____b";
+    QTest::newRow("dots alone") << 0 << QByteArray("..") << "__"
+                                << "Vitacor___";
+    QTest::newRow("control characters") << 0 << QByteArray("x\x01y\x7f") << "x_y_"
+                                        << "Vitacor_x_y_";
+    QTest::newRow("non-ASCII") << 0 << QByteArray("SN\xe9") << "SN_"
+                               << "Vitacor_SN_";
+    QTest::newRow("dot inside") << 0 << QByteArray("A1.2") << "A1.2"
+                                << "Vitacor_A1.2";
+}
+
+// The safe serial is the one of every later use: the device key, the temporary
+// folder, and the "dev.dat" from which the sync takes the device folder and the database key.
+void TestVitacorDevice::serialNumberIsMadeSafe()
+{
+    QFETCH(int, typeCode);
+    QFETCH(QByteArray, reported);
+    QFETCH(QString, serial);
+    QFETCH(QString, key);
+    MonitorFolder(m_bus->busDir(), "m1", quint8(typeCode), reported);
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+    QCOMPARE(device.serialNumber(), serial);
+    QCOMPARE(device.deviceKey(), key);
+    QCOMPARE(DeviceInfo::fromBytes(device.deviceInfo())->sn, serial);
+
+    const QVariantList end = downloadWith(device);
+    QCOMPARE(end.value(1).toString(), tempFolder(serial));
+    const std::optional<DeviceInfo> written = DeviceInfo::readFile(tempFolder(serial) + "dev.dat");
+    QVERIFY(written);
+    QCOMPARE(written->sn, serial);
+    QCOMPARE(written->hwMajor, quint8(typeCode));
+    QVERIFY(QDir::cleanPath(dataDir() + "/" + written->sn).startsWith(QDir::cleanPath(dataDir()) + "/"));
+    QCOMPARE(entries(dataDir() + "/..").filter("evil"), QStringList());
+}
+
+void TestVitacorDevice::downloadRunsOnWorkerThread()
+{
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 49, kSn, "BR-07");
+    const CheckTime time = checkTime(1, 1);
+    monitor.writeFile("ecg.dat", record<EcgRecord>(time, 1));
+    monitor.writeRandomFile(time.text(), 5000);
+    monitor.writeRandomFile(time.text() + ".wav", 3000);
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+    std::atomic<QThread*> worker{nullptr};
+    std::atomic<int> stateDuringDownload{-1};
+    connect(
+        &device, &VitacorDevice::fileDownloadProgress, &device,
+        [&](int, int) {
+            worker = QThread::currentThread();
+            stateDuringDownload = device.state();
+        },
+        Qt::DirectConnection);
+    QueuedSpy files(&device, &VitacorDevice::fileDownloadProgress);
+    QueuedSpy bytes(&device, &VitacorDevice::singleFileDownloadProgress);
+    LinkLog log;
+
+    const QVariantList end = downloadWith(device);
+
+    QCOMPARE(end, (QVariantList{true, tempFolder(kSn)}));
+    QVERIFY(worker != nullptr && worker != QThread::currentThread());
+    QCOMPARE(stateDuringDownload.load(), int(VitacorDevice::Downloading));
+    QCOMPARE(device.state(), int(VitacorDevice::Connected));
+    QCOMPARE(files.last(), (QVariantList{3, 3}));
+    QCOMPARE(bytes.last(), (QVariantList{3000, 3000}));
+    QCOMPARE(readFile(tempFolder(kSn) + "dev.dat"), MonitorFolder::info(49, kSn) + "BR-07" + '\0');
+    QCOMPARE(entries(tempFolder(kSn)), (QStringList{time.text(), time.text() + ".wav", "dev.dat", "ecg.dat"}));
+    const QStringList lines = log.logLines();
+    QCOMPARE(lines.first(), QString(kSn) + " start download.");
+    QCOMPARE(lines.last(), QString("Download result:1"));
+}
+
+// A folder left by an interrupted run is not mixed into the next download, and
+// a second download of the same monitor brings the same files.
+void TestVitacorDevice::downloadStartsFromEmptyFolder()
+{
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 49, kSn);
+    monitor.writeRandomFile("usr.dat", 27);
+    QDir().mkpath(tempFolder(kSn));
+    QFile stale(tempFolder(kSn) + "ecg.dat");
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(record<EcgRecord>(checkTime(2, 2)));
+    stale.close();
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+
+    QCOMPARE(downloadWith(device).value(0).toBool(), true);
+    const QStringList first = entries(tempFolder(kSn));
+    QCOMPARE(first, (QStringList{"dev.dat", "usr.dat"}));
+    QCOMPARE(downloadWith(device).value(0).toBool(), true);
+    QCOMPARE(entries(tempFolder(kSn)), first);
+}
+
+void TestVitacorDevice::corvisetAsksStoreFromWorker()
+{
+    const QByteArray sn = "CV0042";
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 5, sn);
+    const CheckTime stored = checkTime(3, 3), fresh = checkTime(4, 4);
+    monitor.writeFile("1dlc.dat", record<CorvisetDailyRecord>(stored) + record<CorvisetDailyRecord>(fresh));
+    monitor.writeRandomFile(stored.text(), 200);
+    monitor.writeRandomFile(fresh.text(), 200);
+    DeviceInfo info;
+    info.hwMajor = 5;
+    info.sn = sn;
+    QVERIFY(DbOperator::instance()->storeDevice(info));
+    QVERIFY(
+        DbOperator::instance()->insertChecks(sn, CheckType::CorvisetDailyCheck, {record<CorvisetDailyRecord>(stored)}));
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+
+    QCOMPARE(downloadWith(device).value(0).toBool(), true);
+    QCOMPARE(m_log->names(XHarvo2::FileSize), (QStringList{"1dlc.dat", fresh.text()}));
+}
+
+void TestVitacorDevice::uncreatableTemporaryFolder()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 49, kSn);
+    QFile blocker(dataDir() + "/temp_" + kSn);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+    LinkLog log;
+
+    QCOMPARE(downloadWith(device), (QVariantList{false, tempFolder(kSn)}));
+    QVERIFY(log.logLines().contains(tempFolder(kSn) + " created failed."));
+    QCOMPARE(device.state(), int(VitacorDevice::Connected));
+    QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::BranchCode}));
+}
+
+QTEST_GUILESS_MAIN(TestVitacorDevice)
+#include "TestVitacorDevice.moc"
