@@ -1,4 +1,7 @@
+#include "ChecksCommand.h"
 #include "CommandDispatcher.h"
+#include "DevicesCommand.h"
+#include "DownloadCommand.h"
 #include "MakeDemoCommand.h"
 
 #include <QCoreApplication>
@@ -12,5 +15,8 @@ int main(int argc, char* argv[])
 
     CommandDispatcher dispatcher;
     dispatcher.add(std::make_unique<MakeDemoCommand>());
+    dispatcher.add(std::make_unique<DevicesCommand>());
+    dispatcher.add(std::make_unique<DownloadCommand>());
+    dispatcher.add(std::make_unique<ChecksCommand>());
     return dispatcher.run(QCoreApplication::arguments());
 }

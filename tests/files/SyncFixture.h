@@ -98,10 +98,10 @@ inline QByteArray multiTestFile(int minute, int count, int cut = 0)
     return QByteArray(10, '\x01') + records(16384, 72, minute, count) + QByteArray(cut, '\x02');
 }
 
-inline QStringList tables()
+inline QStringList tables(const QSqlDatabase& db = DbTestSupport::connection())
 {
     QStringList names;
-    QSqlQuery query(DbTestSupport::connection());
+    QSqlQuery query(db);
     query.exec("select name from sqlite_master where type = 'table' order by name");
     while (query.next())
         names << query.value(0).toString();
@@ -115,11 +115,11 @@ inline void clearStore()
 }
 
 // Every row of every table as text, for comparing the store before and after.
-inline QString dump()
+inline QString dump(const QSqlDatabase& db = DbTestSupport::connection())
 {
     QString text;
-    for (const QString& table : tables()) {
-        QSqlQuery query(DbTestSupport::connection());
+    for (const QString& table : tables(db)) {
+        QSqlQuery query(db);
         query.exec("select * from " + table + " order by 1");
         QStringList rows;
         while (query.next()) {

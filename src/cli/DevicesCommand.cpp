@@ -1,0 +1,66 @@
+#include "DevicesCommand.h"
+
+#include "CommandLine.h"
+#include "MonitorDiscovery.h"
+#include "TerminationNotifier.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+int DevicesCommand::run(const QStringList& arguments)
+{
+    CommandLine line(name(), "[options]",
+                     "Lists the monitors connected over USB (or on the bus of --emulate), one per line:\n"
+                     "serial number, model name, type code, software version and branch code, separated\n"
+                     "by tabs. Monitors are looked for as the program does, every 2 s; the first look\n"
+                     "comes after 2 s. No monitor is not an error: the list is empty.");
+    const QCommandLineOption json("json", "Print a JSON array of objects with the keys sn, model, typeCode, "
+                                          "version and branchCode.");
+    const QCommandLineOption wait(
+        "wait", QString("Seconds to wait for monitors (default %1).").arg(MonitorDiscovery::kDefaultWaitSeconds), "S",
+        QString::number(MonitorDiscovery::kDefaultWaitSeconds));
+    line.parser().addOptions({json, wait});
+    const int parsed = line.parse(arguments);
+    if (parsed != CommandLine::kProceed)
+        return parsed;
+    double seconds = 0;
+    QString error;
+    if (!line.seconds(wait, MonitorDiscovery::kMaxWaitSeconds, &seconds, &error))
+        return line.usageError(error);
+
+    MonitorDiscovery discovery;
+    TerminationNotifier termination;
+    bool interrupted = false;
+    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &discovery, [&] {
+        interrupted = true;
+        discovery.cancel();
+    });
+    const MonitorDiscovery::Devices devices =
+        discovery.waitFor([](const MonitorDiscovery::Devices& list) { return !list.isEmpty(); }, seconds);
+    if (interrupted)
+        return line.failure("interrupted.");
+
+    QTextStream out(stdout);
+    if (line.parser().isSet(json)) {
+        QJsonArray array;
+        for (const auto& device : devices)
+            array << QJsonObject{{"sn", device->serialNumber()},
+                                 {"model", device->model().name()},
+                                 {"typeCode", device->typeCode()},
+                                 {"version", device->versionText()},
+                                 {"branchCode", device->branchCode()}};
+        out << QJsonDocument(array).toJson(QJsonDocument::Indented);
+    } else {
+        for (const auto& device : devices)
+            out << QStringList{device->serialNumber(), device->model().name(), QString::number(device->typeCode()),
+                               device->versionText(), device->branchCode()}
+                       .join('\t')
+                << "\n";
+    }
+    if (devices.isEmpty())
+        QTextStream(stderr) << "vitacor-cli devices: no monitor found within " << seconds
+                            << " s; plug one in, or wait longer with --wait.\n";
+    return 0;
+}

@@ -1,0 +1,158 @@
+#include "DownloadCommand.h"
+
+#include "CommandLine.h"
+#include "Config.h"
+#include "DataDirectory.h"
+#include "MonitorDiscovery.h"
+#include "MonitorDownloader.h"
+#include "TerminationNotifier.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTextStream>
+
+namespace {
+
+QString outcomeName(const MonitorDownloader::Report& report)
+{
+    switch (report.finish.outcome) {
+    case DownloadFinisher::Outcome::NoDownload:
+        return "download failed";
+    case DownloadFinisher::Outcome::Stored:
+        return "stored";
+    case DownloadFinisher::Outcome::NoDeviceInfo:
+        return "no device information";
+    case DownloadFinisher::Outcome::DeviceNotStored:
+        return "device not stored";
+    case DownloadFinisher::Outcome::SyncFailed:
+        return "sync failed";
+    case DownloadFinisher::Outcome::MoveFailed:
+        return "move failed";
+    }
+    return QString();
+}
+
+QString summaryLine(const MonitorDownloader::Report& report, const QString& deviceDir)
+{
+    if (!report.complete)
+        return QString("%1: download failed after %2 files; nothing was stored. Check the cable and run the "
+                       "download again.")
+            .arg(report.sn)
+            .arg(report.files);
+    if (!report.finish.isStored())
+        return QString("%1: downloaded %2 files but not stored (%3): %4; nothing was kept.")
+            .arg(report.sn)
+            .arg(report.files)
+            .arg(outcomeName(report), report.finish.reason);
+    return QString("%1: downloaded %2 files and stored; %3 new files in %4 (%5 already there).")
+        .arg(report.sn)
+        .arg(report.files)
+        .arg(report.finish.movedFiles)
+        .arg(QDir::toNativeSeparators(deviceDir))
+        .arg(report.finish.keptFiles);
+}
+
+QJsonObject toJson(const MonitorDownloader::Report& report)
+{
+    return QJsonObject{{"sn", report.sn},
+                       {"model", report.model},
+                       {"typeCode", report.typeCode},
+                       {"complete", report.complete},
+                       {"stored", report.finish.isStored()},
+                       {"outcome", outcomeName(report)},
+                       {"files", report.files},
+                       {"movedFiles", report.finish.movedFiles},
+                       {"keptFiles", report.finish.keptFiles},
+                       {"reason", report.finish.reason}};
+}
+
+} // namespace
+
+int DownloadCommand::run(const QStringList& arguments)
+{
+    CommandLine line(name(), "[options]",
+                     "Waits for the monitors connected over USB (or on the bus of --emulate), downloads\n"
+                     "each of them in turn, or only the one named with --sn, and stores its users and\n"
+                     "checks in the data directory; detail files, voice notes and Holter recordings go\n"
+                     "into the monitor's folder there. Progress goes to stderr. The exit status is 0\n"
+                     "only when every download completed and was stored.");
+    const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
+    const QCommandLineOption json("json", "Print a JSON array with one object per monitor: sn, model, typeCode, "
+                                          "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
+    const QCommandLineOption wait(
+        "wait", QString("Seconds to wait for the monitors (default %1).").arg(MonitorDiscovery::kDefaultWaitSeconds),
+        "S", QString::number(MonitorDiscovery::kDefaultWaitSeconds));
+    line.parser().addOptions({sn, json, wait});
+    const int parsed = line.parse(arguments);
+    if (parsed != CommandLine::kProceed)
+        return parsed;
+    double seconds = 0;
+    QString error;
+    if (!line.seconds(wait, MonitorDiscovery::kMaxWaitSeconds, &seconds, &error))
+        return line.usageError(error);
+    if (line.parser().isSet(sn) && line.parser().value(sn).isEmpty())
+        return line.usageError("--sn needs a serial number.");
+    if (!DataDirectory::open(&error))
+        return line.failure(error);
+
+    MonitorDiscovery discovery;
+    TerminationNotifier termination;
+    bool interrupted = false;
+    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &discovery, [&] {
+        if (!interrupted)
+            QTextStream(stderr) << "\nvitacor-cli download: stopping after the running download; press Ctrl+C "
+                                   "again to quit at once.\n";
+        interrupted = true;
+        discovery.cancel();
+    });
+    const QString wanted = line.parser().value(sn);
+    const MonitorDiscovery::Devices devices = discovery.waitFor(
+        [&](const MonitorDiscovery::Devices& list) {
+            for (const auto& device : list) {
+                if (wanted.isEmpty() || device->serialNumber() == wanted)
+                    return true;
+            }
+            return false;
+        },
+        seconds);
+    if (interrupted)
+        return line.failure("interrupted; nothing was downloaded.");
+    MonitorDiscovery::Devices targets;
+    QStringList connected;
+    for (const auto& device : devices) {
+        connected << device->serialNumber();
+        if (wanted.isEmpty() || device->serialNumber() == wanted)
+            targets << device;
+    }
+    if (devices.isEmpty())
+        return line.failure(QString("no monitor found within %1 s. Plug one in and switch it on, or wait longer "
+                                    "with --wait.")
+                                .arg(seconds));
+    if (targets.isEmpty())
+        return line.failure(QString("no connected monitor has the serial number '%1'; connected: %2.")
+                                .arg(wanted, connected.join(", ")));
+
+    const QString dataDir = Config::instance()->dataDir();
+    MonitorDownloader downloader(discovery.manager(), dataDir);
+    QTextStream err(stderr);
+    QJsonArray reports;
+    bool allStored = true;
+    for (const auto& device : qAsConst(targets)) {
+        if (interrupted) {
+            allStored = false;
+            break;
+        }
+        const MonitorDownloader::Report report = downloader.download(device);
+        err << summaryLine(report, DownloadFinisher(dataDir).deviceDir(report.sn)) << "\n";
+        err.flush();
+        reports << toJson(report);
+        allStored = allStored && report.finish.isStored();
+    }
+    if (line.parser().isSet(json))
+        QTextStream(stdout) << QJsonDocument(reports).toJson(QJsonDocument::Indented);
+    if (interrupted)
+        return line.failure("interrupted; the monitors not yet downloaded were left alone.");
+    return allStored ? 0 : kFailed;
+}

@@ -1,0 +1,83 @@
+#include "MonitorDownloader.h"
+
+#include "DeviceManager.h"
+#include "VitacorDevice.h"
+
+#include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kTerminalIntervalMs = 100;
+constexpr int kLogIntervalMs = 1000;
+
+} // namespace
+
+MonitorDownloader::MonitorDownloader(DeviceManager& manager, const QString& dataDir)
+    : m_manager(manager), m_finisher(dataDir), m_terminal(isatty(fileno(stderr)) == 1)
+{
+    connect(&m_manager, &DeviceManager::deviceDownloadEnd, this, &MonitorDownloader::onDownloadEnd);
+}
+
+MonitorDownloader::Report MonitorDownloader::download(const std::shared_ptr<VitacorDevice>& device)
+{
+    Report report;
+    report.sn = m_sn = device->serialNumber();
+    report.typeCode = device->typeCode();
+    report.model = device->model().name();
+    m_progress = DownloadProgress();
+    m_path.clear();
+    const QMetaObject::Connection files =
+        connect(device.get(), &VitacorDevice::fileDownloadProgress, this, &MonitorDownloader::onFiles);
+    const QMetaObject::Connection bytes =
+        connect(device.get(), &VitacorDevice::singleFileDownloadProgress, this, &MonitorDownloader::onBytes);
+    if (device->requestDownload()) {
+        m_sinceShown.invalidate();
+        show(true);
+        m_loop.exec();
+    }
+    disconnect(files);
+    disconnect(bytes);
+    report.complete = !m_path.isEmpty();
+    report.files = m_progress.files();
+    if (m_terminal)
+        QTextStream(stderr) << "\n";
+    report.finish = m_finisher.finish(m_path);
+    return report;
+}
+
+void MonitorDownloader::onFiles(int done, int total)
+{
+    m_progress.setFiles(done, total);
+    show(true);
+}
+
+void MonitorDownloader::onBytes(int done, int total)
+{
+    m_progress.setBytes(done, total);
+    show(false);
+}
+
+void MonitorDownloader::onDownloadEnd(const QString& path)
+{
+    m_path = path;
+    m_loop.quit();
+}
+
+void MonitorDownloader::show(bool fileDone)
+{
+    // A terminal shows every finished file at once; a log gets a line a second.
+    const bool due = !m_sinceShown.isValid() || (m_terminal && fileDone) ||
+                     m_sinceShown.elapsed() >= (m_terminal ? kTerminalIntervalMs : kLogIntervalMs);
+    if (!due)
+        return;
+    m_sinceShown.start();
+    const QString text = m_sn + ": downloading, " + m_progress.text();
+    QTextStream err(stderr);
+    if (m_terminal)
+        err << "\r\x1b[K" << text;
+    else
+        err << text << "\n";
+}
