@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "Config.h"
+#include "SyncDlg.h"
 #include "TreeModelBuilder.h"
 
 #include <QCloseEvent>
@@ -13,12 +14,14 @@ MainWindow::MainWindow(QWidget* parent)
     , ui(new Ui::MainWindow)
     , treeModel(new QStandardItemModel(this))
     , treeBuilder(std::make_unique<TreeModelBuilder>())
+    , syncDlg(new SyncDlg(this))
 {
     ui->setupUi(this);
     applyTitleAndIcon();
     ui->treeView->setIconSize(QSize(24, 24));
     applyToolTips();
 
+    syncDlg->setModal(true);
     treeBuilder->setModel(treeModel);
     treeBuilder->buildAll();
     ui->treeView->setModel(treeModel);
@@ -29,6 +32,9 @@ MainWindow::MainWindow(QWidget* parent)
     ui->comboBox_result->hide();
     ui->btnPrint->setEnabled(false);
     ui->btnPDF->setEnabled(false);
+
+    connect(syncDlg, &SyncDlg::downloadEnd, this, &MainWindow::onDownloadEnd);
+    connect(syncDlg, &SyncDlg::connectChange, this, &MainWindow::onConnectChanged, Qt::DirectConnection);
 
     applyStyleSheet();
     restoreGeometryFromConfig();
@@ -75,6 +81,35 @@ void MainWindow::restoreGeometryFromConfig()
         move(config->mainWindowPos());
         resize(config->mainWindowSize());
     }
+}
+
+void MainWindow::on_btnConn_clicked()
+{
+    syncDlg->show();
+}
+
+void MainWindow::onDownloadEnd(QString sn)
+{
+    treeBuilder->rebuildDevice(sn);
+    ui->treeView->expand(ui->treeView->currentIndex());
+}
+
+void MainWindow::onConnectChanged(QStringList lostConn, QStringList newConn)
+{
+    for (int row = 0; row < treeModel->rowCount(); ++row) {
+        QStandardItem* node = treeModel->item(row);
+        const QString sn = node->data(TreeModelBuilder::SerialRole).toString();
+        if (lostConn.contains(sn)) {
+            node->setData(false, TreeModelBuilder::OnlineRole);
+            treeBuilder->setOnlineIcon(node, false);
+        }
+        if (newConn.contains(sn)) {
+            node->setData(true, TreeModelBuilder::OnlineRole);
+            treeBuilder->setOnlineIcon(node, true);
+        }
+    }
+    if (!newConn.isEmpty())
+        syncDlg->show();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

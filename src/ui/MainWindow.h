@@ -5,6 +5,7 @@
 #include <memory>
 
 class QStandardItemModel;
+class SyncDlg;
 class TreeModelBuilder;
 
 namespace Ui {
@@ -20,6 +21,11 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+private slots:
+    void on_btnConn_clicked();
+    void onDownloadEnd(QString sn);
+    void onConnectChanged(QStringList lostConn, QStringList newConn);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -32,5 +38,6 @@ private:
     Ui::MainWindow* ui;
     QStandardItemModel* treeModel;
     std::unique_ptr<TreeModelBuilder> treeBuilder;
+    SyncDlg* syncDlg;
     QString currentSn;
 };

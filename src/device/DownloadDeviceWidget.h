@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class VitacorDevice;
+
+namespace Ui {
+class DownloadDeviceWidget;
+}
+
+// One connected monitor in the download dialog's list, following the
+// progress of its download. Holds its device, so a dropped monitor lives on
+// while its row exists.
+class DownloadDeviceWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DownloadDeviceWidget(std::shared_ptr<VitacorDevice> device, QWidget* parent = nullptr);
+    ~DownloadDeviceWidget() override;
+
+    std::shared_ptr<VitacorDevice> device() const { return m_device; }
+    // The download arrived but could not be stored.
+    void showStoreFailed();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private slots:
+    void onFileDownloadProgress(int fileDownloaded, int totalFile);
+    void onSingleFileDownloadProgress(int current, int total);
+    void onDownloadEnd(bool isComplete, QString path);
+
+private:
+    void showIdleView();
+    void showProgressView();
+
+    Ui::DownloadDeviceWidget* ui;
+    std::shared_ptr<VitacorDevice> m_device;
+};

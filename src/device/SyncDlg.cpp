@@ -1,0 +1,150 @@
+#include "SyncDlg.h"
+#include "ui_SyncDlg.h"
+
+#include "Config.h"
+#include "DeviceManager.h"
+#include "DownloadDeviceWidget.h"
+#include "DownloadFinisher.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFile>
+
+SyncDlg::SyncDlg(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::SyncDlg)
+    , m_manager(new DeviceManager)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    ui->btnRefresh->hide();
+    ui->btnOK->hide();
+    applyStyleSheet();
+
+    connect(m_manager, &DeviceManager::hasNewConnect, this, &SyncDlg::refreshDevList);
+    connect(m_manager, &DeviceManager::deviceDownloadEnd, this, &SyncDlg::onDownloadEnd);
+    connect(ui->listWidget, &QListWidget::itemDoubleClicked, this, &SyncDlg::onItemDoubleClicked);
+}
+
+SyncDlg::~SyncDlg()
+{
+    // The rows share the devices with the manager; let go of them first so
+    // the manager's disconnects are the last word to each monitor.
+    ui->listWidget->clear();
+    delete m_manager;
+    delete ui;
+}
+
+void SyncDlg::applyStyleSheet()
+{
+    QFile qss(":/res/qss/sync.qss");
+    if (qss.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(qss.readAll()));
+}
+
+DownloadDeviceWidget* SyncDlg::rowWidget(int row) const
+{
+    return qobject_cast<DownloadDeviceWidget*>(ui->listWidget->itemWidget(ui->listWidget->item(row)));
+}
+
+void SyncDlg::refreshDevList()
+{
+    QList<std::shared_ptr<VitacorDevice>> remaining = m_manager->devices();
+    QStringList lost;
+    QStringList added;
+
+    for (int row = 0; row < ui->listWidget->count();) {
+        const std::shared_ptr<VitacorDevice> device = rowWidget(row)->device();
+        if (remaining.removeOne(device)) {
+            ++row;
+            continue;
+        }
+        lost << device->serialNumber();
+        if (m_downloading && m_downloadingSn == device->serialNumber()) {
+            m_downloading = false;
+            m_downloadingSn.clear();
+        }
+        delete ui->listWidget->takeItem(row);
+    }
+
+    for (const std::shared_ptr<VitacorDevice>& device : remaining) {
+        auto* item = new QListWidgetItem(ui->listWidget);
+        item->setSizeHint(QSize(10, 110));
+        ui->listWidget->setItemWidget(item, new DownloadDeviceWidget(device));
+        added << device->serialNumber();
+    }
+
+    if (ui->listWidget->selectedItems().isEmpty() && ui->listWidget->count() > 0)
+        ui->listWidget->setCurrentRow(0);
+    emit connectChange(lost, added);
+}
+
+void SyncDlg::startDownload()
+{
+    if (m_downloading)
+        return;
+    const QList<QListWidgetItem*> selected = ui->listWidget->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const std::shared_ptr<VitacorDevice> device = rowWidget(ui->listWidget->row(selected.first()))->device();
+    // The row's own device, looked up in the manager's list: rows and list
+    // may briefly differ while a refresh is on its way.
+    const int index = m_manager->devices().indexOf(device);
+    if (index < 0)
+        return;
+    m_downloading = true;
+    m_downloadingSn = device->serialNumber();
+    m_manager->downloadDevice(index);
+}
+
+void SyncDlg::onDownloadEnd(QString path)
+{
+    const QString sn = m_downloadingSn;
+    const DownloadFinisher::Result result = DownloadFinisher(Config::instance()->dataDir()).finish(path);
+    if (result.isStored()) {
+        emit downloadEnd(result.sn);
+    } else if (!path.isEmpty()) {
+        qDebug() << "download of" << sn << "not stored:" << result.reason;
+        for (int row = 0; row < ui->listWidget->count(); ++row)
+            if (rowWidget(row)->device()->serialNumber() == sn)
+                rowWidget(row)->showStoreFailed();
+    }
+    m_downloading = false;
+    m_downloadingSn.clear();
+}
+
+void SyncDlg::on_btnRefresh_clicked()
+{
+    m_manager->onRefreshDevice();
+}
+
+void SyncDlg::on_btnDownload_clicked()
+{
+    startDownload();
+}
+
+void SyncDlg::on_btnOK_clicked()
+{
+    if (!m_downloading)
+        accept();
+}
+
+void SyncDlg::onItemDoubleClicked(QListWidgetItem*)
+{
+    startDownload();
+}
+
+void SyncDlg::closeEvent(QCloseEvent* event)
+{
+    if (m_downloading)
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
+}
+
+void SyncDlg::reject()
+{
+    // Escape and the window's close button both come here.
+    if (!m_downloading)
+        QDialog::reject();
+}
