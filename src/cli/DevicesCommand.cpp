@@ -2,7 +2,6 @@
 
 #include "CommandLine.h"
 #include "MonitorDiscovery.h"
-#include "TerminationNotifier.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,9 +17,7 @@ int DevicesCommand::run(const QStringList& arguments)
                      "comes after 2 s. No monitor is not an error: the list is empty.");
     const QCommandLineOption json("json", "Print a JSON array of objects with the keys sn, model, typeCode, "
                                           "version and branchCode.");
-    const QCommandLineOption wait(
-        "wait", QString("Seconds to wait for monitors (default %1).").arg(MonitorDiscovery::kDefaultWaitSeconds), "S",
-        QString::number(MonitorDiscovery::kDefaultWaitSeconds));
+    const QCommandLineOption wait = MonitorDiscovery::waitOption();
     line.parser().addOptions({json, wait});
     const int parsed = line.parse(arguments);
     if (parsed != CommandLine::kProceed)
@@ -31,15 +28,9 @@ int DevicesCommand::run(const QStringList& arguments)
         return line.usageError(error);
 
     MonitorDiscovery discovery;
-    TerminationNotifier termination;
-    bool interrupted = false;
-    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &discovery, [&] {
-        interrupted = true;
-        discovery.cancel();
-    });
     const MonitorDiscovery::Devices devices =
         discovery.waitFor([](const MonitorDiscovery::Devices& list) { return !list.isEmpty(); }, seconds);
-    if (interrupted)
+    if (discovery.isInterrupted())
         return line.failure("interrupted.");
 
     QTextStream out(stdout);

@@ -5,13 +5,14 @@
 #include "DataDirectory.h"
 #include "MonitorDiscovery.h"
 #include "MonitorDownloader.h"
-#include "TerminationNotifier.h"
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,9 +82,7 @@ int DownloadCommand::run(const QStringList& arguments)
     const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
     const QCommandLineOption json("json", "Print a JSON array with one object per monitor: sn, model, typeCode, "
                                           "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
-    const QCommandLineOption wait(
-        "wait", QString("Seconds to wait for the monitors (default %1).").arg(MonitorDiscovery::kDefaultWaitSeconds),
-        "S", QString::number(MonitorDiscovery::kDefaultWaitSeconds));
+    const QCommandLineOption wait = MonitorDiscovery::waitOption();
     line.parser().addOptions({sn, json, wait});
     const int parsed = line.parse(arguments);
     if (parsed != CommandLine::kProceed)
@@ -98,32 +97,24 @@ int DownloadCommand::run(const QStringList& arguments)
         return line.failure(error);
 
     MonitorDiscovery discovery;
-    TerminationNotifier termination;
-    bool interrupted = false;
-    QObject::connect(&termination, &TerminationNotifier::terminationRequested, &discovery, [&] {
-        if (!interrupted)
-            QTextStream(stderr) << "\nvitacor-cli download: stopping after the running download; press Ctrl+C "
-                                   "again to quit at once.\n";
-        interrupted = true;
-        discovery.cancel();
+    QObject::connect(&discovery, &MonitorDiscovery::interrupted, [] {
+        QTextStream(stderr) << "\nvitacor-cli download: stopping after the running download; press Ctrl+C again to "
+                               "quit at once.\n";
     });
     const QString wanted = line.parser().value(sn);
+    auto isWanted = [&wanted](const std::shared_ptr<VitacorDevice>& device) {
+        return wanted.isEmpty() || device->serialNumber() == wanted;
+    };
     const MonitorDiscovery::Devices devices = discovery.waitFor(
-        [&](const MonitorDiscovery::Devices& list) {
-            for (const auto& device : list) {
-                if (wanted.isEmpty() || device->serialNumber() == wanted)
-                    return true;
-            }
-            return false;
-        },
+        [&](const MonitorDiscovery::Devices& list) { return std::any_of(list.begin(), list.end(), isWanted); },
         seconds);
-    if (interrupted)
+    if (discovery.isInterrupted())
         return line.failure("interrupted; nothing was downloaded.");
     MonitorDiscovery::Devices targets;
     QStringList connected;
     for (const auto& device : devices) {
         connected << device->serialNumber();
-        if (wanted.isEmpty() || device->serialNumber() == wanted)
+        if (isWanted(device))
             targets << device;
     }
     if (devices.isEmpty())
@@ -140,7 +131,7 @@ int DownloadCommand::run(const QStringList& arguments)
     QJsonArray reports;
     bool allStored = true;
     for (const auto& device : qAsConst(targets)) {
-        if (interrupted) {
+        if (discovery.isInterrupted()) {
             allStored = false;
             break;
         }
@@ -152,7 +143,7 @@ int DownloadCommand::run(const QStringList& arguments)
     }
     if (line.parser().isSet(json))
         QTextStream(stdout) << QJsonDocument(reports).toJson(QJsonDocument::Indented);
-    if (interrupted)
+    if (discovery.isInterrupted())
         return line.failure("interrupted; the monitors not yet downloaded were left alone.");
     return allStored ? 0 : kFailed;
 }

@@ -2,11 +2,22 @@
 
 #include <QTimer>
 
-MonitorDiscovery::MonitorDiscovery() : m_manager(std::make_unique<DeviceManager>()) {}
+QCommandLineOption MonitorDiscovery::waitOption()
+{
+    return QCommandLineOption("wait",
+                              QString("Seconds to wait for the monitors (default %1).").arg(kDefaultWaitSeconds), "S",
+                              QString::number(kDefaultWaitSeconds));
+}
+
+MonitorDiscovery::MonitorDiscovery() : m_manager(std::make_unique<DeviceManager>())
+{
+    connect(&m_termination, &TerminationNotifier::terminationRequested, this,
+            &MonitorDiscovery::onTerminationRequested);
+}
 
 MonitorDiscovery::Devices MonitorDiscovery::waitFor(const std::function<bool(const Devices&)>& found, double seconds)
 {
-    if (found(m_manager->devices()))
+    if (m_interrupted || found(m_manager->devices()))
         return m_manager->devices();
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -21,7 +32,11 @@ MonitorDiscovery::Devices MonitorDiscovery::waitFor(const std::function<bool(con
     return m_manager->devices();
 }
 
-void MonitorDiscovery::cancel()
+void MonitorDiscovery::onTerminationRequested()
 {
+    if (!m_interrupted) {
+        m_interrupted = true;
+        emit interrupted();
+    }
     m_loop.quit();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "DeviceManager.h"
+#include "TerminationNotifier.h"
 
+#include <QCommandLineOption>
 #include <QEventLoop>
 #include <QList>
 #include <QObject>
@@ -11,7 +13,8 @@
 
 // The device manager of one command run, and the wait for its discovery. The
 // manager's first refresh comes 2 s after it starts and identifies every
-// monitor plugged in, so a wait of a few seconds finds them all.
+// monitor plugged in, so a wait of a few seconds finds them all. Ctrl+C (or
+// SIGTERM) ends the wait; a second one ends the program at once.
 class MonitorDiscovery : public QObject
 {
     Q_OBJECT
@@ -21,17 +24,26 @@ public:
     static constexpr double kDefaultWaitSeconds = 3.0;
     static constexpr double kMaxWaitSeconds = 600.0;
 
+    // --wait S, how long to wait for the monitors.
+    static QCommandLineOption waitOption();
+
     MonitorDiscovery();
 
     DeviceManager& manager() { return *m_manager; }
     // Runs the event loop until `found` holds for the connected monitors, the
-    // time is up or cancel() is called; returns the monitors connected then.
+    // time is up or the run is interrupted; returns the monitors connected then.
     Devices waitFor(const std::function<bool(const Devices&)>& found, double seconds);
+    bool isInterrupted() const { return m_interrupted; }
 
-public slots:
-    void cancel();
+signals:
+    // The first termination request of the run.
+    void interrupted();
 
 private:
+    void onTerminationRequested();
+
     std::unique_ptr<DeviceManager> m_manager;
+    TerminationNotifier m_termination;
     QEventLoop m_loop;
+    bool m_interrupted = false;
 };

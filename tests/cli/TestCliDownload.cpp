@@ -145,11 +145,14 @@ private slots:
     void failedDownloadChangesNothing_data();
     void failedDownloadChangesNothing();
     void refusedFileIsTakenAsAbsent();
+    void terminationLetsTheRunningDownloadFinish();
     void dataDirOptionIsNotSaved();
     void errorsNameWhatToDo_data();
     void errorsNameWhatToDo();
 
 private:
+    // Per-user folders of the test's own, with its config.ini.
+    QProcessEnvironment environment() const;
     int run(const QStringList& arguments);
     QString dump(const QString& dataDir);
     QJsonArray jsonOut() const { return QJsonDocument::fromJson(m_out.toUtf8()).array(); }
@@ -176,13 +179,18 @@ void TestCliDownload::initTestCase()
     QCOMPARE(run({"make-demo", m_bus, "--models", kModels, "--holter-hours", "0.05", "--seed", "8"}), 0);
 }
 
-int TestCliDownload::run(const QStringList& arguments)
+QProcessEnvironment TestCliDownload::environment() const
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", path("home/data"));
     environment.insert("XDG_CONFIG_HOME", path("home/config"));
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+int TestCliDownload::run(const QStringList& arguments)
+{
+    QProcess process;
+    process.setProcessEnvironment(environment());
     process.start(VITACOR_CLI, arguments);
     if (!process.waitForFinished(120000))
         return -1;
@@ -385,6 +393,44 @@ void TestCliDownload::refusedFileIsTakenAsAbsent()
     QCOMPARE(entries(data + "/" + sn), keptFiles(folder));
 }
 
+void TestCliDownload::terminationLetsTheRunningDownloadFinish()
+{
+    QTemporaryDir dir;
+    const QString bus = dir.filePath("bus");
+    const QString data = dir.filePath("data");
+    QCOMPARE(run({"make-demo", bus, "--models", "1,54", "--seed", "4"}), 0);
+    // At full-speed USB pace, with one detail file left (the others are
+    // refused as absent), the first download takes about two seconds.
+    const QString first = monitorFolder(bus, 1);
+    for (const QString& name : keptFiles(first).mid(1))
+        QVERIFY(QFile::remove(first + "/" + name));
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.setReadChannel(QProcess::StandardError);
+    process.start(VITACOR_CLI, {"--data-dir", data, "--emulate-paced", bus, "download", "--json"});
+    const QRegularExpression downloading(": downloading, files [1-9]");
+    QString err;
+    while (!err.contains(downloading) && process.waitForReadyRead(20000))
+        err += QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(err.contains(downloading), qPrintable(err));
+    process.terminate();
+    QVERIFY(process.waitForFinished(60000));
+    err += QString::fromUtf8(process.readAllStandardError());
+
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(err.contains("stopping after the running download") &&
+                 err.contains("the monitors not yet downloaded were left alone"),
+             qPrintable(err));
+    const QJsonArray reports = QJsonDocument::fromJson(process.readAllStandardOutput()).array();
+    QCOMPARE(reports.size(), 1);
+    const QString sn = identity(first).sn;
+    QCOMPARE(reports.at(0).toObject().value("sn").toString(), sn);
+    QVERIFY(reports.at(0).toObject().value("stored").toBool());
+    QCOMPARE(entries(data + "/" + sn), keptFiles(first));
+    QVERIFY(!QFileInfo::exists(data + "/" + identity(monitorFolder(bus, 54)).sn));
+    QVERIFY(tempFolders(data).isEmpty());
+}
+
 void TestCliDownload::dataDirOptionIsNotSaved()
 {
     const QString configured = path("configured");
@@ -419,7 +465,7 @@ void TestCliDownload::errorsNameWhatToDo_data()
         << QStringList{"--data-dir", path("d1"), "--emulate", m_bus, "download", "--sn", "NOPE"} << 1
         << "no connected monitor has the serial number 'NOPE'; connected: ";
     QTest::newRow("unknown serial to list") << QStringList{"--data-dir", m_data, "checks", "--sn", "NOPE"} << 1
-                                            << "no monitor with serial number 'NOPE' is stored; stored: ";
+                                            << "no monitor with serial number 'NOPE' is stored;";
     QTest::newRow("data dir is a file") << QStringList{"--data-dir", plainFile, "checks"} << 1
                                         << "is a file, not a folder";
     QTest::newRow("data dir cannot be made")
