@@ -66,6 +66,7 @@ private slots:
     void storedEcgDetailIsCountedNotFetched();
     void multiTestOnlyInChineseEdition_data();
     void multiTestOnlyInChineseEdition();
+    void multiTestLinkCutFails();
     void holterRecording_data();
     void holterRecording();
     void refusedDetailIsPassedOver();
@@ -281,6 +282,21 @@ void TestDownloadStrategy::multiTestOnlyInChineseEdition()
         QVERIFY(!requested.contains("1rec.dat"));
         QCOMPARE(requested.last(), QString("glu.dat"));
     }
+}
+
+// A missing multi-test detail is passed over, a monitor gone in the middle of one is not.
+void TestDownloadStrategy::multiTestLinkCutFails()
+{
+    Config::instance()->setLanguage(2);
+    const MonitorFolder monitor = plug(19);
+    const CheckTime time = checkTime(6, 8);
+    monitor.writeFile("xusr.dat", userRecord(1, 75));
+    monitor.writeFile("1rec.dat", QByteArray(10, 'h') + stamped<MultiTestRecord>(time));
+    monitor.writeRandomFile(timeName(time), 3000);
+    m_bus->bus().monitor("m1")->addFault(EmulatorFault::unplugAfter(timeName(time), 1000));
+
+    QVERIFY(!download(19));
+    QCOMPARE(requestedFiles(*m_log).last(), timeName(time));
 }
 
 void TestDownloadStrategy::holterRecording_data()
