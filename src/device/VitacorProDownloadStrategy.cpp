@@ -90,12 +90,8 @@ bool VitacorProDownloadStrategy::download(const QString& folder)
     const QList<quint8> xusers = userIndexes(folder + Vitacor::kXUserFileName, XUserRecord::kSize);
 
     debugLine("[INFO] daily file");
-    if (offers(CheckType::DailyCheck)) {
-        for (quint8 user : users) {
-            if (!fetchWithDetails<DailyRecord>(folder, CheckType::perUserFileName(user, CheckType::DailyCheck), false))
-                return false;
-        }
-    }
+    if (!fetchUserDetails<DailyRecord>(folder, users, CheckType::DailyCheck))
+        return false;
     debugLine("[INFO] nibp file");
     if (offers(CheckType::BloodPressure) && !fetchIndex(folder, CheckType::BloodPressure))
         return false;
@@ -106,12 +102,8 @@ bool VitacorProDownloadStrategy::download(const QString& folder)
     if (!fetchUserIndexes(folder, users, CheckType::Pedometer))
         return false;
     debugLine("[INFO] spot file");
-    if (offers(CheckType::SpotCheck)) {
-        for (quint8 user : xusers) {
-            if (!fetchWithDetails<SpotRecord>(folder, CheckType::perUserFileName(user, CheckType::SpotCheck), false))
-                return false;
-        }
-    }
+    if (!fetchUserDetails<SpotRecord>(folder, xusers, CheckType::SpotCheck))
+        return false;
     debugLine("[INFO] glu file");
     if (offers(CheckType::Glucose) && !fetchIndex(folder, CheckType::Glucose))
         return false;
@@ -152,6 +144,18 @@ bool VitacorProDownloadStrategy::fetchWithDetails(const QString& folder, const Q
         if (fetchCounted(folder, name, stored) < 0)
             return false;
         if (voiceOf(record) != 0 && fetchCounted(folder, name + kVoiceSuffix, false) < 0)
+            return false;
+    }
+    return true;
+}
+
+template <class R>
+bool VitacorProDownloadStrategy::fetchUserDetails(const QString& folder, const QList<quint8>& users, int checkType)
+{
+    if (!offers(checkType))
+        return true;
+    for (quint8 user : users) {
+        if (!fetchWithDetails<R>(folder, CheckType::perUserFileName(user, checkType), false))
             return false;
     }
     return true;
