@@ -1,9 +1,7 @@
 #include "CheckType.h"
-#include "CorvisetSyncStrategy.h"
 #include "DbOperator.h"
 #include "SyncFixture.h"
 #include "SyncStrategyFactory.h"
-#include "VitacorProSyncStrategy.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -38,8 +36,6 @@ class TestSyncStrategy : public QObject
 private slots:
     void initTestCase();
     void init();
-    void factoryPicksByModel_data();
-    void factoryPicksByModel();
     void maskDecidesTheFilesRead_data();
     void maskDecidesTheFilesRead();
     void holterUser_data();
@@ -83,27 +79,6 @@ void TestSyncStrategy::storeDevice(int model)
 bool TestSyncStrategy::sync(int model)
 {
     return SyncStrategyFactory::create(model, kSn)->sync(dir());
-}
-
-void TestSyncStrategy::factoryPicksByModel_data()
-{
-    QTest::addColumn<int>("model");
-    QTest::addColumn<bool>("corviset");
-    QTest::newRow("Vitacor Pro") << 0 << false;
-    QTest::newRow("Corviset") << 5 << true;
-    QTest::newRow("multi-test model") << 19 << false;
-    QTest::newRow("unknown model") << 200 << false;
-}
-
-void TestSyncStrategy::factoryPicksByModel()
-{
-    QFETCH(int, model);
-    QFETCH(bool, corviset);
-    const std::shared_ptr<SyncStrategy> strategy = SyncStrategyFactory::create(model, "X1");
-    QCOMPARE(dynamic_cast<CorvisetSyncStrategy*>(strategy.get()) != nullptr, corviset);
-    QCOMPARE(dynamic_cast<VitacorProSyncStrategy*>(strategy.get()) != nullptr, !corviset);
-    QCOMPARE(strategy->modelType(), model);
-    QCOMPARE(strategy->serialNumber(), QString("X1"));
 }
 
 void TestSyncStrategy::maskDecidesTheFilesRead_data()
