@@ -17,15 +17,11 @@ int DevicesCommand::run(const QStringList& arguments)
                      "comes after 2 s. No monitor is not an error: the list is empty.");
     const QCommandLineOption json("json", "Print a JSON array of objects with the keys sn, model, typeCode, "
                                           "version and branchCode.");
-    const QCommandLineOption wait = MonitorDiscovery::waitOption();
-    line.parser().addOptions({json, wait});
-    const int parsed = line.parse(arguments);
+    line.parser().addOptions({json});
+    double seconds = 0;
+    const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);
     if (parsed != CommandLine::kProceed)
         return parsed;
-    double seconds = 0;
-    QString error;
-    if (!line.seconds(wait, MonitorDiscovery::kMaxWaitSeconds, &seconds, &error))
-        return line.usageError(error);
 
     MonitorDiscovery discovery;
     const MonitorDiscovery::Devices devices =

@@ -82,17 +82,14 @@ int DownloadCommand::run(const QStringList& arguments)
     const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
     const QCommandLineOption json("json", "Print a JSON array with one object per monitor: sn, model, typeCode, "
                                           "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
-    const QCommandLineOption wait = MonitorDiscovery::waitOption();
-    line.parser().addOptions({sn, json, wait});
-    const int parsed = line.parse(arguments);
+    line.parser().addOptions({sn, json});
+    double seconds = 0;
+    const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);
     if (parsed != CommandLine::kProceed)
         return parsed;
-    double seconds = 0;
-    QString error;
-    if (!line.seconds(wait, MonitorDiscovery::kMaxWaitSeconds, &seconds, &error))
-        return line.usageError(error);
     if (line.parser().isSet(sn) && line.parser().value(sn).isEmpty())
         return line.usageError("--sn needs a serial number.");
+    QString error;
     if (!DataDirectory::open(&error))
         return line.failure(error);
 

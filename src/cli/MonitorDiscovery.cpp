@@ -2,11 +2,19 @@
 
 #include <QTimer>
 
-QCommandLineOption MonitorDiscovery::waitOption()
+int MonitorDiscovery::parse(CommandLine& line, const QStringList& arguments, double* seconds)
 {
-    return QCommandLineOption("wait",
-                              QString("Seconds to wait for the monitors (default %1).").arg(kDefaultWaitSeconds), "S",
-                              QString::number(kDefaultWaitSeconds));
+    const QCommandLineOption wait("wait",
+                                  QString("Seconds to wait for the monitors (default %1).").arg(kDefaultWaitSeconds),
+                                  "S", QString::number(kDefaultWaitSeconds));
+    line.parser().addOption(wait);
+    const int parsed = line.parse(arguments);
+    if (parsed != CommandLine::kProceed)
+        return parsed;
+    QString error;
+    if (!line.seconds(wait, kMaxWaitSeconds, seconds, &error))
+        return line.usageError(error);
+    return CommandLine::kProceed;
 }
 
 MonitorDiscovery::MonitorDiscovery() : m_manager(std::make_unique<DeviceManager>())

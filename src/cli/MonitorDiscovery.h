@@ -1,9 +1,9 @@
 #pragma once
 
+#include "CommandLine.h"
 #include "DeviceManager.h"
 #include "TerminationNotifier.h"
 
-#include <QCommandLineOption>
 #include <QEventLoop>
 #include <QList>
 #include <QObject>
@@ -24,8 +24,10 @@ public:
     static constexpr double kDefaultWaitSeconds = 3.0;
     static constexpr double kMaxWaitSeconds = 600.0;
 
-    // --wait S, how long to wait for the monitors.
-    static QCommandLineOption waitOption();
+    // Adds --wait S (how long to wait for the monitors) to the command's
+    // options and parses them: CommandLine::kProceed with `seconds` set, or
+    // the exit status of the help or of a usage error.
+    static int parse(CommandLine& line, const QStringList& arguments, double* seconds);
 
     MonitorDiscovery();
 
