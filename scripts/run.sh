@@ -5,7 +5,7 @@
 #
 # By default the program talks to a real monitor when one is plugged in
 # (USB vendor c25a, product 330e) and otherwise starts with a freshly
-# generated demo bus of emulated monitors, one per model. --usb and --demo
+# generated demo bus of emulated monitors, one per kind of model. --usb and --demo
 # force the choice. VITACOR_DEMO_SEED and VITACOR_DEMO_HOLTER_HOURS shape the
 # demo (defaults 1 and 1).
 set -euo pipefail
@@ -40,7 +40,8 @@ fi
 
 bus="$build/demo-bus"
 rm -rf "$bus"
-"$build/bin/vitacor-cli" make-demo "$bus" --seed "${VITACOR_DEMO_SEED:-1}" \
+# One monitor of each kind the program tells apart: ten, the most it serves at once.
+"$build/bin/vitacor-cli" make-demo "$bus" --models 0,1,2,3,5,8,19,49,53,54 --seed "${VITACOR_DEMO_SEED:-1}" \
   --holter-hours "${VITACOR_DEMO_HOLTER_HOURS:-1}" >/dev/null
 echo "No monitor on USB: starting with the demo bus $bus (bash scripts/run.sh --usb for real USB)."
 exec "$build/bin/VitacorBrowser" --emulate "$bus" "$@"

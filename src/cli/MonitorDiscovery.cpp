@@ -1,5 +1,6 @@
 #include "MonitorDiscovery.h"
 
+#include <QTextStream>
 #include <QTimer>
 
 int MonitorDiscovery::parse(CommandLine& line, const QStringList& arguments, double* seconds)
@@ -25,8 +26,18 @@ MonitorDiscovery::MonitorDiscovery() : m_manager(std::make_unique<DeviceManager>
 
 MonitorDiscovery::Devices MonitorDiscovery::waitFor(const std::function<bool(const Devices&)>& found, double seconds)
 {
-    if (m_interrupted || found(m_manager->devices()))
-        return m_manager->devices();
+    if (!m_interrupted && !found(m_manager->devices()))
+        runUntil(found, seconds);
+    const Devices devices = m_manager->devices();
+    if (devices.size() >= DeviceManager::kMaxDevices)
+        QTextStream(stderr) << "vitacor-cli: " << devices.size()
+                            << " monitors connected, the most served at once; further monitors are not seen "
+                               "until one of these is unplugged.\n";
+    return devices;
+}
+
+void MonitorDiscovery::runUntil(const std::function<bool(const Devices&)>& found, double seconds)
+{
     QTimer deadline;
     deadline.setSingleShot(true);
     connect(&deadline, &QTimer::timeout, &m_loop, &QEventLoop::quit);
@@ -37,7 +48,6 @@ MonitorDiscovery::Devices MonitorDiscovery::waitFor(const std::function<bool(con
     deadline.start(static_cast<int>(seconds * 1000));
     m_loop.exec();
     disconnect(changed);
-    return m_manager->devices();
 }
 
 void MonitorDiscovery::onTerminationRequested()

@@ -43,6 +43,7 @@ signals:
 
 private:
     void onTerminationRequested();
+    void runUntil(const std::function<bool(const Devices&)>& found, double seconds);
 
     std::unique_ptr<DeviceManager> m_manager;
     TerminationNotifier m_termination;
