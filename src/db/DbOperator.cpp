@@ -43,10 +43,12 @@ DbOperator::~DbOperator()
 bool DbOperator::openAndInit()
 {
     QMutexLocker lock(&m_lock);
-    bool opened = true;
+    bool opened;
     QSqlDatabase db;
     if (QSqlDatabase::contains(Vitacor::kDbConnectionName)) {
+        // A kept connection whose file could not be opened is no success either.
         db = QSqlDatabase::database(Vitacor::kDbConnectionName, true);
+        opened = db.isOpen();
     } else {
         db = QSqlDatabase::addDatabase("QSQLITE", Vitacor::kDbConnectionName);
         db.setDatabaseName(Config::instance()->dataDir() + "/" + Vitacor::kDbFileName);

@@ -47,6 +47,7 @@ private slots:
     void secondOpenKeepsRows();
     void oldFileWithoutBranchCodeIsUpgraded();
     void reopenAfterMoveUsesNewDirectory();
+    void unopenableFileIsReportedOnEveryOpen();
     void transactionsCommitAndRollBack();
     void schemaScriptHasBomCrLfAndComments();
 };
@@ -148,6 +149,21 @@ void TestDbSchema::reopenAfterMoveUsesNewDirectory()
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 1);
     config->setDataDir(oldDir);
+}
+
+void TestDbSchema::unopenableFileIsReportedOnEveryOpen()
+{
+    DbOperator* db = DbOperator::instance();
+    Config* config = Config::instance();
+    const QString oldDir = config->dataDir();
+    db->close();
+    config->setDataDir(oldDir + "/missing/folder");
+    QVERIFY(!db->openAndInit());
+    QVERIFY(!db->openAndInit()); // the kept, unopened connection
+    db->close();
+    config->setDataDir(oldDir);
+    QVERIFY(db->openAndInit());
+    QCOMPARE(tables().size(), 23);
 }
 
 void TestDbSchema::transactionsCommitAndRollBack()
