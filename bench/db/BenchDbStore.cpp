@@ -1,6 +1,7 @@
 // Stores 10,000 daily checks of one user of one device (three statements per
 // check) and queries them back, in a fresh database in a temporary folder.
 
+#include "BenchSupport.h"
 #include "CheckType.h"
 #include "Config.h"
 #include "DailyRecord.h"
@@ -11,10 +12,7 @@
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QTextStream>
-
-#include <algorithm>
 
 namespace {
 
@@ -39,19 +37,11 @@ QList<QByteArray> dailyChecks()
     return records;
 }
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    const BenchSupport::ScratchHome home;
     QCoreApplication app(argc, argv);
     Config::instance()->setDataDir(home.path());
     DbOperator* db = DbOperator::instance();
@@ -89,8 +79,8 @@ int main(int argc, char* argv[])
     }
     QTextStream out(stdout);
     out << kRecords << " daily checks of one user, one device, median of " << kRuns << " runs:\n";
-    out << "  store (empty tables):     " << median(store) << " ms (target < 500 ms)\n";
-    out << "  store again (replace):    " << median(restore) << " ms\n";
-    out << "  query back, newest first: " << median(query) << " ms (" << returned << " records)\n";
+    out << "  store (empty tables):     " << BenchSupport::median(store) << " ms (target < 500 ms)\n";
+    out << "  store again (replace):    " << BenchSupport::median(restore) << " ms\n";
+    out << "  query back, newest first: " << BenchSupport::median(query) << " ms (" << returned << " records)\n";
     return 0;
 }

@@ -6,6 +6,7 @@
 //
 // Usage: BenchDeviceDownload [--holter-hours H]
 
+#include "BenchSupport.h"
 #include "Config.h"
 #include "DemoBusWriter.h"
 #include "DeviceManager.h"
@@ -15,18 +16,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cmath>
 
 namespace {
-
-void dropDebugLines(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type != QtDebugMsg)
-        QTextStream(stderr) << text << '\n';
-}
 
 qint64 folderBytes(const QString& folder)
 {
@@ -41,11 +35,9 @@ qint64 folderBytes(const QString& folder)
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", (dir.path() + "/home").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+    const BenchSupport::ScratchHome dir;
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(BenchSupport::dropDebugLines);
     QTextStream out(stdout);
     out.setRealNumberNotation(QTextStream::FixedNotation);
 

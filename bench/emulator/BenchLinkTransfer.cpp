@@ -6,6 +6,7 @@
 //
 // Usage: BenchLinkTransfer [--unpaced-only]
 
+#include "BenchSupport.h"
 #include "EmulatedBus.h"
 #include "XHarvo2.h"
 
@@ -14,7 +15,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <ctime>
@@ -81,22 +81,14 @@ Figures transfer(EmulatedBus& bus, const QString& monitorFolder, const QString& 
     return figures;
 }
 
-void dropDebugLines(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    if (type != QtDebugMsg)
-        QTextStream(stderr) << text << '\n';
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // Config and the log of the protocol layer land in a throw-away folder.
-    QTemporaryDir dir;
-    qputenv("XDG_DATA_HOME", (dir.path() + "/home").toUtf8());
-    qputenv("XDG_CONFIG_HOME", (dir.path() + "/config").toUtf8());
+    const BenchSupport::ScratchHome dir;
     QCoreApplication app(argc, argv);
-    qInstallMessageHandler(dropDebugLines);
+    qInstallMessageHandler(BenchSupport::dropDebugLines);
     const bool unpacedOnly = app.arguments().contains("--unpaced-only");
 
     const QString busDir = dir.path() + "/bus";

@@ -4,6 +4,7 @@
 // first into an empty store and then again over the stored checks. Everything
 // lives in a temporary folder.
 
+#include "BenchSupport.h"
 #include "CheckType.h"
 #include "Config.h"
 #include "Constants.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -39,19 +39,11 @@ bool writeDownload(const QMap<QString, QByteArray>& files, const QString& dir)
     return true;
 }
 
-double median(QVector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", home.filePath("data").toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath("config").toUtf8());
+    const BenchSupport::ScratchHome home;
     QCoreApplication app(argc, argv);
     Config::instance()->setDataDir(home.filePath("DATA"));
     QDir().mkpath(Config::instance()->dataDir());
@@ -100,10 +92,10 @@ int main(int argc, char* argv[])
                .arg(bytes / 1048576.0, 0, 'f', 1)
                .arg(checks);
     out << QString("sync + move into an empty store:     median %1 ms (of %2 runs)\n")
-               .arg(median(first), 0, 'f', 1)
+               .arg(BenchSupport::median(first), 0, 'f', 1)
                .arg(kRuns);
     out << QString("sync + move over the stored checks:  median %1 ms (%2 files kept, none replaced)\n")
-               .arg(median(again), 0, 'f', 1)
+               .arg(BenchSupport::median(again), 0, 'f', 1)
                .arg(result.keptFiles);
     return 0;
 }

@@ -1,6 +1,7 @@
 // Loads a 24-hour packed Holter recording and compares the time with the floor
 // of any loader: one plain read of the file plus one copy of its bytes.
 
+#include "BenchSupport.h"
 #include "HolterFileBuilder.h"
 #include "HolterReport.h"
 
@@ -50,12 +51,6 @@ QByteArray dayLongRecording()
     return b.layOut().bytes();
 }
 
-double median(QVector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
 // The least any loader must do: read the file in one piece and copy its bytes once.
 double floorMs(const QString& path, qint64& checksum)
 {
@@ -94,8 +89,8 @@ Figures measure(HolterReport& report, const QString& path, qint64& checksum)
 
 void print(QTextStream& out, const QString& title, const Figures& f)
 {
-    const double load = median(f.loads);
-    const double floor = median(f.floors);
+    const double load = BenchSupport::median(f.loads);
+    const double floor = BenchSupport::median(f.floors);
     out << title << "\n";
     out << QString("  load:                  median %1 ms, best %2 ms\n")
                .arg(load, 0, 'f', 2)

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QVector>
+#include <QtGlobal>
+
+#include <algorithm>
+
+// Shared pieces of the benchmark programs.
+namespace BenchSupport {
+
+inline double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+// A message handler that keeps the figures readable: debug lines are dropped,
+// warnings and errors still reach stderr.
+inline void dropDebugLines(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type != QtDebugMsg)
+        QTextStream(stderr) << text << '\n';
+}
+
+// Points the per-user folders (configuration, data directory, log) at a
+// throw-away folder; make it before the application object.
+class ScratchHome
+{
+public:
+    ScratchHome()
+    {
+        qputenv("XDG_DATA_HOME", (m_dir.path() + "/home").toUtf8());
+        qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/config").toUtf8());
+    }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace BenchSupport
