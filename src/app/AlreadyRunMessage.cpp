@@ -3,8 +3,7 @@
 AlreadyRunMessage::AlreadyRunMessage()
     : m_title(tr("Solvimara EX"))
     , m_text(m_title + " " + tr("is already running..."))
-{
-}
+{}
 
 QString AlreadyRunMessage::okButtonText()
 {

@@ -21,7 +21,6 @@ inline const QLatin1String kCode13050001("13050001");
 inline const QLatin1String kCode13070001("13070001");
 
 inline const QLatin1String kInsertCheckPrefix("insert or replace into tb_check (flowid, userid) values ");
-inline const QLatin1String kInsertDevCheckPrefix(
-    "insert or replace into tb_devCheck (flowid, sn, checkType) values ");
+inline const QLatin1String kInsertDevCheckPrefix("insert or replace into tb_devCheck (flowid, sn, checkType) values ");
 
 } // namespace Vitacor

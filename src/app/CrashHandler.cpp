@@ -34,8 +34,8 @@ char g_reporter[PATH_MAX];
 char g_dumpDirArgument[PATH_MAX];
 char g_codeArgument[17];
 char g_addressArgument[17];
-char* g_reporterArgv[] = {g_reporter, const_cast<char*>(CrashReport::kOption), g_codeArgument,
-                          g_addressArgument, g_dumpDirArgument, nullptr};
+char* g_reporterArgv[] = {
+    g_reporter, const_cast<char*>(CrashReport::kOption), g_codeArgument, g_addressArgument, g_dumpDirArgument, nullptr};
 // Taken when the handler is installed: localtime_r is not async-signal-safe.
 std::int64_t g_utcOffsetSeconds = 0;
 std::atomic<bool> g_handling{false};
@@ -193,8 +193,7 @@ void runReporter(std::uint32_t code, std::uint64_t address)
     if (child < 0)
         return;
     int status = 0;
-    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
 }
 
 void onFatalSignal(int signalNumber, siginfo_t* info, void* context)
@@ -271,8 +270,8 @@ void CrashHandler::formatDumpTime(std::int64_t localSeconds, char out[15])
     const std::int64_t month = monthIndex < 10 ? monthIndex + 3 : monthIndex - 9;
     const std::int64_t year = yearOfEra + era * 400 + (month <= 2 ? 1 : 0);
 
-    const std::int64_t fields[] = {year / 100, year % 100, month, day,
-                                   secondOfDay / 3600, secondOfDay / 60 % 60, secondOfDay % 60};
+    const std::int64_t fields[] = {year / 100,      year % 100, month, day, secondOfDay / 3600, secondOfDay / 60 % 60,
+                                   secondOfDay % 60};
     char* p = out;
     for (std::int64_t field : fields) {
         *p++ = static_cast<char>('0' + field / 10 % 10);

@@ -6,15 +6,14 @@ CrashReport::CrashReport(quint32 code, quint64 address, const QString& dumpDir)
     : m_code(code)
     , m_address(address)
     , m_dumpDir(dumpDir)
-{
-}
+{}
 
 quint32 CrashReport::exceptionCode(int signalNumber, int signalCode)
 {
     switch (signalNumber) {
     case SIGSEGV: return 0xc0000005; // access violation
-    case SIGBUS: return 0xc0000006;  // in-page error
-    case SIGILL: return 0xc000001d;  // illegal instruction
+    case SIGBUS: return 0xc0000006; // in-page error
+    case SIGILL: return 0xc000001d; // illegal instruction
     case SIGABRT: return 0x40000015; // fatal application exit
     case SIGFPE:
         switch (signalCode) {
@@ -49,6 +48,6 @@ QString CrashReport::title()
 QString CrashReport::text() const
 {
     return QStringLiteral("error code:%1. address:%2 \r\n")
-               .arg(QString::number(m_code, 16), QString::number(m_address, 16))
-        + QStringLiteral("crash dump file already saved in") + m_dumpDir;
+               .arg(QString::number(m_code, 16), QString::number(m_address, 16)) +
+        QStringLiteral("crash dump file already saved in") + m_dumpDir;
 }

@@ -18,8 +18,8 @@ LogHelper::LogHelper()
     m_file.setFileName(Config::instance()->dataDir() + "/" + Vitacor::kLogFileName);
     const qint64 size = m_file.size();
     qDebug() << "log file size:" << size;
-    const QIODevice::OpenMode mode = size <= kMaxSizeAtStart ? QIODevice::WriteOnly | QIODevice::Append
-                                                             : QIODevice::WriteOnly | QIODevice::Truncate;
+    const QIODevice::OpenMode mode =
+        size <= kMaxSizeAtStart ? QIODevice::WriteOnly | QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate;
     m_opened = m_file.open(mode);
 }
 

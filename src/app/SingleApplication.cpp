@@ -5,8 +5,7 @@
 SingleApplication::SingleApplication(int& argc, char** argv)
     : QApplication(argc, argv)
     , m_guard(InstanceGuard::keyFor(QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)))
-{
-}
+{}
 
 bool SingleApplication::isRunning()
 {

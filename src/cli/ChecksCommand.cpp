@@ -62,8 +62,9 @@ int ChecksCommand::run(const QStringList& arguments)
                      "monitor, then check type, newest first. Checks without a user have an empty user id.");
     const QCommandLineOption sn("sn", "Only the checks of the monitor with this serial number.", "SN");
     const QCommandLineOption type("type", "Only the checks of this check-type code: " + typeList() + ".", "CODE");
-    const QCommandLineOption json("json", "Print a JSON array of objects with the keys sn, checkType, checkTime "
-                                          "and userid.");
+    const QCommandLineOption json("json",
+                                  "Print a JSON array of objects with the keys sn, checkType, checkTime "
+                                  "and userid.");
     line.parser().addOptions({sn, type, json});
     const int parsed = line.parse(arguments);
     if (parsed != CommandLine::kProceed)
@@ -90,8 +91,9 @@ int ChecksCommand::run(const QStringList& arguments)
         const QString wanted = line.parser().value(sn);
         if (!serials.contains(wanted))
             return line.failure(QString("no monitor with serial number '%1' is stored; %2")
-                                    .arg(wanted, serials.isEmpty() ? QString("nothing is stored yet.")
-                                                                   : "stored: " + serials.join(", ") + "."));
+                                    .arg(wanted,
+                                         serials.isEmpty() ? QString("nothing is stored yet.")
+                                                           : "stored: " + serials.join(", ") + "."));
         serials = QStringList{wanted};
     }
 

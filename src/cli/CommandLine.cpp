@@ -3,7 +3,10 @@
 #include <QTextStream>
 
 CommandLine::CommandLine(const QString& command, const QString& synopsis, const QString& description)
-    : m_command(command), m_synopsis(synopsis), m_description(description), m_help({"h", "help"}, "Show this help.")
+    : m_command(command)
+    , m_synopsis(synopsis)
+    , m_description(description)
+    , m_help({"h", "help"}, "Show this help.")
 {
     m_parser.addOption(m_help);
 }

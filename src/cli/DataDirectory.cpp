@@ -31,7 +31,7 @@ bool DataDirectory::open(QString* error)
     const QSqlDatabase db = QSqlDatabase::database(Vitacor::kDbConnectionName, false);
     if (!db.isOpen() || !db.tables().contains("tb_device")) {
         *error = "cannot open the record database " + QDir::toNativeSeparators(dir + "/" + Vitacor::kDbFileName) +
-                 ": it is damaged or not a database; move it away or choose another --data-dir.";
+            ": it is damaged or not a database; move it away or choose another --data-dir.";
         return false;
     }
     return true;

@@ -15,8 +15,9 @@ int DevicesCommand::run(const QStringList& arguments)
                      "serial number, model name, type code, software version and branch code, separated\n"
                      "by tabs. Monitors are looked for as the program does, every 2 s; the first look\n"
                      "comes after 2 s. No monitor is not an error: the list is empty.");
-    const QCommandLineOption json("json", "Print a JSON array of objects with the keys sn, model, typeCode, "
-                                          "version and branchCode.");
+    const QCommandLineOption json("json",
+                                  "Print a JSON array of objects with the keys sn, model, typeCode, "
+                                  "version and branchCode.");
     line.parser().addOptions({json});
     double seconds = 0;
     const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);

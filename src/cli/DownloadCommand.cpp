@@ -19,18 +19,12 @@ namespace {
 QString outcomeName(const MonitorDownloader::Report& report)
 {
     switch (report.finish.outcome) {
-    case DownloadFinisher::Outcome::NoDownload:
-        return "download failed";
-    case DownloadFinisher::Outcome::Stored:
-        return "stored";
-    case DownloadFinisher::Outcome::NoDeviceInfo:
-        return "no device information";
-    case DownloadFinisher::Outcome::DeviceNotStored:
-        return "device not stored";
-    case DownloadFinisher::Outcome::SyncFailed:
-        return "sync failed";
-    case DownloadFinisher::Outcome::MoveFailed:
-        return "move failed";
+    case DownloadFinisher::Outcome::NoDownload: return "download failed";
+    case DownloadFinisher::Outcome::Stored: return "stored";
+    case DownloadFinisher::Outcome::NoDeviceInfo: return "no device information";
+    case DownloadFinisher::Outcome::DeviceNotStored: return "device not stored";
+    case DownloadFinisher::Outcome::SyncFailed: return "sync failed";
+    case DownloadFinisher::Outcome::MoveFailed: return "move failed";
     }
     return QString();
 }
@@ -80,8 +74,9 @@ int DownloadCommand::run(const QStringList& arguments)
                      "into the monitor's folder there. Progress goes to stderr. The exit status is 0\n"
                      "only when every download completed and was stored.");
     const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
-    const QCommandLineOption json("json", "Print a JSON array with one object per monitor: sn, model, typeCode, "
-                                          "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
+    const QCommandLineOption json("json",
+                                  "Print a JSON array with one object per monitor: sn, model, typeCode, "
+                                  "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
     line.parser().addOptions({sn, json});
     double seconds = 0;
     const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);

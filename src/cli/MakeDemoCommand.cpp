@@ -51,8 +51,9 @@ int MakeDemoCommand::run(const QStringList& arguments)
                                        .arg(kMaxHolterHours),
                                    "H", "1");
     parser.addOptions({help, seed, models, hours});
-    parser.addPositionalArgument("BUSDIR", "The bus folder; created if missing. Start the program on it with "
-                                           "'VitacorBrowser --emulate BUSDIR'.");
+    parser.addPositionalArgument("BUSDIR",
+                                 "The bus folder; created if missing. Start the program on it with "
+                                 "'VitacorBrowser --emulate BUSDIR'.");
     auto usageError = [&err](const QString& message) {
         err << "vitacor-cli make-demo: " << message << "\nRun 'vitacor-cli make-demo --help' for usage.\n";
         return kUsageError;

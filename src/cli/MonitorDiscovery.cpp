@@ -18,7 +18,8 @@ int MonitorDiscovery::parse(CommandLine& line, const QStringList& arguments, dou
     return CommandLine::kProceed;
 }
 
-MonitorDiscovery::MonitorDiscovery() : m_manager(std::make_unique<DeviceManager>())
+MonitorDiscovery::MonitorDiscovery()
+    : m_manager(std::make_unique<DeviceManager>())
 {
     connect(&m_termination, &TerminationNotifier::terminationRequested, this,
             &MonitorDiscovery::onTerminationRequested);

@@ -16,7 +16,9 @@ constexpr int kLogIntervalMs = 1000;
 } // namespace
 
 MonitorDownloader::MonitorDownloader(DeviceManager& manager, const QString& dataDir)
-    : m_manager(manager), m_finisher(dataDir), m_terminal(isatty(fileno(stderr)) == 1)
+    : m_manager(manager)
+    , m_finisher(dataDir)
+    , m_terminal(isatty(fileno(stderr)) == 1)
 {
     connect(&m_manager, &DeviceManager::deviceDownloadEnd, this, &MonitorDownloader::onDownloadEnd);
 }
@@ -70,7 +72,7 @@ void MonitorDownloader::show(bool fileDone)
 {
     // A terminal shows every finished file at once; a log gets a line a second.
     const bool due = !m_sinceShown.isValid() || (m_terminal && fileDone) ||
-                     m_sinceShown.elapsed() >= (m_terminal ? kTerminalIntervalMs : kLogIntervalMs);
+        m_sinceShown.elapsed() >= (m_terminal ? kTerminalIntervalMs : kLogIntervalMs);
     if (!due)
         return;
     m_sinceShown.start();

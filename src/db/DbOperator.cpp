@@ -12,10 +12,10 @@
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlDriver>
-#include <QSqlResult>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QSqlResult>
 #include <QTextStream>
 
 static void initSchemaResource()
@@ -289,11 +289,11 @@ QList<DeviceUser> DbOperator::deviceUsers(const QString& sn, int checkType, bool
     const char* message = "query device user list failed.";
     const bool multiTest = checkType == CheckType::MultiTest;
     QList<DeviceUser> users;
-    const bool listed =
-        multiTest ? exec("SELECT * FROM tb_multitest_reportusr WHERE dev_sn = ?", {sn}, message)
-                  : exec("select A.userid, B.medicalid, B.name from tb_devUser as A, tb_user as B where sn = ? and "
-                         "A.userid = B.userid and B.isXUser = ?",
-                         {sn, int(extended)}, message);
+    const bool listed = multiTest
+        ? exec("SELECT * FROM tb_multitest_reportusr WHERE dev_sn = ?", {sn}, message)
+        : exec("select A.userid, B.medicalid, B.name from tb_devUser as A, tb_user as B where sn = ? and "
+               "A.userid = B.userid and B.isXUser = ?",
+               {sn, int(extended)}, message);
     if (!listed)
         return users;
     // The counts run on the same connection beside the user list, which is

@@ -92,18 +92,18 @@ QString checkQuery(const CheckStatements& statements, bool oneUser)
     switch (statements.users) {
     case UserJoin::None:
         return "select A.* from " + table +
-               " as A, tb_devCheck as B where B.sn = ? and B.checkType = ? and A.flowid = B.flowid order by "
-               "A.checktime desc";
+            " as A, tb_devCheck as B where B.sn = ? and B.checkType = ? and A.flowid = B.flowid order by "
+            "A.checktime desc";
     case UserJoin::CheckTableFirst:
         return "select A.userid, B.* from tb_check as A, " + table +
-               " as B, tb_devCheck as C where C.sn = ? and C.checkType = ? and A.flowid = B.flowid and B.flowid = "
-               "C.flowid " +
-               (oneUser ? "and A.userid = ? " : "") + "order by B.checktime desc";
+            " as B, tb_devCheck as C where C.sn = ? and C.checkType = ? and A.flowid = B.flowid and B.flowid = "
+            "C.flowid " +
+            (oneUser ? "and A.userid = ? " : "") + "order by B.checktime desc";
     case UserJoin::CheckTableLast:
         return "select C.userid, B.* from tb_devCheck as A, " + table +
-               " as B, tb_check as C where A.sn = ? and A.checkType = ? and A.flowid = B.flowid and B.flowid = "
-               "C.flowid " +
-               (oneUser ? "and C.userid = ? " : "") + "order by B.checktime desc";
+            " as B, tb_check as C where A.sn = ? and A.checkType = ? and A.flowid = B.flowid and B.flowid = "
+            "C.flowid " +
+            (oneUser ? "and C.userid = ? " : "") + "order by B.checktime desc";
     }
     return QString();
 }
@@ -183,12 +183,12 @@ bool DbOperator::insertHolter(const QString& sn, const CheckUser& user, const QS
     const QString flowid = checkTime + sn;
     SqlSavepoint savepoint(*m_query);
     return savepoint.isOpen() &&
-           exec("insert or ignore into tb_holter (flowid, checktime, duration) values (?, ?, ?)",
-                {flowid, checkTime, duration}, "insert holter failed: ") &&
-           exec(Vitacor::kInsertDevCheckPrefix + valueGroup(3), {flowid, sn, int(CheckType::Holter)},
-                "insert devcheck failed: ") &&
-           exec(Vitacor::kInsertCheckPrefix + valueGroup(2), {flowid, user.userid}, "insert check failed: ") &&
-           savepoint.release();
+        exec("insert or ignore into tb_holter (flowid, checktime, duration) values (?, ?, ?)",
+             {flowid, checkTime, duration}, "insert holter failed: ") &&
+        exec(Vitacor::kInsertDevCheckPrefix + valueGroup(3), {flowid, sn, int(CheckType::Holter)},
+             "insert devcheck failed: ") &&
+        exec(Vitacor::kInsertCheckPrefix + valueGroup(2), {flowid, user.userid}, "insert check failed: ") &&
+        savepoint.release();
 }
 
 QList<CheckRecord> DbOperator::checks(const QString& sn, int checkType, const QString& userid)
@@ -197,7 +197,7 @@ QList<CheckRecord> DbOperator::checks(const QString& sn, int checkType, const QS
     const bool oneUser = !userid.isEmpty();
     if (checkType == CheckType::MultiTest) {
         const QString statement = "SELECT T.* FROM " + m_multitestTable + " as T WHERE T.dev_sn = ? " +
-                                  (oneUser ? "AND T.userid = ? " : "") + "ORDER BY T.checktime DESC;";
+            (oneUser ? "AND T.userid = ? " : "") + "ORDER BY T.checktime DESC;";
         QVariantList values{sn};
         if (oneUser)
             values << userid;
@@ -272,11 +272,10 @@ bool DbOperator::deleteCheck(const QString& sn, int checkType, const QString& ch
     SqlSavepoint savepoint(*m_query);
     if (!savepoint.isOpen())
         return false;
-    const bool checkDeleted =
-        checkType == CheckType::MultiTest
-            ? exec("DELETE FROM " + table + " WHERE dev_sn = ? AND checktime = ?", {sn, checkTime}, message)
-            : exec("delete from " + table + " where flowid = ?", {flowid}, message);
+    const bool checkDeleted = checkType == CheckType::MultiTest
+        ? exec("DELETE FROM " + table + " WHERE dev_sn = ? AND checktime = ?", {sn, checkTime}, message)
+        : exec("delete from " + table + " where flowid = ?", {flowid}, message);
     return checkDeleted && exec("delete from tb_check where flowid = ?", {flowid}, "error cmd : ") &&
-           exec("delete from tb_devCheck where flowid = ?", {flowid}, "error cmd : ") &&
-           exec("delete from tb_reportuser where flowid = ?", {flowid}, "error cmd: ") && savepoint.release();
+        exec("delete from tb_devCheck where flowid = ?", {flowid}, "error cmd : ") &&
+        exec("delete from tb_reportuser where flowid = ?", {flowid}, "error cmd: ") && savepoint.release();
 }

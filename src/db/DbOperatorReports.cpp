@@ -50,10 +50,9 @@ bool DbOperator::insertMultiTest(const QString& sn, const CheckUser& xuser, cons
     values.insert(1, sn);
     values.insert(2, xuser.medicalid);
     const QString columns = QStringLiteral("checktime,dev_sn,userid,") + "mode,func_selected,note," +
-                            "ecg_way,ecg_hr,ecg_qrs,ecg_st,ecg_result,ecg_face,ecg_qt,ecg_qtc,ecg_waveVaild," +
-                            "oxi_way,oxi_spo2,oxi_pr,oxi_pi,oxi_face," + "temp_way,temp_temperature,temp_face," +
-                            "bp_deviceType,bp_sys,bp_mean,bp_dia,bp_arrhythmia,bp_pr," +
-                            "glucose_deviceType,glucose_glucose";
+        "ecg_way,ecg_hr,ecg_qrs,ecg_st,ecg_result,ecg_face,ecg_qt,ecg_qtc,ecg_waveVaild," +
+        "oxi_way,oxi_spo2,oxi_pr,oxi_pi,oxi_face," + "temp_way,temp_temperature,temp_face," +
+        "bp_deviceType,bp_sys,bp_mean,bp_dia,bp_arrhythmia,bp_pr," + "glucose_deviceType,glucose_glucose";
     QStringList marks;
     for (int i = 0; i < values.size(); ++i)
         marks << QStringLiteral("?");
@@ -61,11 +60,11 @@ bool DbOperator::insertMultiTest(const QString& sn, const CheckUser& xuser, cons
 
     SqlSavepoint savepoint(*m_query);
     return savepoint.isOpen() &&
-           exec("INSERT OR REPLACE INTO " + m_multitestTable + " (" + columns + ") VALUES (" + marks.join(", ") + ");",
-                values, "insert multitest failed: ") &&
-           exec(Vitacor::kInsertDevCheckPrefix + "(?, ?, ?)", {checkTime + sn, sn, int(CheckType::MultiTest)},
-                "insert multitest dev check failed: ") &&
-           savepoint.release();
+        exec("INSERT OR REPLACE INTO " + m_multitestTable + " (" + columns + ") VALUES (" + marks.join(", ") + ");",
+             values, "insert multitest failed: ") &&
+        exec(Vitacor::kInsertDevCheckPrefix + "(?, ?, ?)", {checkTime + sn, sn, int(CheckType::MultiTest)},
+             "insert multitest dev check failed: ") &&
+        savepoint.release();
 }
 
 bool DbOperator::ensureMultiTestReportUser(const QString& sn, const CheckUser& xuser)

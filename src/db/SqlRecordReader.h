@@ -13,7 +13,10 @@
 class SqlRecordReader
 {
 public:
-    explicit SqlRecordReader(const QSqlQuery& query) : m_query(query), m_columns(query.record()) {}
+    explicit SqlRecordReader(const QSqlQuery& query)
+        : m_query(query)
+        , m_columns(query.record())
+    {}
 
     // Reads the query's current row.
     template <class R>

@@ -8,7 +8,8 @@ namespace {
 const QString kName = QStringLiteral("store_operation");
 }
 
-SqlSavepoint::SqlSavepoint(QSqlQuery& query) : m_query(query)
+SqlSavepoint::SqlSavepoint(QSqlQuery& query)
+    : m_query(query)
 {
     m_open = m_query.exec("SAVEPOINT " + kName);
     if (!m_open)

@@ -14,7 +14,8 @@ QString pingFailedText(const VitacorDevice& device)
 
 } // namespace
 
-DeviceManager::DeviceManager() : m_timer(new QTimer)
+DeviceManager::DeviceManager()
+    : m_timer(new QTimer)
 {
     moveToThread(&m_thread);
     m_thread.start(QThread::InheritPriority);

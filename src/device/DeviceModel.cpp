@@ -14,9 +14,11 @@ bool isUnsafeCharacter(QChar c)
 } // namespace
 
 DeviceModel::DeviceModel(int typeCode, Name name, const char* keyPrefix, const char* defaultSerial)
-    : m_typeCode(typeCode), m_name(name), m_keyPrefix(keyPrefix), m_defaultSerial(defaultSerial)
-{
-}
+    : m_typeCode(typeCode)
+    , m_name(name)
+    , m_keyPrefix(keyPrefix)
+    , m_defaultSerial(defaultSerial)
+{}
 
 DeviceModel DeviceModel::of(int typeCode)
 {
@@ -24,37 +26,23 @@ DeviceModel DeviceModel::of(int typeCode)
     static const char* const serial = "00000000";
     switch (typeCode) {
     case 0:
-    case 7:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro")}, vitacor, serial);
-    case 1:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Lite HDMI")}, vitacor, "0000000");
+    case 7: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro")}, vitacor, serial);
+    case 1: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Lite HDMI")}, vitacor, "0000000");
     case 2:
-    case 54:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pod")}, vitacor, serial);
-    case 3:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Plus")}, vitacor, serial);
-    case 4:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Brinmoravel")}, vitacor, serial);
+    case 54: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pod")}, vitacor, serial);
+    case 3: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Plus")}, vitacor, serial);
+    case 4: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Brinmoravel")}, vitacor, serial);
     case kCorvisetType:
         return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Cardivane")}, "Cardivane_", "000000");
-    case 6:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Lite USB")}, vitacor, serial);
-    case 8:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro A")}, vitacor, serial);
-    case 9:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Faunoscan")}, vitacor, serial);
-    case 17:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "ZIZ(0X11)")}, vitacor, serial);
-    case 18:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro X")}, vitacor, serial);
-    case 19:
-        return DeviceModel(typeCode, QT_TRANSLATE_NOOP3("DevFilter", "Vitacor Pro", "zh_cn_ver"), vitacor, serial);
-    case 49:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor ECG")}, vitacor, serial);
-    case kQmr4Type:
-        return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "QMR4")}, "QMR4_", serial);
-    default:
-        return DeviceModel(typeCode, {""}, vitacor, serial);
+    case 6: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Lite USB")}, vitacor, serial);
+    case 8: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro A")}, vitacor, serial);
+    case 9: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Faunoscan")}, vitacor, serial);
+    case 17: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "ZIZ(0X11)")}, vitacor, serial);
+    case 18: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor Pro X")}, vitacor, serial);
+    case 19: return DeviceModel(typeCode, QT_TRANSLATE_NOOP3("DevFilter", "Vitacor Pro", "zh_cn_ver"), vitacor, serial);
+    case 49: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "Vitacor ECG")}, vitacor, serial);
+    case kQmr4Type: return DeviceModel(typeCode, {QT_TRANSLATE_NOOP("DevFilter", "QMR4")}, "QMR4_", serial);
+    default: return DeviceModel(typeCode, {""}, vitacor, serial);
     }
 }
 

@@ -32,8 +32,7 @@ DownloadDeviceWidget::DownloadDeviceWidget(std::shared_ptr<VitacorDevice> device
     ui->labelProgress->setText(tr("Downloading..."));
     showIdleView();
 
-    connect(m_device.get(), &VitacorDevice::fileDownloadProgress, this,
-            &DownloadDeviceWidget::onFileDownloadProgress);
+    connect(m_device.get(), &VitacorDevice::fileDownloadProgress, this, &DownloadDeviceWidget::onFileDownloadProgress);
     connect(m_device.get(), &VitacorDevice::singleFileDownloadProgress, this,
             &DownloadDeviceWidget::onSingleFileDownloadProgress);
     connect(m_device.get(), &VitacorDevice::downloadEnd, this, &DownloadDeviceWidget::onDownloadEnd);

@@ -15,7 +15,9 @@
 
 #include <algorithm>
 
-DownloadStrategy::DownloadStrategy(QObject* parent) : QObject(parent) {}
+DownloadStrategy::DownloadStrategy(QObject* parent)
+    : QObject(parent)
+{}
 
 std::shared_ptr<DownloadStrategy> DownloadStrategy::create(int typeCode)
 {

@@ -7,7 +7,10 @@ namespace {
 class HidapiDevice : public HidDevice
 {
 public:
-    HidapiDevice(hid_device* handle, QByteArray path) : handle(handle), path(std::move(path)) {}
+    HidapiDevice(hid_device* handle, QByteArray path)
+        : handle(handle)
+        , path(std::move(path))
+    {}
 
     hid_device* handle;
     QByteArray path;

@@ -33,7 +33,9 @@ void writeSerial(QByteArray& info, const QString& serial)
 
 } // namespace
 
-VitacorDevice::VitacorDevice(QObject* parent) : QObject(parent), m_protocol(new XHarvo2(this))
+VitacorDevice::VitacorDevice(QObject* parent)
+    : QObject(parent)
+    , m_protocol(new XHarvo2(this))
 {
     connect(this, &VitacorDevice::signalDownloadAllFile, this, &VitacorDevice::downloadAllFile_SLOT);
 }

@@ -48,7 +48,10 @@ void discardPartialFile(QFile& file)
 
 } // namespace
 
-XHarvo2::XHarvo2(QObject* parent) : QObject(parent), m_hid(std::make_shared<HidClass>()) {}
+XHarvo2::XHarvo2(QObject* parent)
+    : QObject(parent)
+    , m_hid(std::make_shared<HidClass>())
+{}
 
 QByteArray XHarvo2::requestPacket(quint8 command, const QByteArray& name)
 {

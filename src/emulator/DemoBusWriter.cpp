@@ -7,9 +7,10 @@
 #include <QFileInfo>
 
 DemoBusWriter::DemoBusWriter(const QString& busDir, std::uint64_t seed, int holterSeconds)
-    : m_busDir(busDir), m_seed(seed), m_holterSeconds(holterSeconds)
-{
-}
+    : m_busDir(busDir)
+    , m_seed(seed)
+    , m_holterSeconds(holterSeconds)
+{}
 
 QString DemoBusWriter::writeMonitor(int typeCode, QString* error) const
 {

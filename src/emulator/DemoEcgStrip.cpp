@@ -8,8 +8,7 @@
 
 namespace {
 
-enum class Finding
-{
+enum class Finding {
     Regular,
     Fast,
     Slow,
@@ -44,33 +43,18 @@ DemoEcgStrip DemoEcgStrip::make(const DemoRandom& random, int seconds)
     SyntheticEcg::Rhythm rhythm;
     rhythm.heartRate = choice.uniform(58.0, 95.0);
     switch (finding) {
-    case Finding::Fast:
-        rhythm.heartRate = choice.uniform(104.0, 128.0);
-        break;
-    case Finding::Slow:
-        rhythm.heartRate = choice.uniform(42.0, 49.0);
-        break;
-    case Finding::PrematureBeats:
-        rhythm.prematureChance = choice.uniform(0.10, 0.18);
-        break;
+    case Finding::Fast: rhythm.heartRate = choice.uniform(104.0, 128.0); break;
+    case Finding::Slow: rhythm.heartRate = choice.uniform(42.0, 49.0); break;
+    case Finding::PrematureBeats: rhythm.prematureChance = choice.uniform(0.10, 0.18); break;
     case Finding::Fibrillation:
         rhythm.heartRate = choice.uniform(85.0, 115.0);
         rhythm.fibrillation = true;
         break;
-    case Finding::StElevation:
-        ecg.setStLevel(choice.uniform(0.22, 0.30));
-        break;
-    case Finding::StDepression:
-        ecg.setStLevel(-choice.uniform(0.22, 0.30));
-        break;
-    case Finding::WideQrs:
-        rhythm.qrsWidening = choice.uniform(1.40, 1.55);
-        break;
-    case Finding::Unanalysable:
-        rhythm.noise = choice.uniform(0.25, 0.4);
-        break;
-    case Finding::Regular:
-        break;
+    case Finding::StElevation: ecg.setStLevel(choice.uniform(0.22, 0.30)); break;
+    case Finding::StDepression: ecg.setStLevel(-choice.uniform(0.22, 0.30)); break;
+    case Finding::WideQrs: rhythm.qrsWidening = choice.uniform(1.40, 1.55); break;
+    case Finding::Unanalysable: rhythm.noise = choice.uniform(0.25, 0.4); break;
+    case Finding::Regular: break;
     }
     ecg.addBeats(seconds, rhythm);
 

@@ -20,8 +20,7 @@ public:
     static constexpr int kShortHeaderSize = 29;
     static constexpr int kLongHeaderSize = 44;
     // Result bits of the monitor's analysis (an unanalysable strip has 255).
-    enum ResultBit
-    {
+    enum ResultBit {
         HighRate = 0x01,
         LowRate = 0x02,
         WideQrs = 0x04,

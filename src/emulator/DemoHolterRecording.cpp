@@ -36,9 +36,10 @@ class Planner
 {
 public:
     Planner(DemoRandom& random, std::vector<MinutePlan>& plan, int wholeMinutes)
-        : m_random(random), m_plan(plan), m_wholeMinutes(wholeMinutes)
-    {
-    }
+        : m_random(random)
+        , m_plan(plan)
+        , m_wholeMinutes(wholeMinutes)
+    {}
     // Finds a free run of `length` whole minutes and applies `apply(rhythm, k)` to
     // its k-th minute; a recording without room left gets no such episode.
     template <typename Apply>
@@ -190,7 +191,7 @@ QByteArray DemoHolterRecording::make(const DemoRandom& random, const QDateTime& 
         ++t.intervals;
         t.pause = t.pause || rr > kPauseSeconds;
         const bool regular = beats[i].kind != SyntheticEcg::BeatKind::Premature &&
-                             beats[i - 1].kind != SyntheticEcg::BeatKind::Premature && rr <= kPauseSeconds;
+            beats[i - 1].kind != SyntheticEcg::BeatKind::Premature && rr <= kPauseSeconds;
         if (regular) {
             t.sinusRrSum += rr;
             ++t.sinusIntervals;
@@ -248,8 +249,8 @@ QByteArray DemoHolterRecording::make(const DemoRandom& random, const QDateTime& 
     double previousNn = -1.0;
     for (std::size_t i = 1; i < beats.size(); ++i) {
         const bool normal = beats[i].kind == SyntheticEcg::BeatKind::Sinus &&
-                            beats[i - 1].kind == SyntheticEcg::BeatKind::Sinus && analysed(beats[i].time) &&
-                            analysed(beats[i - 1].time);
+            beats[i - 1].kind == SyntheticEcg::BeatKind::Sinus && analysed(beats[i].time) &&
+            analysed(beats[i - 1].time);
         if (!normal) {
             previousNn = -1.0;
             continue;

@@ -19,8 +19,7 @@
 
 namespace {
 
-enum CheckType : quint32
-{
+enum CheckType : quint32 {
     Ecg = 1,
     Oximeter = 2,
     Thermometer = 4,
@@ -97,9 +96,11 @@ class MonitorBuilder
 {
 public:
     MonitorBuilder(const Model& model, const DemoRandom& random, const QString& serial, int holterSeconds)
-        : m_model(model), m_random(random), m_serial(serial), m_holterSeconds(holterSeconds)
-    {
-    }
+        : m_model(model)
+        , m_random(random)
+        , m_serial(serial)
+        , m_holterSeconds(holterSeconds)
+    {}
 
     QMap<QString, QByteArray> build()
     {
@@ -569,7 +570,9 @@ private:
 } // namespace
 
 DemoMonitorWriter::DemoMonitorWriter(int typeCode, std::uint64_t seed, int holterSeconds)
-    : m_typeCode(typeCode), m_seed(seed), m_holterSeconds(holterSeconds)
+    : m_typeCode(typeCode)
+    , m_seed(seed)
+    , m_holterSeconds(holterSeconds)
 {
     const Model* model = findModel(typeCode);
     DemoRandom random = DemoRandom(seed).fork(static_cast<std::uint64_t>(typeCode)).fork(0);

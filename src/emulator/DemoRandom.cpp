@@ -8,7 +8,9 @@ static std::seed_seq seedSequence(std::uint64_t seed, std::uint64_t stream)
                          static_cast<std::uint32_t>(stream), static_cast<std::uint32_t>(stream >> 32)};
 }
 
-DemoRandom::DemoRandom(std::uint64_t seed, std::uint64_t stream) : m_seed(seed), m_stream(stream)
+DemoRandom::DemoRandom(std::uint64_t seed, std::uint64_t stream)
+    : m_seed(seed)
+    , m_stream(stream)
 {
     std::seed_seq sequence = seedSequence(seed, stream);
     m_engine.seed(sequence);

@@ -11,9 +11,9 @@ class EmulatedDevice : public HidDevice
 {
 public:
     EmulatedDevice(std::shared_ptr<EmulatedMonitor> monitor, quint64 connection)
-        : monitor(std::move(monitor)), connection(connection)
-    {
-    }
+        : monitor(std::move(monitor))
+        , connection(connection)
+    {}
 
     const std::shared_ptr<EmulatedMonitor> monitor;
     const quint64 connection;
@@ -25,9 +25,9 @@ const QString kEmulatePacedOption("--emulate-paced");
 } // namespace
 
 EmulatedBus::EmulatedBus(const QString& busDir)
-    : m_busDir(QDir::cleanPath(busDir)), m_trace(WireTrace::fromEnvironment())
-{
-}
+    : m_busDir(QDir::cleanPath(busDir))
+    , m_trace(WireTrace::fromEnvironment())
+{}
 
 std::shared_ptr<EmulatedBus> EmulatedBus::install(const QString& busDir)
 {

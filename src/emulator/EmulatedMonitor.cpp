@@ -60,7 +60,8 @@ int roundUpToReport(qint64 bytes)
 } // namespace
 
 EmulatedMonitor::EmulatedMonitor(const QString& folder)
-    : m_folder(QDir::cleanPath(folder)), m_name(QFileInfo(m_folder).fileName())
+    : m_folder(QDir::cleanPath(folder))
+    , m_name(QFileInfo(m_folder).fileName())
 {
     QFile faults(m_folder + "/" + kFaultsFileName);
     if (!faults.open(QIODevice::ReadOnly))
@@ -81,7 +82,7 @@ bool EmulatedMonitor::isMonitorFolder(const QString& folder)
 bool EmulatedMonitor::isServedFile(const QString& name) const
 {
     return !name.isEmpty() && !name.startsWith('.') && !name.contains('/') && name != kIdentityFileName &&
-           name != kFaultsFileName && QFileInfo(m_folder + "/" + name).isFile();
+        name != kFaultsFileName && QFileInfo(m_folder + "/" + name).isFile();
 }
 
 QStringList EmulatedMonitor::fileNames() const
@@ -96,24 +97,12 @@ void EmulatedMonitor::addFault(const EmulatorFault& fault)
 {
     QMutexLocker lock(&m_mutex);
     switch (fault.kind()) {
-    case EmulatorFault::NoReply:
-        m_noReply.insert(int(fault.number()));
-        break;
-    case EmulatorFault::ShortReply:
-        m_shortReply.insert(int(fault.number()), fault.reports());
-        break;
-    case EmulatorFault::Refuse:
-        m_refused.insert(fault.fileName());
-        break;
-    case EmulatorFault::UnplugAfter:
-        m_unplugAfter.insert(fault.fileName(), fault.number());
-        break;
-    case EmulatorFault::FailPings:
-        m_pingFailures += int(fault.number());
-        break;
-    case EmulatorFault::FileCountStatus:
-        m_fileCountStatus = int(fault.number());
-        break;
+    case EmulatorFault::NoReply: m_noReply.insert(int(fault.number())); break;
+    case EmulatorFault::ShortReply: m_shortReply.insert(int(fault.number()), fault.reports()); break;
+    case EmulatorFault::Refuse: m_refused.insert(fault.fileName()); break;
+    case EmulatorFault::UnplugAfter: m_unplugAfter.insert(fault.fileName(), fault.number()); break;
+    case EmulatorFault::FailPings: m_pingFailures += int(fault.number()); break;
+    case EmulatorFault::FileCountStatus: m_fileCountStatus = int(fault.number()); break;
     }
 }
 
@@ -348,41 +337,26 @@ QByteArray EmulatedMonitor::answerCommand(const QByteArray& request)
     case XHarvo2::Ping:
     case XHarvo2::FileCount:
     case XHarvo2::BranchCode:
-    case XHarvo2::FileEnd:
-        zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload");
-        break;
-    default:
-        break;
+    case XHarvo2::FileEnd: zeroFrom(request, XHarvo2::kNameOffset, XHarvo2::kCrcOffset, "payload"); break;
+    default: break;
     }
     switch (command) {
-    case XHarvo2::Disconnect:
-        endTransfer();
-        return commandReply(command, XHarvo2::kAckOk);
+    case XHarvo2::Disconnect: endTransfer(); return commandReply(command, XHarvo2::kAckOk);
     case XHarvo2::Ping:
         if (m_pingFailures > 0) {
             --m_pingFailures;
             return QByteArray();
         }
         return commandReply(command, XHarvo2::kAckOk);
-    case XHarvo2::FileCount:
-        return fileCount();
-    case XHarvo2::BranchCode:
-        return branchCode();
-    case XHarvo2::FileSize:
-        return fileSize(request);
-    case XHarvo2::FileData:
-        return fileData(request);
-    case XHarvo2::FileEnd:
-        return fileEnd();
-    case XHarvo2::LargeFileStart:
-        return largeFileStart(request);
-    case XHarvo2::LargeFileData:
-        return largeFileData(request);
-    case XHarvo2::LargeFileEnd:
-        return largeFileEnd(request);
-    default:
-        violation("unknown command " + hex(command));
-        return commandReply(command, kRefused);
+    case XHarvo2::FileCount: return fileCount();
+    case XHarvo2::BranchCode: return branchCode();
+    case XHarvo2::FileSize: return fileSize(request);
+    case XHarvo2::FileData: return fileData(request);
+    case XHarvo2::FileEnd: return fileEnd();
+    case XHarvo2::LargeFileStart: return largeFileStart(request);
+    case XHarvo2::LargeFileData: return largeFileData(request);
+    case XHarvo2::LargeFileEnd: return largeFileEnd(request);
+    default: violation("unknown command " + hex(command)); return commandReply(command, kRefused);
     }
 }
 

@@ -5,9 +5,11 @@
 #include <limits>
 
 EmulatorFault::EmulatorFault(Kind kind, qint64 number, int reports, const QString& fileName)
-    : m_kind(kind), m_number(number), m_reports(reports), m_fileName(fileName)
-{
-}
+    : m_kind(kind)
+    , m_number(number)
+    , m_reports(reports)
+    , m_fileName(fileName)
+{}
 
 EmulatorFault EmulatorFault::noReply(int request)
 {
@@ -42,7 +44,7 @@ EmulatorFault EmulatorFault::fileCountStatus(int status)
 bool EmulatorFault::operator==(const EmulatorFault& other) const
 {
     return m_kind == other.m_kind && m_number == other.m_number && m_reports == other.m_reports &&
-           m_fileName == other.m_fileName;
+        m_fileName == other.m_fileName;
 }
 
 namespace {

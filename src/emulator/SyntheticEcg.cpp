@@ -20,7 +20,9 @@ double boundedInterval(double rr)
 
 } // namespace
 
-SyntheticEcg::SyntheticEcg(const DemoRandom& random) : m_random(random.fork(1)), m_noiseRandom(random.fork(2))
+SyntheticEcg::SyntheticEcg(const DemoRandom& random)
+    : m_random(random.fork(1))
+    , m_noiseRandom(random.fork(2))
 {
     m_p = m_random.uniform(0.10, 0.20);
     m_q = -m_random.uniform(0.05, 0.15);

@@ -16,12 +16,7 @@
 class SyntheticEcg
 {
 public:
-    enum class BeatKind
-    {
-        Sinus,
-        Premature,
-        Fibrillation
-    };
+    enum class BeatKind { Sinus, Premature, Fibrillation };
 
     struct Beat
     {
@@ -36,11 +31,11 @@ public:
         double heartRate = 70.0;
         double prematureChance = 0.0; // per beat
         bool fibrillation = false;
-        double pauseSeconds = 0.0;  // a sinus arrest of this length in the middle of the stretch
-        double qrsWidening = 1.0;   // factor on the QRS duration
+        double pauseSeconds = 0.0; // a sinus arrest of this length in the middle of the stretch
+        double qrsWidening = 1.0; // factor on the QRS duration
         double qtLengthening = 0.0; // seconds added to the QT interval
-        bool leadOff = false;       // the electrode is off: no signal
-        double noise = 0.006;       // white noise, mV
+        bool leadOff = false; // the electrode is off: no signal
+        double noise = 0.006; // white noise, mV
     };
 
     explicit SyntheticEcg(const DemoRandom& random);

@@ -2,7 +2,8 @@
 
 #include <QDebug>
 
-WireTrace::WireTrace(const QString& path) : m_file(path)
+WireTrace::WireTrace(const QString& path)
+    : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Append))
         qWarning().noquote() << "emulator: cannot open the wire trace" << path;
@@ -19,7 +20,7 @@ std::unique_ptr<WireTrace> WireTrace::fromEnvironment()
 void WireTrace::record(char direction, const QString& monitor, const unsigned char* bytes, int length)
 {
     const QByteArray line = QByteArray(1, direction) + ' ' + monitor.toUtf8() + ' ' +
-                            QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), length).toHex() + '\n';
+        QByteArray::fromRawData(reinterpret_cast<const char*>(bytes), length).toHex() + '\n';
     QMutexLocker lock(&m_mutex);
     if (!m_file.isOpen())
         return;

@@ -29,5 +29,5 @@ CheckTime CheckTime::fromText(const QString& text)
 bool CheckTime::operator==(const CheckTime& other) const
 {
     return year == other.year && month == other.month && day == other.day && hour == other.hour &&
-           minute == other.minute && second == other.second;
+        minute == other.minute && second == other.second;
 }

@@ -22,7 +22,9 @@ bool isKept(const QString& name)
 
 } // namespace
 
-DownloadFinisher::DownloadFinisher(const QString& dataDir) : m_dataDir(dataDir) {}
+DownloadFinisher::DownloadFinisher(const QString& dataDir)
+    : m_dataDir(dataDir)
+{}
 
 QString DownloadFinisher::deviceDir(const QString& sn) const
 {

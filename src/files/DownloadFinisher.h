@@ -14,20 +14,19 @@
 class DownloadFinisher
 {
 public:
-    enum class Outcome
-    {
-        NoDownload,      // an empty path: the download failed, there is nothing to finish
-        Stored,          // stored and moved into the device folder
-        NoDeviceInfo,    // "dev.dat" missing, empty or naming no usable serial number
+    enum class Outcome {
+        NoDownload, // an empty path: the download failed, there is nothing to finish
+        Stored, // stored and moved into the device folder
+        NoDeviceInfo, // "dev.dat" missing, empty or naming no usable serial number
         DeviceNotStored, // the record store refused the device
-        SyncFailed,      // storing a user or check failed
-        MoveFailed,      // the files could not be moved into the device folder
+        SyncFailed, // storing a user or check failed
+        MoveFailed, // the files could not be moved into the device folder
     };
 
     struct Result
     {
         Outcome outcome = Outcome::NoDownload;
-        QString sn;         // from "dev.dat"; empty when it could not be read
+        QString sn; // from "dev.dat"; empty when it could not be read
         int modelType = -1; // from "dev.dat"
         int movedFiles = 0;
         // Names already present in the device folder: the same check

@@ -11,10 +11,10 @@ struct MultiTestFile
     static constexpr int kHeaderSize = 10;
 
     enum class Status {
-        Unreadable,  // the file could not be opened
+        Unreadable, // the file could not be opened
         ShortHeader, // fewer than 10 bytes
-        Complete,    // header and whole records only
-        CutRecord,   // ends inside a record; the whole records before it are kept
+        Complete, // header and whole records only
+        CutRecord, // ends inside a record; the whole records before it are kept
     };
 
     Status status = Status::Unreadable;

@@ -23,7 +23,10 @@ public:
     class Decoder
     {
     public:
-        Decoder(const QByteArray& bytes, Layout layout) : m_bytes(bytes), m_layout(layout) {}
+        Decoder(const QByteArray& bytes, Layout layout)
+            : m_bytes(bytes)
+            , m_layout(layout)
+        {}
 
         void time(CheckTime& time, int fileYearBase = 0);
         template <class T>
@@ -48,7 +51,9 @@ public:
     class Encoder
     {
     public:
-        explicit Encoder(Layout layout) : m_layout(layout) {}
+        explicit Encoder(Layout layout)
+            : m_layout(layout)
+        {}
 
         void time(CheckTime& time, int fileYearBase = 0);
         template <class T>

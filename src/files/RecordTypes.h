@@ -10,8 +10,8 @@
 #include "OxiRecord.h"
 #include "PedoRecord.h"
 #include "SlmRecord.h"
-#include "SpotRecord.h"
 #include "Spo2TempRecord.h"
+#include "SpotRecord.h"
 #include "TempRecord.h"
 
 namespace RecordTypes {
@@ -23,46 +23,21 @@ template <class F>
 bool dispatch(int checkType, F&& f)
 {
     switch (checkType) {
-    case CheckType::Ecg:
-        f(EcgRecord());
-        return true;
-    case CheckType::Oxi:
-        f(OxiRecord());
-        return true;
-    case CheckType::Temperature:
-        f(TempRecord());
-        return true;
-    case CheckType::Pedometer:
-        f(PedoRecord());
-        return true;
-    case CheckType::DailyCheck:
-        f(DailyRecord());
-        return true;
-    case CheckType::SpotCheck:
-        f(SpotRecord());
-        return true;
-    case CheckType::Sleep:
-        f(SlmRecord());
-        return true;
+    case CheckType::Ecg: f(EcgRecord()); return true;
+    case CheckType::Oxi: f(OxiRecord()); return true;
+    case CheckType::Temperature: f(TempRecord()); return true;
+    case CheckType::Pedometer: f(PedoRecord()); return true;
+    case CheckType::DailyCheck: f(DailyRecord()); return true;
+    case CheckType::SpotCheck: f(SpotRecord()); return true;
+    case CheckType::Sleep: f(SlmRecord()); return true;
     case CheckType::UserBloodPressure:
-    case CheckType::BloodPressure:
-        f(NibpRecord());
-        return true;
-    case CheckType::CorvisetDailyCheck:
-        f(CorvisetDailyRecord());
-        return true;
-    case CheckType::Spo2Temp:
-        f(Spo2TempRecord());
-        return true;
+    case CheckType::BloodPressure: f(NibpRecord()); return true;
+    case CheckType::CorvisetDailyCheck: f(CorvisetDailyRecord()); return true;
+    case CheckType::Spo2Temp: f(Spo2TempRecord()); return true;
     case CheckType::UserGlucose:
-    case CheckType::Glucose:
-        f(GlucoseRecord());
-        return true;
-    case CheckType::MultiTest:
-        f(MultiTestRecord());
-        return true;
-    default:
-        return false;
+    case CheckType::Glucose: f(GlucoseRecord()); return true;
+    case CheckType::MultiTest: f(MultiTestRecord()); return true;
+    default: return false;
     }
 }
 

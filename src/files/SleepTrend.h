@@ -8,7 +8,7 @@
 struct SleepTrendEntry
 {
     quint8 spo2 = 0; // percent
-    quint8 pr = 0;   // per minute
+    quint8 pr = 0; // per minute
 };
 
 // The trend file of a sleep check: 2-byte entries, no header.

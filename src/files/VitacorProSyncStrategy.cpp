@@ -53,20 +53,14 @@ bool VitacorProSyncStrategy::sync(const QString& dir)
 bool VitacorProSyncStrategy::syncCheckType(const QString& dir, int checkType)
 {
     switch (checkType) {
-    case CheckType::Holter:
-        return syncHolter(dir);
-    case CheckType::MultiTest:
-        return syncMultiTests(dir);
-    default:
-        break;
+    case CheckType::Holter: return syncHolter(dir);
+    case CheckType::MultiTest: return syncMultiTests(dir);
+    default: break;
     }
     switch (CheckType::userList(checkType)) {
-    case CheckType::UserList::Users:
-        return syncPerUser(dir, checkType, m_users);
-    case CheckType::UserList::ExtendedUsers:
-        return syncPerUser(dir, checkType, m_xusers);
-    case CheckType::UserList::None:
-        break;
+    case CheckType::UserList::Users: return syncPerUser(dir, checkType, m_users);
+    case CheckType::UserList::ExtendedUsers: return syncPerUser(dir, checkType, m_xusers);
+    case CheckType::UserList::None: break;
     }
     return DbOperator::instance()->insertChecks(
         serialNumber(), checkType,

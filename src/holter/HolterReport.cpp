@@ -132,7 +132,9 @@ QString numberOrAbsent(qint64 value, qint64 absent)
 
 } // namespace
 
-HolterReport::HolterReport(QObject* parent) : QObject(parent) {}
+HolterReport::HolterReport(QObject* parent)
+    : QObject(parent)
+{}
 
 void HolterReport::clear()
 {
@@ -230,16 +232,11 @@ QString HolterReport::durationText(qint64 seconds)
 QString HolterReport::leadText() const
 {
     switch (m_header.lead) {
-    case 0:
-        return tr("LEAD II");
-    case 1:
-        return tr("CC5");
-    case 2:
-        return tr("CM5");
-    case 3:
-        return tr("User-defined");
-    default:
-        return QString();
+    case 0: return tr("LEAD II");
+    case 1: return tr("CC5");
+    case 2: return tr("CM5");
+    case 3: return tr("User-defined");
+    default: return QString();
     }
 }
 
@@ -304,8 +301,8 @@ QVector<int> HolterReport::matchStrips(int hrLow, int hrHigh, int qrsMin, int qt
     for (int k = 0; k < m_minutes.size(); ++k) {
         const HolterMinute& m = m_minutes.at(k);
         const bool slow = hrLow >= 0 && HolterMinute::isPresent(m.heartRate) && m.heartRate <= hrLow;
-        if (slow || atLeast(m.heartRate, hrHigh) || atLeast(m.qrsDuration, qrsMin) || atLeast(m.qtc, qtcMin)
-            || atLeast(m.pvcCount, pvcMin) || (irregular && m.hasIrregularRr()) || (pause && m.hasPause()))
+        if (slow || atLeast(m.heartRate, hrHigh) || atLeast(m.qrsDuration, qrsMin) || atLeast(m.qtc, qtcMin) ||
+            atLeast(m.pvcCount, pvcMin) || (irregular && m.hasIrregularRr()) || (pause && m.hasPause()))
             m_matched.append(k);
     }
     return m_matched;

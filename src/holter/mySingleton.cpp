@@ -8,4 +8,6 @@ mySingleton* mySingleton::instance()
     return Singleton<mySingleton>::instance();
 }
 
-mySingleton::mySingleton() : m_holterReport(new HolterReport(this)) {}
+mySingleton::mySingleton()
+    : m_holterReport(new HolterReport(this))
+{}

@@ -5,8 +5,7 @@
 
 MyListWidget::MyListWidget(QWidget* parent)
     : QListWidget(parent)
-{
-}
+{}
 
 void MyListWidget::setFill(bool fill)
 {

@@ -67,8 +67,7 @@ TreeModelBuilder::TreeModelBuilder()
     : m_onlineIcon(":/treeOnline")
     , m_offlineIcon(":/treeOffline")
     , m_userIcon(":/user")
-{
-}
+{}
 
 void TreeModelBuilder::buildAll()
 {
@@ -163,8 +162,8 @@ QStandardItem* TreeModelBuilder::deviceNode(const QString& sn) const
 
 QStandardItem* TreeModelBuilder::newDeviceNode(const DeviceInfo& device, bool online) const
 {
-    QStandardItem* node = newNode(devicePrefix(device.hwMajor) + device.sn, online ? m_onlineIcon : m_offlineIcon,
-                                  DeviceNode, device.sn);
+    QStandardItem* node =
+        newNode(devicePrefix(device.hwMajor) + device.sn, online ? m_onlineIcon : m_offlineIcon, DeviceNode, device.sn);
     node->setSizeHint(QSize(5, 24));
     node->setData(online, OnlineRole);
     node->setData(int(device.hwMajor), ModelRole);

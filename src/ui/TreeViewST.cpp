@@ -2,8 +2,7 @@
 
 TreeViewST::TreeViewST(QWidget* parent)
     : QTreeView(parent)
-{
-}
+{}
 
 void TreeViewST::currentChanged(const QModelIndex& current, const QModelIndex& previous)
 {

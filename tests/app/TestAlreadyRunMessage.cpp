@@ -9,8 +9,7 @@ namespace {
 class RecordingTranslator : public QTranslator
 {
 public:
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int) const override
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int) const override
     {
         asked << QStringLiteral("%1|%2|%3").arg(context, sourceText, disambiguation ? disambiguation : "");
         return QStringLiteral("<%1>").arg(QString::fromUtf8(sourceText));
@@ -50,9 +49,9 @@ void TestAlreadyRunMessage::textsComeFromTheirOwnContext()
     // The text is built from the translated title.
     QCOMPARE(message.text(), QStringLiteral("<Solvimara EX> <is already running...>"));
     QCOMPARE(ok, QStringLiteral("<OK>"));
-    QCOMPARE(translator.asked, (QStringList{"AlreadyRunMessage|Solvimara EX|",
-                                            "AlreadyRunMessage|is already running...|",
-                                            "AlreadyRunMessage|OK|zh_cn_ver"}));
+    QCOMPARE(translator.asked,
+             (QStringList{"AlreadyRunMessage|Solvimara EX|", "AlreadyRunMessage|is already running...|",
+                          "AlreadyRunMessage|OK|zh_cn_ver"}));
 }
 
 QTEST_GUILESS_MAIN(TestAlreadyRunMessage)

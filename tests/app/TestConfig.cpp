@@ -67,8 +67,9 @@ void TestConfig::saveWritesElevenKeysAndLoadsThemBack()
     QSettings raw(Config::settingsFilePath(), QSettings::IniFormat);
     QStringList keys = raw.allKeys();
     keys.sort();
-    QCOMPARE(keys, QStringList({"appVersion", "dataDir", "distance", "firstStart", "language", "lastSaveDir",
-                                "mainwindowPos", "mainwindowSize", "maxSize", "temp", "totalLinesPerPage"}));
+    QCOMPARE(keys,
+             QStringList({"appVersion", "dataDir", "distance", "firstStart", "language", "lastSaveDir", "mainwindowPos",
+                          "mainwindowSize", "maxSize", "temp", "totalLinesPerPage"}));
     QCOMPARE(raw.value("appVersion").toString(), QString("1.0.1.0"));
 
     Config loaded;
@@ -90,10 +91,14 @@ void TestConfig::lastSaveDirKeepsTheFolder_data()
 {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("file in folder") << "C:/out/report.pdf" << "C:/out";
-    QTest::newRow("no slash") << "report.pdf" << "report.pdf";
-    QTest::newRow("root file") << "/report.pdf" << "";
-    QTest::newRow("trailing slash") << "/tmp/out/" << "/tmp/out";
+    QTest::newRow("file in folder") << "C:/out/report.pdf"
+                                    << "C:/out";
+    QTest::newRow("no slash") << "report.pdf"
+                              << "report.pdf";
+    QTest::newRow("root file") << "/report.pdf"
+                               << "";
+    QTest::newRow("trailing slash") << "/tmp/out/"
+                                    << "/tmp/out";
 }
 
 void TestConfig::lastSaveDirKeepsTheFolder()

@@ -131,8 +131,7 @@ void TestCrashProcess::faultGivesDumpAndBox()
     QCOMPARE(dumps.size(), 1);
     QFile dump(dir + "/" + dumps.first());
     const QDateTime named = QDateTime::fromString(dumps.first().left(14), "yyyyMMddhhmmss");
-    QVERIFY2(named >= startedAt.addMSecs(-startedAt.time().msec()) && named <= endedAt,
-             qPrintable(dumps.first()));
+    QVERIFY2(named >= startedAt.addMSecs(-startedAt.time().msec()) && named <= endedAt, qPrintable(dumps.first()));
     QVERIFY(dump.open(QIODevice::ReadOnly));
     const QString content = QString::fromUtf8(dump.readAll());
     dump.close();

@@ -96,8 +96,8 @@ void TestCrashReport::parseArguments_data()
                                   << Q_UINT64_C(0) << "";
     QTest::newRow("missing folder") << QStringList{"prog", "--crash-report", "c0000005", "1"} << false << 0u
                                     << Q_UINT64_C(0) << "";
-    QTest::newRow("extra argument") << QStringList{"prog", "--crash-report", "c0000005", "1", "/d", "x"} << false
-                                    << 0u << Q_UINT64_C(0) << "";
+    QTest::newRow("extra argument") << QStringList{"prog", "--crash-report", "c0000005", "1", "/d", "x"} << false << 0u
+                                    << Q_UINT64_C(0) << "";
     QTest::newRow("code not hex") << QStringList{"prog", "--crash-report", "zz", "1", "/d"} << false << 0u
                                   << Q_UINT64_C(0) << "";
     QTest::newRow("code too wide") << QStringList{"prog", "--crash-report", "1c0000005", "1", "/d"} << false << 0u

@@ -111,8 +111,9 @@ void TestStartupProcess::secondStartShowsBoxAndFirstEndsGracefully()
     QSettings config(configPath(), QSettings::IniFormat);
     QStringList keys = config.allKeys();
     keys.sort();
-    QCOMPARE(keys, (QStringList{"appVersion", "dataDir", "distance", "firstStart", "language", "lastSaveDir",
-                                "mainwindowPos", "mainwindowSize", "maxSize", "temp", "totalLinesPerPage"}));
+    QCOMPARE(keys,
+             (QStringList{"appVersion", "dataDir", "distance", "firstStart", "language", "lastSaveDir", "mainwindowPos",
+                          "mainwindowSize", "maxSize", "temp", "totalLinesPerPage"}));
     QCOMPARE(config.value("dataDir").toString(), location() + "/DATA");
     QCOMPARE(config.value("firstStart").toBool(), false);
     // Stored by the main window's close, so the signal went the way of closing the window.
@@ -121,9 +122,9 @@ void TestStartupProcess::secondStartShowsBoxAndFirstEndsGracefully()
     QFile log(logPath());
     QVERIFY(log.open(QIODevice::ReadOnly));
     const QString stamp = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ";
-    const QRegularExpression expected("^" + stamp + "Vitacor Browser start\\.\r\n" + stamp + "Data dir:"
-                                      + QRegularExpression::escape(location() + "/DATA") + "\r\n" + stamp
-                                      + "Data dir exists : 1\r\n$");
+    const QRegularExpression expected("^" + stamp + "Vitacor Browser start\\.\r\n" + stamp +
+                                      "Data dir:" + QRegularExpression::escape(location() + "/DATA") + "\r\n" + stamp +
+                                      "Data dir exists : 1\r\n$");
     const QString text = QString::fromUtf8(log.readAll());
     QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
 }

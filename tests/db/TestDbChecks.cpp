@@ -14,16 +14,11 @@ QByteArray fixture(int checkType, int second)
 {
     const auto stamp = [second](int year = 2024) { return ByteFixture().stamp(year, 3, 4, 21, 5, second); };
     switch (checkType) {
-    case CheckType::Ecg:
-        return stamp().u8(1).u8(0xFF).u8(1);
-    case CheckType::Oxi:
-        return stamp().u8(2).u8(97).u8(72).u8(55).u8(0xFF);
-    case CheckType::Temperature:
-        return stamp().u8(0).u16(-5).u8(1);
-    case CheckType::Pedometer:
-        return stamp().u32(1000).u32(161).u32(-45).u32(12345).u16(250).u32(3600);
-    case CheckType::DailyCheck:
-        return stamp().u16(72).u8(0).u8(98).u8(40).u8(0).u8(0x81).u8(130).u8(0xFF).u8(1);
+    case CheckType::Ecg: return stamp().u8(1).u8(0xFF).u8(1);
+    case CheckType::Oxi: return stamp().u8(2).u8(97).u8(72).u8(55).u8(0xFF);
+    case CheckType::Temperature: return stamp().u8(0).u16(-5).u8(1);
+    case CheckType::Pedometer: return stamp().u32(1000).u32(161).u32(-45).u32(12345).u16(250).u32(3600);
+    case CheckType::DailyCheck: return stamp().u16(72).u8(0).u8(98).u8(40).u8(0).u8(0x81).u8(130).u8(0xFF).u8(1);
     case CheckType::SpotCheck:
         return stamp()
             .u16(7)
@@ -40,19 +35,13 @@ QByteArray fixture(int checkType, int second)
             .u8(0)
             .u16(400)
             .u16(420);
-    case CheckType::Sleep:
-        return stamp().u32(0xFFFFFFF0).u16(300).u16(5).u8(85).u8(96).u8(1);
+    case CheckType::Sleep: return stamp().u32(0xFFFFFFF0).u16(300).u16(5).u8(85).u8(96).u8(1);
     case CheckType::UserBloodPressure:
-    case CheckType::BloodPressure:
-        return stamp(24).u16(128).u8(85).u8(0xB0);
-    case CheckType::CorvisetDailyCheck:
-        return stamp().u16(65).u8(0).u8(97).u8(30).u8(0).u8(66).u8(0xFE).u8(1).u8(0);
-    case CheckType::Spo2Temp:
-        return stamp().u8(1).u8(96).u8(70).u8(20).u16(368).zeros(4);
-    case CheckType::UserGlucose:
-        return stamp().u16(56).u8(0).zeros(2).text("it's \xE9t\xE9", 20);
-    case CheckType::Glucose:
-        return stamp().u16(100).u8(1).zeros(2).text("", 20);
+    case CheckType::BloodPressure: return stamp(24).u16(128).u8(85).u8(0xB0);
+    case CheckType::CorvisetDailyCheck: return stamp().u16(65).u8(0).u8(97).u8(30).u8(0).u8(66).u8(0xFE).u8(1).u8(0);
+    case CheckType::Spo2Temp: return stamp().u8(1).u8(96).u8(70).u8(20).u16(368).zeros(4);
+    case CheckType::UserGlucose: return stamp().u16(56).u8(0).zeros(2).text("it's \xE9t\xE9", 20);
+    case CheckType::Glucose: return stamp().u16(100).u8(1).zeros(2).text("", 20);
     }
     return QByteArray();
 }

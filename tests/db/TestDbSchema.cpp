@@ -64,11 +64,29 @@ void TestDbSchema::freshFileGetsAllTables()
     DbOperator* db = DbOperator::instance();
     QVERIFY(db);
     QVERIFY(QFile::exists(dbPath()));
-    const QStringList expected = {"tb_check", "tb_dailycheck", "tb_dailycheck_corviset", "tb_devCheck", "tb_devUser",
-                                  "tb_device", "tb_ecg", "tb_glucose", "tb_holter", "tb_multitest",
-                                  "tb_multitest_hide", "tb_multitest_reportremark", "tb_multitest_reportusr",
-                                  "tb_nibp", "tb_oxi", "tb_pedo", "tb_reportuser", "tb_slm", "tb_spo2temp",
-                                  "tb_spotcheck", "tb_temperature", "tb_user", "tb_wristova"};
+    const QStringList expected = {"tb_check",
+                                  "tb_dailycheck",
+                                  "tb_dailycheck_corviset",
+                                  "tb_devCheck",
+                                  "tb_devUser",
+                                  "tb_device",
+                                  "tb_ecg",
+                                  "tb_glucose",
+                                  "tb_holter",
+                                  "tb_multitest",
+                                  "tb_multitest_hide",
+                                  "tb_multitest_reportremark",
+                                  "tb_multitest_reportusr",
+                                  "tb_nibp",
+                                  "tb_oxi",
+                                  "tb_pedo",
+                                  "tb_reportuser",
+                                  "tb_slm",
+                                  "tb_spo2temp",
+                                  "tb_spotcheck",
+                                  "tb_temperature",
+                                  "tb_user",
+                                  "tb_wristova"};
     QCOMPARE(tables().size(), 23);
     QCOMPARE(tables(), expected);
     QVERIFY(columns("tb_device").contains("branchcode"));

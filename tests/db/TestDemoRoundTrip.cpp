@@ -158,7 +158,7 @@ void TestDemoRoundTrip::model()
             QCOMPARE(record.userid, want.userid);
 
             const bool hasEcg = code == CheckType::Ecg || code == CheckType::DailyCheck ||
-                                code == CheckType::SpotCheck || code == CheckType::CorvisetDailyCheck;
+                code == CheckType::SpotCheck || code == CheckType::CorvisetDailyCheck;
             if (hasEcg && files.contains(record.checkTimeText())) {
                 const EcgDetail detail =
                     EcgDetail::fromBytes(files.value(record.checkTimeText()), EcgDetail::formFor(code, modelType));

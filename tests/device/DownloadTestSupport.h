@@ -66,7 +66,8 @@ inline CheckTime checkTime(int day, int hour, int minute = 0)
 }
 
 // An index record of type R at that time.
-template <class R> QByteArray stamped(const CheckTime& time)
+template <class R>
+QByteArray stamped(const CheckTime& time)
 {
     R value;
     value.checkTime = time;
@@ -74,7 +75,8 @@ template <class R> QByteArray stamped(const CheckTime& time)
 }
 
 // An index record of type R at that time, its voice flag set when asked.
-template <class R> QByteArray record(const CheckTime& time, int voice = 0)
+template <class R>
+QByteArray record(const CheckTime& time, int voice = 0)
 {
     R value;
     value.checkTime = time;
@@ -95,7 +97,8 @@ inline QByteArray userRecord(quint8 index, int size)
 class QueuedSpy : public QObject
 {
 public:
-    template <class Sender, class... Args> QueuedSpy(Sender* sender, void (Sender::*signal)(Args...))
+    template <class Sender, class... Args>
+    QueuedSpy(Sender* sender, void (Sender::*signal)(Args...))
     {
         connect(sender, signal, this, [this](Args... args) { m_calls << QVariantList{QVariant::fromValue(args)...}; });
     }

@@ -10,7 +10,8 @@
 
 namespace {
 
-template <class F> F real(const char* symbol)
+template <class F>
+F real(const char* symbol)
 {
     return reinterpret_cast<F>(dlsym(RTLD_NEXT, symbol));
 }

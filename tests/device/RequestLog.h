@@ -25,7 +25,9 @@ public:
         QString name;
     };
 
-    explicit RequestLog(std::shared_ptr<HidBackend> inner) : m_inner(std::move(inner)) {}
+    explicit RequestLog(std::shared_ptr<HidBackend> inner)
+        : m_inner(std::move(inner))
+    {}
 
     // Wraps the current backend and installs the log in its place.
     static std::shared_ptr<RequestLog> install()

@@ -266,9 +266,9 @@ void TestDownloadStrategy::multiTestOnlyInChineseEdition()
     const MonitorFolder monitor = plug(19);
     const CheckTime first = checkTime(6, 8), second = checkTime(6, 9), third = checkTime(6, 10);
     monitor.writeFile("xusr.dat", userRecord(1, 75));
-    monitor.writeFile("1rec.dat", QByteArray(10, 'h') + stamped<MultiTestRecord>(first) +
-                                      stamped<MultiTestRecord>(second) + stamped<MultiTestRecord>(third) +
-                                      QByteArray(5, '\x07'));
+    monitor.writeFile("1rec.dat",
+                      QByteArray(10, 'h') + stamped<MultiTestRecord>(first) + stamped<MultiTestRecord>(second) +
+                          stamped<MultiTestRecord>(third) + QByteArray(5, '\x07'));
     monitor.writeRandomFile(timeName(first), 300);
     monitor.writeRandomFile(timeName(second), 300);
 

@@ -793,8 +793,8 @@ void TestDemoData::holterHeaderAndMinutesAgreeWithTheWaveform()
         const qint64 mean = u32(holter, 48);
         QVERIFY(std::abs(mean - 1000.0 * regularSum / regularCount) < 0.03 * mean); // without fibrillation
         QVERIFY(u32(holter, 40) > 20 && u32(holter, 40) < 300); // SDNN
-        QVERIFY(u32(holter, 44) > 5 && u32(holter, 44) < 150);  // RMSSD
-        QVERIFY(u32(holter, 52) <= 100);                        // PNN50
+        QVERIFY(u32(holter, 44) > 5 && u32(holter, 44) < 150); // RMSSD
+        QVERIFY(u32(holter, 52) <= 100); // PNN50
     }
     QCOMPARE(recordings, 4);
 }

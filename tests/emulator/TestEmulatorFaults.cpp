@@ -55,16 +55,11 @@ int TestEmulatorFaults::run(Operation operation, XHarvo2& link)
 {
     QByteArray info;
     switch (operation) {
-    case Identify:
-        return link.getDeviceInfo(info);
-    case Ping:
-        return link.ping();
-    case FileCount:
-        return link.getFileCount();
-    case GetFile:
-        return link.getFile(m_bus->localPath("usr.dat"), "usr.dat");
-    case GetLargeFile:
-        return link.getLargeFile(m_bus->localPath("waveFile"), "waveFile", 10);
+    case Identify: return link.getDeviceInfo(info);
+    case Ping: return link.ping();
+    case FileCount: return link.getFileCount();
+    case GetFile: return link.getFile(m_bus->localPath("usr.dat"), "usr.dat");
+    case GetLargeFile: return link.getLargeFile(m_bus->localPath("waveFile"), "waveFile", 10);
     }
     return -2;
 }

@@ -32,21 +32,51 @@ void TestCheckType::table_data()
     const int none = int(CheckType::UserList::None);
     const int users = int(CheckType::UserList::Users);
     const int xusers = int(CheckType::UserList::ExtendedUsers);
-    QTest::newRow("1") << 1 << "ECG Recorder" << "ecg.dat" << "tb_ecg" << 10 << none;
-    QTest::newRow("2") << 2 << "Pulse Oximeter" << "oxi.dat" << "tb_oxi" << 12 << none;
-    QTest::newRow("4") << 4 << "Thermometer" << "tmp.dat" << "tb_temperature" << 11 << none;
-    QTest::newRow("8") << 8 << "Pedometer" << "ped.dat" << "tb_pedo" << 29 << users;
-    QTest::newRow("16") << 16 << "Daily Check" << "dlc.dat" << "tb_dailycheck" << 17 << users;
-    QTest::newRow("32") << 32 << "Spot Check" << "spc.dat" << "tb_spotcheck" << 28 << xusers;
-    QTest::newRow("64") << 64 << "Sleep Monitor" << "slm.dat" << "tb_slm" << 18 << none;
-    QTest::newRow("128") << 128 << "Blood Pressure" << "nibp.dat" << "tb_nibp" << 11 << users;
-    QTest::newRow("256") << 256 << "Blood Pressure" << "nibp.dat" << "tb_nibp" << 11 << none;
-    QTest::newRow("512") << 512 << "ZoravIvide" << "dlc.dat" << "tb_dailycheck_corviset" << 17 << none;
-    QTest::newRow("1024") << 1024 << "ECG Holter" << "" << "tb_holter" << 0 << none;
-    QTest::newRow("2048") << 2048 << "History" << "oxi_T.dat" << "tb_spo2temp" << 17 << none;
-    QTest::newRow("4096") << 4096 << "Blood Glucose" << "glu.dat" << "tb_glucose" << 32 << users;
-    QTest::newRow("8192") << 8192 << "Blood Glucose" << "glu.dat" << "tb_glucose" << 32 << none;
-    QTest::newRow("16384") << 16384 << "Multi Test" << "rec.dat" << "tb_multitest" << 72 << xusers;
+    QTest::newRow("1") << 1 << "ECG Recorder"
+                       << "ecg.dat"
+                       << "tb_ecg" << 10 << none;
+    QTest::newRow("2") << 2 << "Pulse Oximeter"
+                       << "oxi.dat"
+                       << "tb_oxi" << 12 << none;
+    QTest::newRow("4") << 4 << "Thermometer"
+                       << "tmp.dat"
+                       << "tb_temperature" << 11 << none;
+    QTest::newRow("8") << 8 << "Pedometer"
+                       << "ped.dat"
+                       << "tb_pedo" << 29 << users;
+    QTest::newRow("16") << 16 << "Daily Check"
+                        << "dlc.dat"
+                        << "tb_dailycheck" << 17 << users;
+    QTest::newRow("32") << 32 << "Spot Check"
+                        << "spc.dat"
+                        << "tb_spotcheck" << 28 << xusers;
+    QTest::newRow("64") << 64 << "Sleep Monitor"
+                        << "slm.dat"
+                        << "tb_slm" << 18 << none;
+    QTest::newRow("128") << 128 << "Blood Pressure"
+                         << "nibp.dat"
+                         << "tb_nibp" << 11 << users;
+    QTest::newRow("256") << 256 << "Blood Pressure"
+                         << "nibp.dat"
+                         << "tb_nibp" << 11 << none;
+    QTest::newRow("512") << 512 << "ZoravIvide"
+                         << "dlc.dat"
+                         << "tb_dailycheck_corviset" << 17 << none;
+    QTest::newRow("1024") << 1024 << "ECG Holter"
+                          << ""
+                          << "tb_holter" << 0 << none;
+    QTest::newRow("2048") << 2048 << "History"
+                          << "oxi_T.dat"
+                          << "tb_spo2temp" << 17 << none;
+    QTest::newRow("4096") << 4096 << "Blood Glucose"
+                          << "glu.dat"
+                          << "tb_glucose" << 32 << users;
+    QTest::newRow("8192") << 8192 << "Blood Glucose"
+                          << "glu.dat"
+                          << "tb_glucose" << 32 << none;
+    QTest::newRow("16384") << 16384 << "Multi Test"
+                           << "rec.dat"
+                           << "tb_multitest" << 72 << xusers;
 }
 
 void TestCheckType::table()

@@ -235,36 +235,36 @@ void TestRecordFiles::multiTestRecord()
 {
     const QByteArray fixture = ByteFixture()
                                    .stamp(2024, 9, 10, 11, 12, 13)
-                                   .u8(2)     // mode
+                                   .u8(2) // mode
                                    .u16(0x1F) // func_selected
                                    .zeros(2)
                                    .text("fasting", 20)
-                                   .u8(1)    // ecg_way
-                                   .u16(75)  // ecg_hr
-                                   .u16(98)  // ecg_qrs
+                                   .u8(1) // ecg_way
+                                   .u16(75) // ecg_hr
+                                   .u16(98) // ecg_qrs
                                    .u16(-12) // ecg_st
                                    .u8(0x40) // ecg_result
-                                   .u8(1)    // ecg_face
+                                   .u8(1) // ecg_face
                                    .u16(380) // ecg_qt
                                    .u16(410) // ecg_qtc
-                                   .u8(1)    // ecg_waveVaild
+                                   .u8(1) // ecg_waveVaild
                                    .zeros(2)
-                                   .u8(3)    // oxi_way
-                                   .u8(97)   // oxi_spo2
+                                   .u8(3) // oxi_way
+                                   .u8(97) // oxi_spo2
                                    .u16(300) // oxi_pr
-                                   .u8(52)   // oxi_pi
-                                   .u8(0)    // oxi_face
+                                   .u8(52) // oxi_pi
+                                   .u8(0) // oxi_face
                                    .zeros(2)
-                                   .u8(1)     // temp_way
-                                   .u16(371)  // temp_temperature
-                                   .u8(1)     // temp_face
-                                   .u8(4)     // bp_deviceType
-                                   .u16(300)  // bp_sys
-                                   .u8(100)   // bp_mean
-                                   .u8(85)    // bp_dia
-                                   .u8(1)     // bp_arrhythmia
-                                   .u16(280)  // bp_pr
-                                   .u8(1)     // glucose_deviceType
+                                   .u8(1) // temp_way
+                                   .u16(371) // temp_temperature
+                                   .u8(1) // temp_face
+                                   .u8(4) // bp_deviceType
+                                   .u16(300) // bp_sys
+                                   .u8(100) // bp_mean
+                                   .u8(85) // bp_dia
+                                   .u8(1) // bp_arrhythmia
+                                   .u16(280) // bp_pr
+                                   .u8(1) // glucose_deviceType
                                    .u16(1000) // glucose_glucose
                                    .zeros(1);
     QCOMPARE(fixture.size(), MultiTestRecord::kSize);

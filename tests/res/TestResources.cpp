@@ -61,9 +61,9 @@ void TestResources::imagesLoad_data()
     QTest::addColumn<QSize>("maxSize");
 
     const QSize button(32, 32);
-    const QStringList commandIcons = {":/connect", ":/printer", ":/saveAsPdf", ":/setting", ":/aboutme",
-                                      "://res/PDF2.ico", ":/saveAsJpg", ":/saveAsCsv", ":/analysisWave",
-                                      ":/zoomIn", ":/zoomOut"};
+    const QStringList commandIcons = {":/connect",      ":/printer",       ":/saveAsPdf", ":/setting",
+                                      ":/aboutme",      "://res/PDF2.ico", ":/saveAsJpg", ":/saveAsCsv",
+                                      ":/analysisWave", ":/zoomIn",        ":/zoomOut"};
     for (const QString& path : commandIcons)
         QTest::newRow(qPrintable(path)) << path << button << button;
     for (const char* path : {":/edit", ":/save", ":/report"})
@@ -71,15 +71,26 @@ void TestResources::imagesLoad_data()
 
     for (const char* path : {":/nonexpand", ":/expand"})
         QTest::newRow(path) << QString(path) << QSize(12, 12) << QSize(20, 20);
-    const QStringList treeIcons = {":/treeOnline", ":/treeOffline", ":/user", ":/treeEcg", ":/treeOxi",
-                                   ":/treeTemp", ":/treePedo", ":/treeDaily", ":/treeSlm", ":/treeNibp",
-                                   ":/podHistory", ":/treeGlucose", "://res/node_multitest.png"};
+    const QStringList treeIcons = {":/treeOnline",
+                                   ":/treeOffline",
+                                   ":/user",
+                                   ":/treeEcg",
+                                   ":/treeOxi",
+                                   ":/treeTemp",
+                                   ":/treePedo",
+                                   ":/treeDaily",
+                                   ":/treeSlm",
+                                   ":/treeNibp",
+                                   ":/podHistory",
+                                   ":/treeGlucose",
+                                   "://res/node_multitest.png"};
     for (const QString& path : treeIcons)
         QTest::newRow(qPrintable(path)) << path << QSize(24, 24) << QSize(64, 64);
 
     // Row buttons, the select box indicator and the time icons are laid out at 32 x 32.
-    const QStringList rowIcons = {":/remove1", ":/review1", ":/voice1", ":/res/chk_checked.png",
-                                  ":/res/chk_unchkecked.png", ":/time", ":/usera2", ":/userb2"};
+    const QStringList rowIcons = {
+        ":/remove1", ":/review1", ":/voice1", ":/res/chk_checked.png", ":/res/chk_unchkecked.png",
+        ":/time",    ":/usera2",  ":/userb2"};
     for (const QString& path : rowIcons)
         QTest::newRow(qPrintable(path)) << path << button << button;
     for (const char* path : {":/happy", ":/sad"})
@@ -93,7 +104,7 @@ void TestResources::imagesLoad_data()
     QTest::newRow(":/xharvo") << ":/xharvo" << QSize(64, 64) << QSize(256, 256);
 
     // Reports draw lead pictures at a fifth of a millimetre per pixel: 16 to 30 mm.
-    const QStringList leads = {":/lead1", ":/lead2", ":/lead3", ":/lead4", ":/leadWristova", ":/exlead1",
+    const QStringList leads = {":/lead1",   ":/lead2",   ":/lead3",   ":/lead4",   ":/leadWristova", ":/exlead1",
                                ":/exlead2", ":/exlead3", ":/exlead4", ":/exlead5", ":/exlead6"};
     for (const QString& path : leads)
         QTest::newRow(qPrintable(path)) << path << QSize(80, 80) << QSize(150, 150);
@@ -248,8 +259,8 @@ void TestResources::reportViewerButtonsGetTheirIcons()
 {
     QWidget viewer;
     viewer.setStyleSheet(readResource(":/res/qss/reportviewer.qss"));
-    for (const char* name : {"btnPrint1", "btnPDF1", "btnSaveJpg", "btnCSV", "btnMeasureEcg", "btnEdit", "btnZoomIn",
-                             "btnZoomOut"}) {
+    for (const char* name :
+         {"btnPrint1", "btnPDF1", "btnSaveJpg", "btnCSV", "btnMeasureEcg", "btnEdit", "btnZoomIn", "btnZoomOut"}) {
         QPushButton button(&viewer);
         button.setObjectName(name);
         button.ensurePolished();

@@ -1,7 +1,7 @@
 #include "CheckType.h"
 #include "Config.h"
-#include "DbOperator.h"
 #include "DailyRecord.h"
+#include "DbOperator.h"
 #include "DbTestSupport.h"
 #include "EcgRecord.h"
 #include "ModelMask.h"
