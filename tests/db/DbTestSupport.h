@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
+#include <QtTest>
 
 // Shared set-up of the record store tests: an empty data directory and
 // direct looks at the tables, past the operations under test.
@@ -18,7 +19,7 @@ namespace DbTestSupport {
 inline void freshDataDir()
 {
     QDir(Config::instance()->dataDir()).removeRecursively();
-    QDir().mkpath(Config::instance()->dataDir());
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir()));
 }
 
 inline QSqlDatabase connection()

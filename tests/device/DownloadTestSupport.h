@@ -26,7 +26,7 @@ inline QString dataDir()
 inline void freshDataDir()
 {
     QDir dir(dataDir());
-    dir.mkpath(".");
+    QVERIFY(dir.mkpath("."));
     const QFileInfoList entries = dir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QFileInfo& entry : entries) {
         if (entry.fileName() == Vitacor::kLogFileName || entry.fileName() == Vitacor::kDbFileName)
