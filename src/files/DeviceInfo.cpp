@@ -11,13 +11,15 @@ std::optional<DeviceInfo> DeviceInfo::fromBytes(const QByteArray& data)
     DeviceInfo info = RecordCodec::decode<DeviceInfo>(data.left(kSize));
     QByteArray line = data.mid(kSize);
     const int lineEnd = line.indexOf('\n');
-    if (lineEnd >= 0)
+    if (lineEnd >= 0) {
         line.truncate(lineEnd);
+        // Only a "\r\n" line end loses its '\r'; one before the zero byte belongs to the text.
+        if (line.endsWith('\r'))
+            line.chop(1);
+    }
     const int zero = line.indexOf('\0');
     if (zero >= 0)
         line.truncate(zero);
-    if (line.endsWith('\r'))
-        line.chop(1);
     info.branchcode = QString::fromLatin1(line);
     info.dispname = info.sn;
     return info;

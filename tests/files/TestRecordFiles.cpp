@@ -434,6 +434,8 @@ void TestRecordFiles::deviceFileBranchCodeLine_data()
     QTest::newRow("junk after zero") << QByteArray("13050001\0junk\nmore", 18) << "13050001";
     QTest::newRow("line end") << QByteArray("1305\nsecond line", 16) << "1305";
     QTest::newRow("CR LF") << QByteArray("1305\r\n", 6) << "1305";
+    QTest::newRow("CR LF after zero") << QByteArray("1305\0\r\n", 7) << "1305";
+    QTest::newRow("CR before zero is text") << QByteArray("1305\r\0", 6) << "1305\r";
     QTest::newRow("no terminator") << QByteArray("99") << "99";
     QTest::newRow("Latin-1") << QByteArray("\xE9t\xE9\0", 4) << QString::fromLatin1("\xE9t\xE9");
 }
@@ -447,6 +449,8 @@ void TestRecordFiles::deviceFileBranchCodeLine()
     QFETCH(QString, branch);
     QCOMPARE(info->branchcode, branch);
     QCOMPARE(info->sn, QString("SN53"));
+    // What the download writes back reads the same again.
+    QCOMPARE(DeviceInfo::fromBytes(info->toFileBytes())->branchcode, branch);
 }
 
 void TestRecordFiles::deviceFileEmptyOrShort()
