@@ -4,5 +4,12 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VITACOR_BUILD_DIR:-$top/build}
 "$top/scripts/build.sh"
-cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+(cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+
+# The slower checks: discovery and download under ThreadSanitizer, and a
+# bounded libFuzzer run of every fuzz target with a fixed seed, so a run can be
+# repeated. VITACOR_TEST_QUICK=1 skips them.
+if [ "${VITACOR_TEST_QUICK:-0}" != 1 ]; then
+  "$top/scripts/tsan.sh"
+  VITACOR_FUZZ_SECONDS=${VITACOR_FUZZ_SECONDS:-15} "$top/scripts/fuzz.sh" -DVITACOR_FUZZ_SEED=1
+fi
