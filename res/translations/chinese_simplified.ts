@@ -14,7 +14,7 @@
         <translation>已在运行...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>OK</source>
         <comment>zh_cn_ver</comment>
         <translation>确定</translation>
@@ -91,24 +91,128 @@
     </message>
 </context>
 <context>
+    <name>DevFilter</name>
+    <message>
+        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <source>Vitacor Pro</source>
+        <translation>Vitacor Pro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite HDMI</source>
+        <translation>Vitacor Lite HDMI</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vitacor Pod</source>
+        <translation>Vitacor Pod</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Plus</source>
+        <translation>Vitacor Plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brinmoravel</source>
+        <translation>Brinmoravel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cardivane</source>
+        <translation>Cardivane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite USB</source>
+        <translation>Vitacor Lite USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro A</source>
+        <translation>Vitacor Pro A</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Faunoscan</source>
+        <translation>Faunoscan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZIZ(0X11)</source>
+        <translation>ZIZ(0X11)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro X</source>
+        <translation>Vitacor Pro X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro</source>
+        <comment>zh_cn_ver</comment>
+        <translation>Vitacor 专业版</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor ECG</source>
+        <translation>Vitacor ECG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QMR4</source>
+        <translation>QMR4</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadDeviceWidget</name>
+    <message>
+        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>软件版本：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+28"/>
+        <source>Downloading...</source>
+        <translation>正在下载...</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+27"/>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Download completed</source>
+        <translation>下载完成</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+192"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
         <source>LEAD II</source>
         <translation>II导联</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CC5</source>
         <translation>CC5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CM5</source>
         <translation>CM5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>User-defined</source>
         <translation>自定义</translation>
     </message>
@@ -117,7 +221,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+51"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
         <source>Connect</source>
         <translation>连接</translation>
     </message>
@@ -239,7 +343,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+69"/>
+        <location filename="../../src/app/main.cpp" line="+72"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
@@ -247,6 +351,35 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>请以管理员权限重新启动软件</translation>
+    </message>
+</context>
+<context>
+    <name>SyncDlg</name>
+    <message>
+        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location line="+22"/>
+        <source>Download</source>
+        <translation>下载</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Refresh Device List</source>
+        <translation>刷新设备列表</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Download all device files</source>
+        <translation>下载设备中的所有文件</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 </TS>

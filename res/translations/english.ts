@@ -14,7 +14,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>OK</source>
         <comment>zh_cn_ver</comment>
         <translation type="unfinished"></translation>
@@ -91,24 +91,128 @@
     </message>
 </context>
 <context>
+    <name>DevFilter</name>
+    <message>
+        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <source>Vitacor Pro</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite HDMI</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vitacor Pod</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Plus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brinmoravel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cardivane</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite USB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro A</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Faunoscan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZIZ(0X11)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro</source>
+        <comment>zh_cn_ver</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor ECG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QMR4</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DownloadDeviceWidget</name>
+    <message>
+        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <source>Serial Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+28"/>
+        <source>Downloading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+27"/>
+        <source>Download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Download completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+192"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
         <source>LEAD II</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CC5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CM5</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>User-defined</source>
         <translation type="unfinished"></translation>
     </message>
@@ -117,7 +221,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+51"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
@@ -167,13 +271,42 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+69"/>
+        <location filename="../../src/app/main.cpp" line="+72"/>
         <source>Permission denied</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SyncDlg</name>
+    <message>
+        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location line="+22"/>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Refresh Device List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Download all device files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

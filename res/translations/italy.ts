@@ -14,7 +14,7 @@
         <translation>è già in esecuzione...</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>OK</source>
         <comment>zh_cn_ver</comment>
         <translation>OK</translation>
@@ -91,24 +91,128 @@
     </message>
 </context>
 <context>
+    <name>DevFilter</name>
+    <message>
+        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <source>Vitacor Pro</source>
+        <translation>Vitacor Pro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite HDMI</source>
+        <translation>Vitacor Lite HDMI</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Vitacor Pod</source>
+        <translation>Vitacor Pod</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Plus</source>
+        <translation>Vitacor Plus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Brinmoravel</source>
+        <translation>Brinmoravel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cardivane</source>
+        <translation>Cardivane</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Lite USB</source>
+        <translation>Vitacor Lite USB</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro A</source>
+        <translation>Vitacor Pro A</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Faunoscan</source>
+        <translation>Faunoscan</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ZIZ(0X11)</source>
+        <translation>ZIZ(0X11)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro X</source>
+        <translation>Vitacor Pro X</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor Pro</source>
+        <comment>zh_cn_ver</comment>
+        <translation>Vitacor Pro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Vitacor ECG</source>
+        <translation>Vitacor ECG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QMR4</source>
+        <translation>QMR4</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadDeviceWidget</name>
+    <message>
+        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <source>Serial Number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>Versione software:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+28"/>
+        <source>Downloading...</source>
+        <translation>Download in corso...</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <location line="+27"/>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <location line="-2"/>
+        <source>Download completed</source>
+        <translation>Download completato</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+192"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
         <source>LEAD II</source>
         <translation>DERIVAZIONE II</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CC5</source>
         <translation>CC5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>CM5</source>
         <translation>CM5</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>User-defined</source>
         <translation>Personalizzata</translation>
     </message>
@@ -117,7 +221,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+51"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
         <source>Connect</source>
         <translation>Connetti</translation>
     </message>
@@ -239,7 +343,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+69"/>
+        <location filename="../../src/app/main.cpp" line="+72"/>
         <source>Permission denied</source>
         <translation>Autorizzazione negata</translation>
     </message>
@@ -247,6 +351,35 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Riavviare il software con privilegi di amministratore</translation>
+    </message>
+</context>
+<context>
+    <name>SyncDlg</name>
+    <message>
+        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location line="+22"/>
+        <source>Download</source>
+        <translation>Scarica</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>Refresh Device List</source>
+        <translation>Aggiorna l&apos;elenco dei dispositivi</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Download all device files</source>
+        <translation>Scarica tutti i file del dispositivo</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

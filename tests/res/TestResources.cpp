@@ -275,17 +275,21 @@ void TestResources::translationsLoad_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("alreadyRunning");
     QTest::addColumn<QString>("permissionDenied");
-    QTest::newRow("english") << "://translations/english.qm" << QString() << QString();
+    QTest::addColumn<QString>("downloadCompleted");
+    QTest::newRow("english") << "://translations/english.qm" << QString() << QString() << QString();
     QTest::newRow("french") << "://translations/france.qm" << QString::fromUtf8("est déjà en cours d'exécution...")
-                            << QString::fromUtf8("Autorisation refusée");
+                            << QString::fromUtf8("Autorisation refusée") << QString::fromUtf8("Téléchargement terminé");
     QTest::newRow("german") << "://translations/german.qm" << QString::fromUtf8("wird bereits ausgeführt...")
-                            << "Zugriff verweigert";
+                            << "Zugriff verweigert"
+                            << "Download abgeschlossen";
     QTest::newRow("italian") << "://translations/italy.qm" << QString::fromUtf8("è già in esecuzione...")
-                             << "Autorizzazione negata";
+                             << "Autorizzazione negata"
+                             << "Download completato";
     QTest::newRow("spanish") << "://translations/spain.qm" << QString::fromUtf8("ya se está ejecutando...")
-                             << "Permiso denegado";
+                             << "Permiso denegado"
+                             << "Descarga completada";
     QTest::newRow("chinese") << "://translations/chinese_simplified.qm" << QString::fromUtf8("已在运行...")
-                             << QString::fromUtf8("权限不足");
+                             << QString::fromUtf8("权限不足") << QString::fromUtf8("下载完成");
 }
 
 void TestResources::translationsLoad()
@@ -293,6 +297,7 @@ void TestResources::translationsLoad()
     QFETCH(QString, path);
     QFETCH(QString, alreadyRunning);
     QFETCH(QString, permissionDenied);
+    QFETCH(QString, downloadCompleted);
 
     QVERIFY(QFile::exists(path));
     QTranslator translator;
@@ -300,6 +305,7 @@ void TestResources::translationsLoad()
     // English sources are shown as they are, so the English file translates nothing.
     QCOMPARE(translator.translate("AlreadyRunMessage", "is already running..."), alreadyRunning);
     QCOMPARE(translator.translate("QObject", "Permission denied"), permissionDenied);
+    QCOMPARE(translator.translate("DownloadDeviceWidget", "Download completed"), downloadCompleted);
 }
 
 void TestResources::chineseEditionKeepsDisambiguatedTexts()
@@ -309,6 +315,8 @@ void TestResources::chineseEditionKeepsDisambiguatedTexts()
     QCOMPARE(translator.translate("AlreadyRunMessage", "OK", "zh_cn_ver"), QString::fromUtf8("确定"));
     QCOMPARE(translator.translate("MainWindow", "Vitacor Browser Pro", "zh_cn verion"),
              QString::fromUtf8("Vitacor 浏览器专业版"));
+    QCOMPARE(translator.translate("DevFilter", "Vitacor Pro", "zh_cn_ver"), QString::fromUtf8("Vitacor 专业版"));
+    QCOMPARE(translator.translate("DevFilter", "Vitacor Pro"), QString("Vitacor Pro"));
 }
 
 QTEST_MAIN(TestResources)
