@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QString>
+#include <QTest>
 
 // Builds one monitor folder of an emulated bus by hand: identity.dat (30-byte
 // device information block, branch code text, one zero byte) and device files.
@@ -54,8 +55,8 @@ public:
     QByteArray writeFile(const QString& name, const QByteArray& content) const
     {
         QFile file(m_path + "/" + name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(content);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+            QTest::qFail(qPrintable("cannot write " + file.fileName()), __FILE__, __LINE__);
         return content;
     }
 

@@ -3,19 +3,9 @@
 // writing the result out reads back the same.
 
 #include "EcgDetail.h"
+#include "FuzzRequire.h"
 
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

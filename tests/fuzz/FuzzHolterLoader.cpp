@@ -2,6 +2,7 @@
 // the input, a recording is accepted exactly when its size matches its header,
 // and what is accepted holds only the minutes and samples the input carries.
 
+#include "FuzzRequire.h"
 #include "HolterReport.h"
 
 #include <QByteArray>
@@ -9,17 +10,6 @@
 
 #include <climits>
 #include <cstdint>
-#include <cstdlib>
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

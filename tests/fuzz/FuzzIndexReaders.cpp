@@ -5,6 +5,7 @@
 #include "CheckRecord.h"
 #include "CheckType.h"
 #include "DeviceInfo.h"
+#include "FuzzRequire.h"
 #include "MultiTestFile.h"
 #include "RecordFile.h"
 #include "RecordTypes.h"
@@ -14,15 +15,8 @@
 #include "XUserRecord.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // Decoding, encoding and decoding again settles on the same record, in both
 // layouts, and the encoding has the record's size.
