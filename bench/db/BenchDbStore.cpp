@@ -2,11 +2,11 @@
 // check) and queries them back, in a fresh database in a temporary folder.
 
 #include "BenchSupport.h"
-#include "CheckType.h"
-#include "Config.h"
-#include "DailyRecord.h"
-#include "DbOperator.h"
-#include "RecordCodec.h"
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/DailyRecord.h"
+#include "files/RecordCodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

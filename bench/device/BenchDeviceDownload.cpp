@@ -7,10 +7,10 @@
 // Usage: BenchDeviceDownload [--holter-hours H]
 
 #include "BenchSupport.h"
-#include "Config.h"
-#include "DemoBusWriter.h"
-#include "DeviceManager.h"
-#include "EmulatedBus.h"
+#include "app/Config.h"
+#include "device/DeviceManager.h"
+#include "emulator/DemoBusWriter.h"
+#include "emulator/EmulatedBus.h"
 
 #include <QCoreApplication>
 #include <QDir>

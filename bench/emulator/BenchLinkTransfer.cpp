@@ -7,8 +7,8 @@
 // Usage: BenchLinkTransfer [--unpaced-only]
 
 #include "BenchSupport.h"
-#include "EmulatedBus.h"
-#include "XHarvo2.h"
+#include "device/XHarvo2.h"
+#include "emulator/EmulatedBus.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 // of any loader: one plain read of the file plus one copy of its bytes.
 
 #include "BenchSupport.h"
-#include "HolterFileBuilder.h"
-#include "HolterReport.h"
+#include "holter/HolterReport.h"
+#include "support/HolterFileBuilder.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

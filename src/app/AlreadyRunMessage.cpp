@@ -1,4 +1,4 @@
-#include "AlreadyRunMessage.h"
+#include "app/AlreadyRunMessage.h"
 
 AlreadyRunMessage::AlreadyRunMessage()
     : m_title(tr("Solvimara EX"))

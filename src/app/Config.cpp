@@ -1,6 +1,6 @@
-#include "Config.h"
+#include "app/Config.h"
 
-#include "CallOnce.h"
+#include "app/CallOnce.h"
 
 #include <QCoreApplication>
 #include <QDebug>

@@ -1,6 +1,6 @@
-#include "CrashHandler.h"
+#include "app/CrashHandler.h"
 
-#include "CrashReport.h"
+#include "app/CrashReport.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "CrashReport.h"
+#include "app/CrashReport.h"
 
 #include <csignal>
 

@@ -1,6 +1,6 @@
-#include "LanguageTable.h"
+#include "app/LanguageTable.h"
 
-#include "Config.h"
+#include "app/Config.h"
 
 #include <QAtomicInt>
 

@@ -1,8 +1,8 @@
-#include "LogHelper.h"
+#include "app/LogHelper.h"
 
-#include "CallOnce.h"
-#include "Config.h"
-#include "Constants.h"
+#include "app/CallOnce.h"
+#include "app/Config.h"
+#include "app/Constants.h"
 
 #include <QDateTime>
 #include <QDebug>

@@ -1,10 +1,10 @@
-#include "ChecksCommand.h"
+#include "cli/ChecksCommand.h"
 
-#include "CheckType.h"
-#include "CommandLine.h"
-#include "Constants.h"
-#include "DataDirectory.h"
-#include "DbOperator.h"
+#include "app/Constants.h"
+#include "cli/CommandLine.h"
+#include "cli/DataDirectory.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // vitacor-cli checks [--sn SN] [--type CODE] [--json]: the stored checks.
 class ChecksCommand : public CliCommand

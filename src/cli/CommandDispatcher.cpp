@@ -1,7 +1,7 @@
-#include "CommandDispatcher.h"
+#include "cli/CommandDispatcher.h"
 
-#include "Config.h"
-#include "EmulatedBus.h"
+#include "app/Config.h"
+#include "emulator/EmulatedBus.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "DataDirectory.h"
+#include "cli/DataDirectory.h"
 
-#include "Config.h"
-#include "Constants.h"
-#include "DbOperator.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "DevicesCommand.h"
+#include "cli/DevicesCommand.h"
 
-#include "CommandLine.h"
-#include "MonitorDiscovery.h"
+#include "cli/CommandLine.h"
+#include "cli/MonitorDiscovery.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // vitacor-cli devices [--json] [--wait S]: the monitors connected now.
 class DevicesCommand : public CliCommand

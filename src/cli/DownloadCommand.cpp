@@ -1,10 +1,10 @@
-#include "DownloadCommand.h"
+#include "cli/DownloadCommand.h"
 
-#include "CommandLine.h"
-#include "Config.h"
-#include "DataDirectory.h"
-#include "MonitorDiscovery.h"
-#include "MonitorDownloader.h"
+#include "app/Config.h"
+#include "cli/CommandLine.h"
+#include "cli/DataDirectory.h"
+#include "cli/MonitorDiscovery.h"
+#include "cli/MonitorDownloader.h"
 
 #include <QDir>
 #include <QJsonArray>

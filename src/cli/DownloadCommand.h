@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // vitacor-cli download [--sn SN] [--json] [--wait S]: downloads the connected
 // monitors and stores what they hold, as the download dialog does.

@@ -1,4 +1,4 @@
-#include "DownloadProgress.h"
+#include "cli/DownloadProgress.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
-#include "MakeDemoCommand.h"
+#include "cli/MakeDemoCommand.h"
 
-#include "DemoBusWriter.h"
-#include "DemoMonitorWriter.h"
+#include "emulator/DemoBusWriter.h"
+#include "emulator/DemoMonitorWriter.h"
 
 #include <QCommandLineParser>
 #include <QDir>

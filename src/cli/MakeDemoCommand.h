@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 // vitacor-cli make-demo BUSDIR [--seed N] [--models CODES] [--holter-hours H]:
 // writes one demo monitor folder per model into BUSDIR for the emulated bus.

@@ -1,4 +1,4 @@
-#include "MonitorDiscovery.h"
+#include "cli/MonitorDiscovery.h"
 
 #include <QTextStream>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CommandLine.h"
-#include "DeviceManager.h"
-#include "TerminationNotifier.h"
+#include "app/TerminationNotifier.h"
+#include "cli/CommandLine.h"
+#include "device/DeviceManager.h"
 
 #include <QEventLoop>
 #include <QList>

@@ -1,7 +1,7 @@
-#include "MonitorDownloader.h"
+#include "cli/MonitorDownloader.h"
 
-#include "DeviceManager.h"
-#include "VitacorDevice.h"
+#include "device/DeviceManager.h"
+#include "device/VitacorDevice.h"
 
 #include <QTextStream>
 

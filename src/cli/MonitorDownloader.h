@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DownloadFinisher.h"
-#include "DownloadProgress.h"
+#include "cli/DownloadProgress.h"
+#include "sync/DownloadFinisher.h"
 
 #include <QElapsedTimer>
 #include <QEventLoop>

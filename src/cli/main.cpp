@@ -1,8 +1,8 @@
-#include "ChecksCommand.h"
-#include "CommandDispatcher.h"
-#include "DevicesCommand.h"
-#include "DownloadCommand.h"
-#include "MakeDemoCommand.h"
+#include "cli/ChecksCommand.h"
+#include "cli/CommandDispatcher.h"
+#include "cli/DevicesCommand.h"
+#include "cli/DownloadCommand.h"
+#include "cli/MakeDemoCommand.h"
 
 #include <QCoreApplication>
 

@@ -1,12 +1,12 @@
-#include "DbOperator.h"
+#include "db/DbOperator.h"
 
-#include "CallOnce.h"
-#include "CheckType.h"
-#include "Config.h"
-#include "Constants.h"
-#include "ModelMask.h"
-#include "SqlRecordReader.h"
-#include "SqlSavepoint.h"
+#include "app/CallOnce.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/SqlRecordReader.h"
+#include "db/SqlSavepoint.h"
+#include "files/CheckType.h"
+#include "files/ModelMask.h"
 
 #include <QDebug>
 #include <QFile>

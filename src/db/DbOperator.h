@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CheckRecord.h"
-#include "CheckUser.h"
-#include "DeviceInfo.h"
-#include "DeviceUser.h"
-#include "HolterCheck.h"
+#include "db/DeviceUser.h"
+#include "db/HolterCheck.h"
+#include "files/CheckRecord.h"
+#include "files/CheckUser.h"
+#include "files/DeviceInfo.h"
 
 #include <QList>
 #include <QObject>

@@ -1,12 +1,12 @@
 // Check inserts, queries and deletion of DbOperator.
-#include "DbOperator.h"
+#include "db/DbOperator.h"
 
-#include "CheckType.h"
-#include "Constants.h"
-#include "RecordTypes.h"
-#include "SqlRecordReader.h"
-#include "SqlRecordValues.h"
-#include "SqlSavepoint.h"
+#include "app/Constants.h"
+#include "db/SqlRecordReader.h"
+#include "db/SqlRecordValues.h"
+#include "db/SqlSavepoint.h"
+#include "files/CheckType.h"
+#include "files/RecordTypes.h"
 
 #include <QDebug>
 #include <QSqlQuery>

@@ -1,11 +1,11 @@
 // Report patient details and the multi-test tables of DbOperator.
-#include "DbOperator.h"
+#include "db/DbOperator.h"
 
-#include "CheckType.h"
-#include "Constants.h"
-#include "MultiTestRecord.h"
-#include "SqlRecordValues.h"
-#include "SqlSavepoint.h"
+#include "app/Constants.h"
+#include "db/SqlRecordValues.h"
+#include "db/SqlSavepoint.h"
+#include "files/CheckType.h"
+#include "files/MultiTestRecord.h"
 
 #include <QDebug>
 #include <QSqlQuery>

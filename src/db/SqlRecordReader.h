@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 #include <QByteArray>
 #include <QSqlQuery>

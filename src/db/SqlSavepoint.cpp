@@ -1,4 +1,4 @@
-#include "SqlSavepoint.h"
+#include "db/SqlSavepoint.h"
 
 #include <QDebug>
 #include <QSqlError>

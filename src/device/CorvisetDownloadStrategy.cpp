@@ -1,8 +1,8 @@
-#include "CorvisetDownloadStrategy.h"
+#include "device/CorvisetDownloadStrategy.h"
 
-#include "CorvisetDailyRecord.h"
-#include "DbOperator.h"
-#include "RecordCodec.h"
+#include "db/DbOperator.h"
+#include "files/CorvisetDailyRecord.h"
+#include "files/RecordCodec.h"
 
 #include <QFileInfo>
 

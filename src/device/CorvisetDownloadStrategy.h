@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DownloadStrategy.h"
+#include "device/DownloadStrategy.h"
 
 // The download of the Corviset monitor: its daily-check index "1dlc.dat" and
 // one detail file per record, except for checks the record store already holds.

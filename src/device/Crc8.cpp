@@ -1,4 +1,4 @@
-#include "Crc8.h"
+#include "device/Crc8.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "DeviceManager.h"
+#include "device/DeviceManager.h"
 
-#include "LogHelper.h"
+#include "app/LogHelper.h"
 
 #include <QDir>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "VitacorDevice.h"
+#include "device/VitacorDevice.h"
 
 #include <QList>
 #include <QMutex>

@@ -1,4 +1,4 @@
-#include "DeviceModel.h"
+#include "device/DeviceModel.h"
 
 #include <QCoreApplication>
 

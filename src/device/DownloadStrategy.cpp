@@ -1,13 +1,13 @@
-#include "DownloadStrategy.h"
+#include "device/DownloadStrategy.h"
 
-#include "CheckType.h"
-#include "Config.h"
-#include "CorvisetDownloadStrategy.h"
-#include "DetailPath.h"
-#include "DeviceModel.h"
-#include "RecordFile.h"
-#include "VitacorProDownloadStrategy.h"
-#include "XHarvo2.h"
+#include "app/Config.h"
+#include "device/CorvisetDownloadStrategy.h"
+#include "device/DeviceModel.h"
+#include "device/VitacorProDownloadStrategy.h"
+#include "device/XHarvo2.h"
+#include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "files/RecordFile.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "HidBackend.h"
+#include "device/HidBackend.h"
 
-#include "HidapiBackend.h"
+#include "device/HidapiBackend.h"
 
 #include <QMutex>
 

@@ -1,4 +1,4 @@
-#include "HidClass.h"
+#include "device/HidClass.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "HidapiBackend.h"
+#include "device/HidapiBackend.h"
 
 #include <hidapi.h>
 

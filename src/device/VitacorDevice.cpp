@@ -1,10 +1,10 @@
-#include "VitacorDevice.h"
+#include "device/VitacorDevice.h"
 
-#include "Config.h"
-#include "Constants.h"
-#include "DownloadStrategy.h"
-#include "LogHelper.h"
-#include "XHarvo2.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "app/LogHelper.h"
+#include "device/DownloadStrategy.h"
+#include "device/XHarvo2.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DeviceModel.h"
+#include "device/DeviceModel.h"
 
 #include <QAtomicInt>
 #include <QByteArray>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DownloadStrategy.h"
+#include "device/DownloadStrategy.h"
 
 // The download of every Vitacor model: file count, user lists, the index file
 // of each offered check type with its detail files and voice notes, the

@@ -1,7 +1,7 @@
-#include "XHarvo2.h"
+#include "device/XHarvo2.h"
 
-#include "Crc8.h"
-#include "LogHelper.h"
+#include "app/LogHelper.h"
+#include "device/Crc8.h"
 
 #include <QDebug>
 #include <QFile>

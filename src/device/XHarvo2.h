@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HidClass.h"
+#include "device/HidClass.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "DemoBusWriter.h"
+#include "emulator/DemoBusWriter.h"
 
-#include "DemoMonitorWriter.h"
-#include "EmulatedMonitor.h"
+#include "emulator/DemoMonitorWriter.h"
+#include "emulator/EmulatedMonitor.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "DemoEcgStrip.h"
+#include "emulator/DemoEcgStrip.h"
 
-#include "DemoRecord.h"
-#include "SyntheticEcg.h"
+#include "emulator/DemoRecord.h"
+#include "emulator/SyntheticEcg.h"
 
 #include <algorithm>
 #include <cmath>

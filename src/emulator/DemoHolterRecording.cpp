@@ -1,8 +1,8 @@
-#include "DemoHolterRecording.h"
+#include "emulator/DemoHolterRecording.h"
 
-#include "DemoEcgStrip.h"
-#include "DemoRecord.h"
-#include "SyntheticEcg.h"
+#include "emulator/DemoEcgStrip.h"
+#include "emulator/DemoRecord.h"
+#include "emulator/SyntheticEcg.h"
 
 #include <algorithm>
 #include <cmath>

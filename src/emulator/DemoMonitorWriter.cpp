@@ -1,13 +1,13 @@
-#include "DemoMonitorWriter.h"
+#include "emulator/DemoMonitorWriter.h"
 
-#include "Constants.h"
-#include "DemoEcgStrip.h"
-#include "DemoHolterRecording.h"
-#include "DemoRandom.h"
-#include "DemoRecord.h"
-#include "DemoSleepNight.h"
-#include "DemoVoiceNote.h"
-#include "EmulatedMonitor.h"
+#include "app/Constants.h"
+#include "emulator/DemoEcgStrip.h"
+#include "emulator/DemoHolterRecording.h"
+#include "emulator/DemoRandom.h"
+#include "emulator/DemoRecord.h"
+#include "emulator/DemoSleepNight.h"
+#include "emulator/DemoVoiceNote.h"
+#include "emulator/EmulatedMonitor.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "DemoRandom.h"
+#include "emulator/DemoRandom.h"
 
 #include <cmath>
 

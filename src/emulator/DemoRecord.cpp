@@ -1,4 +1,4 @@
-#include "DemoRecord.h"
+#include "emulator/DemoRecord.h"
 
 DemoRecord& DemoRecord::u8(int value)
 {

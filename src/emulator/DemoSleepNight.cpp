@@ -1,4 +1,4 @@
-#include "DemoSleepNight.h"
+#include "emulator/DemoSleepNight.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "DemoVoiceNote.h"
+#include "emulator/DemoVoiceNote.h"
 
-#include "DemoRecord.h"
+#include "emulator/DemoRecord.h"
 
 #include <algorithm>
 #include <cmath>

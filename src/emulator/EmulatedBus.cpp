@@ -1,6 +1,6 @@
-#include "EmulatedBus.h"
+#include "emulator/EmulatedBus.h"
 
-#include "HidClass.h"
+#include "device/HidClass.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EmulatedMonitor.h"
-#include "HidBackend.h"
-#include "WireTrace.h"
+#include "device/HidBackend.h"
+#include "emulator/EmulatedMonitor.h"
+#include "emulator/WireTrace.h"
 
 #include <QMap>
 #include <QMutex>

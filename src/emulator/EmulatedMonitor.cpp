@@ -1,8 +1,8 @@
-#include "EmulatedMonitor.h"
+#include "emulator/EmulatedMonitor.h"
 
-#include "Crc8.h"
-#include "HidClass.h"
-#include "XHarvo2.h"
+#include "device/Crc8.h"
+#include "device/HidClass.h"
+#include "device/XHarvo2.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EmulatorFault.h"
+#include "emulator/EmulatorFault.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "EmulatorFault.h"
+#include "emulator/EmulatorFault.h"
 
 #include <QRegularExpression>
 

@@ -1,4 +1,4 @@
-#include "SyntheticEcg.h"
+#include "emulator/SyntheticEcg.h"
 
 #include <algorithm>
 #include <cmath>

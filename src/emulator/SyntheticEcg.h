@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DemoRandom.h"
+#include "emulator/DemoRandom.h"
 
 #include <cstddef>
 #include <vector>

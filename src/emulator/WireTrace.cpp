@@ -1,4 +1,4 @@
-#include "WireTrace.h"
+#include "emulator/WireTrace.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CheckTime.h"
-#include "RecordCodec.h"
+#include "files/CheckTime.h"
+#include "files/RecordCodec.h"
 
 #include <QByteArray>
 #include <QString>

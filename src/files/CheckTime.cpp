@@ -1,4 +1,4 @@
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 QString CheckTime::text() const
 {

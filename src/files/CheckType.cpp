@@ -1,4 +1,4 @@
-#include "CheckType.h"
+#include "files/CheckType.h"
 
 #include <QCoreApplication>
 

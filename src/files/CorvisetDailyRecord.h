@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of the Corviset monitor's "1dlc.dat" (ZoravIvide daily check).
 struct CorvisetDailyRecord

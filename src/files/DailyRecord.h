@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of a user's "dlc.dat" (daily check).
 struct DailyRecord

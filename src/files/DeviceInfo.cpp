@@ -1,6 +1,6 @@
-#include "DeviceInfo.h"
+#include "files/DeviceInfo.h"
 
-#include "RecordCodec.h"
+#include "files/RecordCodec.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
-#include "EcgDetail.h"
+#include "files/EcgDetail.h"
 
-#include "CheckType.h"
-#include "ModelMask.h"
-#include "RecordCodec.h"
+#include "files/CheckType.h"
+#include "files/ModelMask.h"
+#include "files/RecordCodec.h"
 
 #include <QFile>
 #include <QtEndian>

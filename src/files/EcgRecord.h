@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of "ecg.dat" (ECG recorder).
 struct EcgRecord

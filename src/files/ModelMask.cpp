@@ -1,4 +1,4 @@
-#include "ModelMask.h"
+#include "files/ModelMask.h"
 
 namespace ModelMask {
 

@@ -1,7 +1,7 @@
-#include "MultiTestFile.h"
+#include "files/MultiTestFile.h"
 
-#include "MultiTestRecord.h"
-#include "RecordFile.h"
+#include "files/MultiTestRecord.h"
+#include "files/RecordFile.h"
 
 #include <QFile>
 

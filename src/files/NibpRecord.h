@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of "nibp.dat" or a user's "nibp.dat" (blood pressure). The file
 // counts the year from 2000; the value always holds the full year.

@@ -1,4 +1,4 @@
-#include "RecordCodec.h"
+#include "files/RecordCodec.h"
 
 void RecordCodec::Decoder::time(CheckTime& time, int fileYearBase)
 {

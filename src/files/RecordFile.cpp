@@ -1,4 +1,4 @@
-#include "RecordFile.h"
+#include "files/RecordFile.h"
 
 #include <QFile>
 

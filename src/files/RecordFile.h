@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordCodec.h"
+#include "files/RecordCodec.h"
 
 #include <QByteArray>
 #include <QList>

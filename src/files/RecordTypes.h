@@ -1,18 +1,18 @@
 #pragma once
 
-#include "CheckType.h"
-#include "CorvisetDailyRecord.h"
-#include "DailyRecord.h"
-#include "EcgRecord.h"
-#include "GlucoseRecord.h"
-#include "MultiTestRecord.h"
-#include "NibpRecord.h"
-#include "OxiRecord.h"
-#include "PedoRecord.h"
-#include "SlmRecord.h"
-#include "Spo2TempRecord.h"
-#include "SpotRecord.h"
-#include "TempRecord.h"
+#include "files/CheckType.h"
+#include "files/CorvisetDailyRecord.h"
+#include "files/DailyRecord.h"
+#include "files/EcgRecord.h"
+#include "files/GlucoseRecord.h"
+#include "files/MultiTestRecord.h"
+#include "files/NibpRecord.h"
+#include "files/OxiRecord.h"
+#include "files/PedoRecord.h"
+#include "files/SlmRecord.h"
+#include "files/Spo2TempRecord.h"
+#include "files/SpotRecord.h"
+#include "files/TempRecord.h"
 
 namespace RecordTypes {
 

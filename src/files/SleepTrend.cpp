@@ -1,4 +1,4 @@
-#include "SleepTrend.h"
+#include "files/SleepTrend.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of "slm.dat" (overnight sleep oximetry).
 struct SlmRecord

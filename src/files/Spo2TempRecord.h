@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of "oxi_T.dat" (History: SpO2 with body temperature).
 struct Spo2TempRecord

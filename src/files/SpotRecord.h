@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of an extended user's "spc.dat" (spot check); checkFunc says
 // which measurements were taken (bit 0 ECG, bit 1 SpO2, bit 2 temperature).

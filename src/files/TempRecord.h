@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckTime.h"
+#include "files/CheckTime.h"
 
 // One record of "tmp.dat" (thermometer); temp in tenths of a degree Celsius.
 struct TempRecord

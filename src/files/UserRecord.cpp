@@ -1,4 +1,4 @@
-#include "UserRecord.h"
+#include "files/UserRecord.h"
 
 CheckUser UserRecord::toCheckUser(const QString& sn) const
 {

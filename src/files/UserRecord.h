@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckUser.h"
+#include "files/CheckUser.h"
 
 #include <QByteArray>
 

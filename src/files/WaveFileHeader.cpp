@@ -1,6 +1,6 @@
-#include "WaveFileHeader.h"
+#include "files/WaveFileHeader.h"
 
-#include "RecordCodec.h"
+#include "files/RecordCodec.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "XUserRecord.h"
+#include "files/XUserRecord.h"
 
 CheckUser XUserRecord::toCheckUser(const QString& sn) const
 {

@@ -1,6 +1,6 @@
-#include "HolterReport.h"
+#include "holter/HolterReport.h"
 
-#include "LogHelper.h"
+#include "app/LogHelper.h"
 
 #include <QFile>
 #include <QtEndian>

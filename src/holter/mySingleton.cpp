@@ -1,7 +1,7 @@
-#include "mySingleton.h"
+#include "holter/mySingleton.h"
 
-#include "CallOnce.h"
-#include "HolterReport.h"
+#include "app/CallOnce.h"
+#include "holter/HolterReport.h"
 
 mySingleton* mySingleton::instance()
 {

@@ -1,9 +1,9 @@
-#include "MainWindow.h"
+#include "ui/MainWindow.h"
 #include "ui_MainWindow.h"
 
-#include "Config.h"
-#include "SyncDlg.h"
-#include "TreeModelBuilder.h"
+#include "app/Config.h"
+#include "ui/SyncDlg.h"
+#include "ui/TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "MyListWidget.h"
+#include "ui/MyListWidget.h"
 
 #include <QKeyEvent>
 #include <QResizeEvent>

@@ -1,11 +1,11 @@
-#include "TreeModelBuilder.h"
+#include "ui/TreeModelBuilder.h"
 
-#include "CheckType.h"
-#include "CheckUser.h"
-#include "Config.h"
-#include "DbOperator.h"
-#include "DeviceInfo.h"
-#include "ModelMask.h"
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/CheckUser.h"
+#include "files/DeviceInfo.h"
+#include "files/ModelMask.h"
 
 #include <QStandardItemModel>
 

@@ -1,4 +1,4 @@
-#include "TreeViewST.h"
+#include "ui/TreeViewST.h"
 
 TreeViewST::TreeViewST(QWidget* parent)
     : QTreeView(parent)

@@ -3,8 +3,8 @@
 //                                       VitacorBrowser) and faults as KIND says
 //   AppTestHelper hold KEY LOCKDIR      holds the instance guard, prints "ready"
 //                                       and waits to be killed
-#include "CrashHandler.h"
-#include "InstanceGuard.h"
+#include "app/CrashHandler.h"
+#include "app/InstanceGuard.h"
 
 #include <QCoreApplication>
 #include <QThread>

@@ -1,4 +1,4 @@
-#include "AlreadyRunMessage.h"
+#include "app/AlreadyRunMessage.h"
 
 #include <QTranslator>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "CallOnce.h"
+#include "app/CallOnce.h"
 
 #include <QAtomicInt>
 #include <QMutex>

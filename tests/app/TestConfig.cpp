@@ -1,4 +1,4 @@
-#include "Config.h"
+#include "app/Config.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "CrashHandler.h"
-#include "CrashReport.h"
+#include "app/CrashHandler.h"
+#include "app/CrashReport.h"
 
 #include <QDateTime>
 #include <QtTest>

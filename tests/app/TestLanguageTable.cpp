@@ -1,5 +1,5 @@
-#include "Config.h"
-#include "LanguageTable.h"
+#include "app/Config.h"
+#include "app/LanguageTable.h"
 
 #include <QDir>
 #include <QStandardPaths>

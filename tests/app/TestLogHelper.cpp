@@ -1,6 +1,6 @@
-#include "Config.h"
-#include "Constants.h"
-#include "LogHelper.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "app/LogHelper.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "TerminationNotifier.h"
+#include "app/TerminationNotifier.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -1,13 +1,13 @@
-#include "CheckType.h"
-#include "DeviceInfo.h"
-#include "ModelMask.h"
-#include "MultiTestFile.h"
-#include "RecordFile.h"
-#include "RecordTypes.h"
-#include "UserRecord.h"
-#include "WaveFileHeader.h"
-#include "XUserRecord.h"
-#include "files/SyncFixture.h"
+#include "files/CheckType.h"
+#include "files/DeviceInfo.h"
+#include "files/ModelMask.h"
+#include "files/MultiTestFile.h"
+#include "files/RecordFile.h"
+#include "files/RecordTypes.h"
+#include "files/UserRecord.h"
+#include "files/WaveFileHeader.h"
+#include "files/XUserRecord.h"
+#include "support/SyncFixture.h"
 
 #include <QDirIterator>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
-#include "CheckType.h"
-#include "DbOperator.h"
-#include "DbTestSupport.h"
-#include "files/ByteFixture.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "support/ByteFixture.h"
+#include "support/DbTestSupport.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "CheckType.h"
-#include "DbOperator.h"
-#include "DbTestSupport.h"
-#include "MultiTestRecord.h"
-#include "files/ByteFixture.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/MultiTestRecord.h"
+#include "support/ByteFixture.h"
+#include "support/DbTestSupport.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "Config.h"
-#include "Constants.h"
-#include "DbOperator.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
 
 #include <QDir>
 #include <QSqlDatabase>

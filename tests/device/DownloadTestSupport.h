@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CheckTime.h"
-#include "Config.h"
-#include "Constants.h"
-#include "RecordCodec.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "files/CheckTime.h"
+#include "files/RecordCodec.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "DeviceManager.h"
 #include "DownloadTestSupport.h"
-#include "EcgRecord.h"
 #include "RequestLog.h"
-#include "XHarvo2.h"
-#include "emulator/LinkLog.h"
-#include "emulator/MonitorFolder.h"
-#include "emulator/TestBus.h"
+#include "device/DeviceManager.h"
+#include "device/XHarvo2.h"
+#include "files/EcgRecord.h"
+#include "support/LinkLog.h"
+#include "support/MonitorFolder.h"
+#include "support/TestBus.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -1,5 +1,5 @@
-#include "HidClass.h"
-#include "HidapiBackend.h"
+#include "device/HidClass.h"
+#include "device/HidapiBackend.h"
 
 #include <QtTest>
 

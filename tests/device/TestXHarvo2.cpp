@@ -1,8 +1,8 @@
-#include "Crc8.h"
-#include "XHarvo2.h"
-#include "emulator/LinkLog.h"
-#include "emulator/MonitorFolder.h"
-#include "emulator/TestBus.h"
+#include "device/Crc8.h"
+#include "device/XHarvo2.h"
+#include "support/LinkLog.h"
+#include "support/MonitorFolder.h"
+#include "support/TestBus.h"
 
 #include <QSignalSpy>
 #include <QtTest>

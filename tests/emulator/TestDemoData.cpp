@@ -1,7 +1,7 @@
-#include "DemoBusWriter.h"
-#include "DemoHolterRecording.h"
-#include "DemoMonitorWriter.h"
-#include "DemoRandom.h"
+#include "emulator/DemoBusWriter.h"
+#include "emulator/DemoHolterRecording.h"
+#include "emulator/DemoMonitorWriter.h"
+#include "emulator/DemoRandom.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "Crc8.h"
-#include "HidClass.h"
-#include "LinkLog.h"
-#include "MonitorFolder.h"
-#include "TestBus.h"
-#include "XHarvo2.h"
+#include "device/Crc8.h"
+#include "device/HidClass.h"
+#include "device/XHarvo2.h"
+#include "support/LinkLog.h"
+#include "support/MonitorFolder.h"
+#include "support/TestBus.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>

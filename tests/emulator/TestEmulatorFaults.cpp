@@ -1,7 +1,7 @@
-#include "LinkLog.h"
-#include "MonitorFolder.h"
-#include "TestBus.h"
-#include "XHarvo2.h"
+#include "device/XHarvo2.h"
+#include "support/LinkLog.h"
+#include "support/MonitorFolder.h"
+#include "support/TestBus.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "CheckType.h"
-#include "ModelMask.h"
-#include "RecordCodec.h"
-#include "RecordTypes.h"
-#include "ValueRange.h"
+#include "files/CheckType.h"
+#include "files/ModelMask.h"
+#include "files/RecordCodec.h"
+#include "files/RecordTypes.h"
+#include "files/ValueRange.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
-#include "ByteFixture.h"
-#include "CheckType.h"
-#include "DetailPath.h"
-#include "EcgDetail.h"
-#include "SleepTrend.h"
+#include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "files/EcgDetail.h"
+#include "files/SleepTrend.h"
+#include "support/ByteFixture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

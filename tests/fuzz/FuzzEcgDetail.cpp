@@ -2,8 +2,8 @@
 // may crash, the sample count follows the file size and the data offset, and
 // writing the result out reads back the same.
 
-#include "EcgDetail.h"
 #include "FuzzRequire.h"
+#include "files/EcgDetail.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // and what is accepted holds only the minutes and samples the input carries.
 
 #include "FuzzRequire.h"
-#include "HolterReport.h"
+#include "holter/HolterReport.h"
 
 #include <QByteArray>
 #include <QtEndian>

@@ -2,17 +2,17 @@
 // user list, "dev.dat", "rec.dat" and Holter header: nothing may crash, and
 // every record must survive decoding and encoding again.
 
-#include "CheckRecord.h"
-#include "CheckType.h"
-#include "DeviceInfo.h"
 #include "FuzzRequire.h"
-#include "MultiTestFile.h"
-#include "RecordFile.h"
-#include "RecordTypes.h"
-#include "SleepTrend.h"
-#include "UserRecord.h"
-#include "WaveFileHeader.h"
-#include "XUserRecord.h"
+#include "files/CheckRecord.h"
+#include "files/CheckType.h"
+#include "files/DeviceInfo.h"
+#include "files/MultiTestFile.h"
+#include "files/RecordFile.h"
+#include "files/RecordTypes.h"
+#include "files/SleepTrend.h"
+#include "files/UserRecord.h"
+#include "files/WaveFileHeader.h"
+#include "files/XUserRecord.h"
 
 #include <cstdint>
 

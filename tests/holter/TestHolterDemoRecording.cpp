@@ -1,5 +1,5 @@
-#include "DemoHolterRecording.h"
-#include "HolterReport.h"
+#include "emulator/DemoHolterRecording.h"
+#include "holter/HolterReport.h"
 
 #include <QFile>
 #include <QTemporaryDir>

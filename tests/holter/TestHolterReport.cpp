@@ -1,5 +1,5 @@
-#include "HolterFileBuilder.h"
-#include "HolterReport.h"
+#include "holter/HolterReport.h"
+#include "support/HolterFileBuilder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

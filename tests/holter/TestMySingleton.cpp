@@ -1,5 +1,5 @@
-#include "HolterReport.h"
-#include "mySingleton.h"
+#include "holter/HolterReport.h"
+#include "holter/mySingleton.h"
 
 #include <QMutex>
 #include <QThread>

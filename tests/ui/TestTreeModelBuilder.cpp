@@ -1,12 +1,12 @@
-#include "CheckType.h"
-#include "Config.h"
-#include "DailyRecord.h"
-#include "DbOperator.h"
-#include "DbTestSupport.h"
-#include "EcgRecord.h"
-#include "ModelMask.h"
-#include "RecordCodec.h"
-#include "TreeModelBuilder.h"
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/DailyRecord.h"
+#include "files/EcgRecord.h"
+#include "files/ModelMask.h"
+#include "files/RecordCodec.h"
+#include "support/DbTestSupport.h"
+#include "ui/TreeModelBuilder.h"
 
 #include <QStandardItemModel>
 #include <QtTest>

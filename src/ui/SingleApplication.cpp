@@ -1,4 +1,4 @@
-#include "SingleApplication.h"
+#include "ui/SingleApplication.h"
 
 #include <QStandardPaths>
 

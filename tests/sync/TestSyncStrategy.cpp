@@ -1,7 +1,7 @@
-#include "CheckType.h"
-#include "DbOperator.h"
-#include "SyncFixture.h"
-#include "SyncStrategyFactory.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "support/SyncFixture.h"
+#include "sync/SyncStrategyFactory.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

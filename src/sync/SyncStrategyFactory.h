@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SyncStrategy.h"
+#include "sync/SyncStrategy.h"
 
 #include <memory>
 

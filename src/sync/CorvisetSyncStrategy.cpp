@@ -1,8 +1,8 @@
-#include "CorvisetSyncStrategy.h"
+#include "sync/CorvisetSyncStrategy.h"
 
-#include "CheckType.h"
-#include "DbOperator.h"
-#include "RecordFile.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/RecordFile.h"
 
 bool CorvisetSyncStrategy::sync(const QString& dir)
 {

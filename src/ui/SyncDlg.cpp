@@ -1,10 +1,10 @@
-#include "SyncDlg.h"
+#include "ui/SyncDlg.h"
 #include "ui_SyncDlg.h"
 
-#include "Config.h"
-#include "DeviceManager.h"
-#include "DownloadDeviceWidget.h"
-#include "DownloadFinisher.h"
+#include "app/Config.h"
+#include "device/DeviceManager.h"
+#include "sync/DownloadFinisher.h"
+#include "ui/DownloadDeviceWidget.h"
 
 #include <QCloseEvent>
 #include <QDebug>

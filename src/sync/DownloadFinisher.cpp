@@ -1,10 +1,10 @@
-#include "DownloadFinisher.h"
+#include "sync/DownloadFinisher.h"
 
-#include "Constants.h"
-#include "DbOperator.h"
-#include "DeviceInfo.h"
-#include "LogHelper.h"
-#include "SyncStrategyFactory.h"
+#include "app/Constants.h"
+#include "app/LogHelper.h"
+#include "db/DbOperator.h"
+#include "files/DeviceInfo.h"
+#include "sync/SyncStrategyFactory.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,12 +1,12 @@
-#include "VitacorProSyncStrategy.h"
+#include "sync/VitacorProSyncStrategy.h"
 
-#include "CheckType.h"
-#include "Constants.h"
-#include "DbOperator.h"
-#include "ModelMask.h"
-#include "MultiTestFile.h"
-#include "RecordFile.h"
-#include "WaveFileHeader.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/ModelMask.h"
+#include "files/MultiTestFile.h"
+#include "files/RecordFile.h"
+#include "files/WaveFileHeader.h"
 
 #include <QDebug>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "DownloadDeviceWidget.h"
+#include "ui/DownloadDeviceWidget.h"
 #include "ui_DownloadDeviceWidget.h"
 
-#include "VitacorDevice.h"
+#include "device/VitacorDevice.h"
 
 #include <QPixmap>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Config.h"
-#include "Constants.h"
-#include "LogHelper.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "app/LogHelper.h"
 
 #include <QFile>
 #include <QMutex>

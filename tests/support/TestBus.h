@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EmulatedBus.h"
-#include "TraceFile.h"
-#include "WireTrace.h"
+#include "emulator/EmulatedBus.h"
+#include "emulator/WireTrace.h"
+#include "support/TraceFile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstanceGuard.h"
+#include "app/InstanceGuard.h"
 
 #include <QApplication>
 

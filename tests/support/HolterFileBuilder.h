@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HolterHeader.h"
-#include "HolterMinute.h"
+#include "holter/HolterHeader.h"
+#include "holter/HolterMinute.h"
 
 #include <QByteArray>
 #include <QVector>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CheckUser.h"
-#include "Config.h"
-#include "Constants.h"
-#include "DeviceInfo.h"
-#include "RecordTypes.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "files/CheckUser.h"
+#include "files/DeviceInfo.h"
+#include "files/RecordTypes.h"
 
 #include <QDir>
 #include <QSqlDatabase>

@@ -1,9 +1,9 @@
-#include "Config.h"
-#include "DemoBusWriter.h"
-#include "DownloadDeviceWidget.h"
-#include "SyncDlg.h"
-#include "TestBus.h"
-#include "VitacorDevice.h"
+#include "app/Config.h"
+#include "device/VitacorDevice.h"
+#include "emulator/DemoBusWriter.h"
+#include "support/TestBus.h"
+#include "ui/DownloadDeviceWidget.h"
+#include "ui/SyncDlg.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "SyncStrategyFactory.h"
+#include "sync/SyncStrategyFactory.h"
 
-#include "CorvisetSyncStrategy.h"
-#include "ModelMask.h"
-#include "VitacorProSyncStrategy.h"
+#include "files/ModelMask.h"
+#include "sync/CorvisetSyncStrategy.h"
+#include "sync/VitacorProSyncStrategy.h"
 
 std::shared_ptr<SyncStrategy> SyncStrategyFactory::create(int modelType, const QString& sn)
 {

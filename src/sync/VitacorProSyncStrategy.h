@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SyncStrategy.h"
-#include "UserRecord.h"
-#include "XUserRecord.h"
+#include "files/UserRecord.h"
+#include "files/XUserRecord.h"
+#include "sync/SyncStrategy.h"
 
 #include <QList>
 

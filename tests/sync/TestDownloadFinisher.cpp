@@ -1,9 +1,9 @@
-#include "CheckType.h"
-#include "Config.h"
-#include "DbOperator.h"
-#include "DownloadFinisher.h"
-#include "LogHelper.h"
-#include "SyncFixture.h"
+#include "app/Config.h"
+#include "app/LogHelper.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "support/SyncFixture.h"
+#include "sync/DownloadFinisher.h"
 
 #include <QtTest>
 

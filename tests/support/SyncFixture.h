@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ByteFixture.h"
-#include "db/DbTestSupport.h"
+#include "support/ByteFixture.h"
+#include "support/DbTestSupport.h"
 
 #include <QDir>
 #include <QFile>

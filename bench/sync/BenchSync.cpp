@@ -5,12 +5,12 @@
 // lives in a temporary folder.
 
 #include "BenchSupport.h"
-#include "CheckType.h"
-#include "Config.h"
-#include "Constants.h"
-#include "DbOperator.h"
-#include "DemoMonitorWriter.h"
-#include "DownloadFinisher.h"
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
+#include "emulator/DemoMonitorWriter.h"
+#include "files/CheckType.h"
+#include "sync/DownloadFinisher.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SyncStrategy.h"
+#include "sync/SyncStrategy.h"
 
 // The Corviset monitor keeps only its daily checks, in "1dlc.dat", and no users.
 class CorvisetSyncStrategy : public SyncStrategy

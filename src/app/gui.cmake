@@ -1,3 +1,0 @@
-target_sources(vitacor_gui PRIVATE
-  app/SingleApplication.cpp app/SingleApplication.h
-)
