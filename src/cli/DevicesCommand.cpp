@@ -36,13 +36,13 @@ int DevicesCommand::run(const QStringList& arguments)
         for (const auto& device : devices)
             array << QJsonObject{{"sn", device->serialNumber()},
                                  {"model", device->model().name()},
-                                 {"typeCode", device->typeCode()},
+                                 {"typeCode", device->modelType()},
                                  {"version", device->versionText()},
                                  {"branchCode", device->branchCode()}};
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         for (const auto& device : devices)
-            out << QStringList{device->serialNumber(), device->model().name(), QString::number(device->typeCode()),
+            out << QStringList{device->serialNumber(), device->model().name(), QString::number(device->modelType()),
                                device->versionText(), device->branchCode()}
                        .join('\t')
                 << "\n";

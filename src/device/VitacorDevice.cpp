@@ -53,7 +53,7 @@ QMutex& VitacorDevice::stateLock()
     return lock;
 }
 
-int VitacorDevice::typeCode() const
+int VitacorDevice::modelType() const
 {
     return m_info.isEmpty() ? 0 : quint8(m_info.at(kTypeOffset));
 }
@@ -134,7 +134,7 @@ bool VitacorDevice::download(const QString& folder)
         LogHelper::instance()->writeLog("Can't save device information.");
         return false;
     }
-    m_strategy = DownloadStrategy::create(typeCode());
+    m_strategy = DownloadStrategy::create(modelType());
     m_strategy->setSerialNumber(m_sn);
     m_strategy->setXHarvo2(m_protocol);
     connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this, &VitacorDevice::fileDownloadProgress,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/DeviceModel.h"
+#include "files/DeviceModel.h"
 
 #include <QAtomicInt>
 #include <QByteArray>
@@ -43,8 +43,8 @@ public:
     int state() const { return m_state.loadAcquire(); }
     // The 30-byte device information block, with the serial number the program uses.
     QByteArray deviceInfo() const { return m_info; }
-    int typeCode() const;
-    DeviceModel model() const { return DeviceModel::of(typeCode()); }
+    int modelType() const;
+    DeviceModel model() const { return DeviceModel::of(modelType()); }
     // Key prefix of the model followed by the serial number, e.g. "Cardivane_000000".
     QString deviceKey() const { return m_key; }
     // Safe as a folder name: trimmed, without separators or "..", never empty.

@@ -3,7 +3,7 @@
 #include "app/Constants.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/WaveFileHeader.h"
@@ -42,7 +42,7 @@ bool VitacorProSyncStrategy::sync(const QString& dir)
             return false;
     }
     for (int code : kSyncOrder) {
-        if (ModelMask::offers(modelType(), code) && !syncCheckType(dir, code)) {
+        if (DeviceModel::of(modelType()).offers(code) && !syncCheckType(dir, code)) {
             qDebug() << "sync of check type" << code << "failed for" << serialNumber();
             return false;
         }

@@ -1,6 +1,6 @@
 #include "files/CheckType.h"
 #include "files/DeviceInfo.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/RecordTypes.h"
@@ -60,14 +60,14 @@ QSet<QString> checksOnMonitor(const QString& folder)
         for (const QByteArray& record : RecordFile::read(dir + name, CheckType::recordSize(code)))
             add(code, recordTime(code, record), userid);
     };
-    if (info.hwMajor == ModelMask::kCorvisetModel) {
+    if (info.modelType == DeviceModel::kCorvisetType) {
         addFile(CheckType::CorvisetDailyCheck, "1dlc.dat", QString());
         return rows;
     }
     const QList<UserRecord> users = RecordFile::read<UserRecord>(dir + "usr.dat");
     const QList<XUserRecord> xusers = RecordFile::read<XUserRecord>(dir + "xusr.dat");
     for (int code : CheckType::all()) {
-        if (!ModelMask::offers(info.hwMajor, code))
+        if (!DeviceModel::of(info.modelType).offers(code))
             continue;
         if (code == CheckType::Holter) {
             const auto header = WaveFileHeader::readFile(dir + "waveFile");

@@ -405,7 +405,7 @@ void TestRecordFiles::deviceFile()
     QCOMPARE(block.size(), DeviceInfo::kSize);
     const auto info = DeviceInfo::readFile(writeFile(dir, "dev.dat", block + QByteArray("13070001", 8) + '\0'));
     QVERIFY(info);
-    QCOMPARE(info->hwMajor, quint8(7));
+    QCOMPARE(info->modelType, quint8(7));
     QCOMPARE(info->hwMinor, quint8(2));
     QCOMPARE(info->bootloaderVer, quint16(0x0103));
     QCOMPARE(info->lockBit, quint8(1));
@@ -459,7 +459,7 @@ void TestRecordFiles::deviceFileEmptyOrShort()
     // A short block keeps what it has; the missing fields read as zero.
     const auto info = DeviceInfo::fromBytes(ByteFixture().u8(19).u8(4).u16(9).u8(0).text("SHORT", 8));
     QVERIFY(info);
-    QCOMPARE(info->hwMajor, quint8(19));
+    QCOMPARE(info->modelType, quint8(19));
     QCOMPARE(info->sn, QString("SHORT"));
     QCOMPARE(info->appVer, quint32(0));
     QVERIFY(info->branchcode.isEmpty());
