@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/DeviceInfo.h"
 #include "files/DeviceModel.h"
 
 #include <QAtomicInt>
@@ -42,7 +43,7 @@ public:
 
     int state() const { return m_state.loadAcquire(); }
     // The 30-byte device information block, with the serial number the program uses.
-    QByteArray deviceInfo() const { return m_info; }
+    const DeviceInfo& deviceInfo() const { return m_info; }
     int modelType() const;
     DeviceModel model() const { return DeviceModel::of(modelType()); }
     // Key prefix of the model followed by the serial number, e.g. "Cardivane_000000".
@@ -51,7 +52,7 @@ public:
     QString serialNumber() const { return m_sn; }
     // "V<byte 22>.<byte 21>" of the device information.
     QString versionText() const { return m_version; }
-    QString branchCode() const { return m_branchCode; }
+    QString branchCode() const { return m_info.branchcode; }
 
 signals:
     // Asks the worker thread to download (queued into it).
@@ -74,11 +75,10 @@ private:
 
     XHarvo2* m_protocol;
     QAtomicInt m_state{Offline};
-    QByteArray m_info;
+    DeviceInfo m_info;
     QString m_key;
     QString m_version;
     QString m_sn;
-    QString m_branchCode;
     QThread m_thread;
     std::shared_ptr<DownloadStrategy> m_strategy;
 };

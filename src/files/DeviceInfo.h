@@ -47,6 +47,9 @@ struct DeviceInfo
     // number.
     static std::optional<DeviceInfo> fromBytes(const QByteArray& data);
     static std::optional<DeviceInfo> readFile(const QString& path);
+    // The firmware version the monitor shows, "V<major>.<minor>": the middle bytes of appVer.
+    int versionMajor() const { return int(appVer >> 16 & 0xFF); }
+    int versionMinor() const { return int(appVer >> 8 & 0xFF); }
     // The "dev.dat" form of this information.
     QByteArray toFileBytes() const;
 };

@@ -4,9 +4,9 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
-#include "files/WaveFileHeader.h"
 
 #include <QDebug>
 #include <QFile>
@@ -81,8 +81,8 @@ bool VitacorProSyncStrategy::syncPerUser(const QString& dir, int checkType, cons
 
 bool VitacorProSyncStrategy::syncHolter(const QString& dir)
 {
-    const QString recording = dir + WaveFileHeader::fileName();
-    const auto header = WaveFileHeader::readFile(recording);
+    const QString recording = dir + HolterHeader::fileName();
+    const auto header = HolterHeader::readFile(recording);
     if (!header)
         return true;
     CheckUser owner;

@@ -3,11 +3,11 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "files/EcgDetail.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/SleepTrend.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 #include "support/DbTestSupport.h"
 
@@ -104,7 +104,7 @@ void TestDemoRoundTrip::model()
         };
 
         if (code == CheckType::Holter) {
-            const auto header = WaveFileHeader::fromBytes(files.value(WaveFileHeader::fileName()));
+            const auto header = HolterHeader::fromBytes(files.value(HolterHeader::fileName()));
             QVERIFY(header);
             CheckUser owner;
             for (const UserRecord& record : userRecords) {

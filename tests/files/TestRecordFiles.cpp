@@ -5,6 +5,7 @@
 #include "files/DeviceInfo.h"
 #include "files/EcgRecord.h"
 #include "files/GlucoseRecord.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/MultiTestRecord.h"
 #include "files/NibpRecord.h"
@@ -16,7 +17,6 @@
 #include "files/SpotRecord.h"
 #include "files/TempRecord.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 #include "support/ByteFixture.h"
 
@@ -508,15 +508,15 @@ void TestRecordFiles::waveFileHeader()
     QTemporaryDir dir;
     const QByteArray header =
         ByteFixture().u32(1234).u32(512).u16(2024).u8(3).u8(4).u8(5).u8(6).u8(7).u32(86399).u8(12).zeros(42);
-    QCOMPARE(header.size(), WaveFileHeader::kSize);
-    const auto parsed = WaveFileHeader::readFile(writeFile(dir, "waveFile", header + QByteArray(4096, '\x55')));
+    QCOMPARE(header.size(), HolterHeader::kSize);
+    const auto parsed = HolterHeader::readFile(writeFile(dir, "waveFile", header + QByteArray(4096, '\x55')));
     QVERIFY(parsed);
     QCOMPARE(parsed->checkTimeText(), QString("20240304050607"));
     QCOMPARE(parsed->duration, 86399);
     QCOMPARE(parsed->userIndex, quint8(12));
-    QCOMPARE(WaveFileHeader::fileName(), QString("waveFile"));
-    QVERIFY(!WaveFileHeader::fromBytes(header.left(61)));
-    QVERIFY(!WaveFileHeader::readFile(dir.filePath("absent")));
+    QCOMPARE(HolterHeader::fileName(), QString("waveFile"));
+    QVERIFY(!HolterHeader::fromBytes(header.left(61)));
+    QVERIFY(!HolterHeader::readFile(dir.filePath("absent")));
 }
 
 // Records handed back by the record store hold the full year, also for blood pressure.
