@@ -7,9 +7,9 @@ namespace {
 class HidapiDevice : public HidDevice
 {
 public:
-    HidapiDevice(hid_device* handle, QByteArray path)
-        : handle(handle)
-        , path(std::move(path))
+    HidapiDevice(hid_device* openHandle, QByteArray devicePath)
+        : handle(openHandle)
+        , path(std::move(devicePath))
     {}
 
     hid_device* handle;

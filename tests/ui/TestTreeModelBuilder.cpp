@@ -66,9 +66,9 @@ private:
 void TestTreeModelBuilder::init()
 {
     DbOperator::instance();
-    for (const QString& table : {"tb_device", "tb_devCheck", "tb_check", "tb_user", "tb_devUser", "tb_ecg",
-                                 "tb_dailycheck", "tb_multitest", "tb_multitest_reportusr"})
-        QVERIFY(DbTestSupport::run("delete from " + table));
+    for (const char* table : {"tb_device", "tb_devCheck", "tb_check", "tb_user", "tb_devUser", "tb_ecg",
+                              "tb_dailycheck", "tb_multitest", "tb_multitest_reportusr"})
+        QVERIFY(DbTestSupport::run(QString("delete from ") + table));
     m_model.clear();
     m_builder.setModel(&m_model);
     Config::instance()->setLanguage(1);
