@@ -31,6 +31,8 @@ QString MultiTestDataDecorator::heartRate(QString* unit) const
 
 QString MultiTestDataDecorator::ecgResults() const
 {
+    if (m_record.ecg_hr == 0 && m_record.ecg_result == 0)
+        return m_placeholder;
     return ResultText::ecgResults(m_record.ecg_result, 2).join(tr(","));
 }
 
@@ -65,6 +67,8 @@ QString MultiTestDataDecorator::pulseRate(QString* unit) const
 
 QString MultiTestDataDecorator::spo2Result() const
 {
+    if (m_record.oxi_spo2 == 0)
+        return m_placeholder;
     return ResultText::spo2(m_record.oxi_face);
 }
 
@@ -96,6 +100,8 @@ QString MultiTestDataDecorator::bloodPressure(QString* unit) const
 
 QString MultiTestDataDecorator::bloodPressureResult() const
 {
+    if (m_record.bp_sys == 0 && m_record.bp_dia == 0)
+        return m_placeholder;
     return ResultText::bloodPressure(m_record.bp_sys, m_record.bp_dia);
 }
 
@@ -109,6 +115,8 @@ QString MultiTestDataDecorator::glucose(QString* unit) const
 
 QString MultiTestDataDecorator::glucoseResult() const
 {
+    if (m_record.glucose_glucose == 0)
+        return m_placeholder;
     const int unitType = m_record.glucose_deviceType;
     if (unitType != 0 && unitType != 1)
         return ResultText::glucose(0).text;

@@ -8,7 +8,8 @@
 // The display texts of one multi-test record, for its row and its report
 // page. Each formatter returns value and unit joined, or, given a place for
 // the unit, the value alone and the unit there. A missing or invalid value
-// reads as the placeholder with no unit.
+// reads as the placeholder with no unit, and so does the verdict of a
+// measurement the run did not take (all its fields zero).
 class MultiTestDataDecorator : public QObject
 {
     Q_OBJECT
