@@ -54,8 +54,12 @@ QVector<QPolygonF> strips(const QVector<qint16>& samples, const QRect& rect)
 void paint(QPainter& painter, const QVector<qint16>& samples, const QRect& rect)
 {
     const QVector<QPolygonF> lines = strips(samples, rect);
+    painter.save();
+    // A line along the clamped edge may still spill one pixel row through the pen's width.
+    painter.setClipRect(rect, Qt::IntersectClip);
     for (const QPolygonF& line : lines)
         painter.drawPolyline(line);
+    painter.restore();
 }
 
 } // namespace MiniWaveform

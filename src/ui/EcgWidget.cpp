@@ -52,7 +52,7 @@ void EcgWidget::display()
     ui->labelQRS->setText(line(tr("QRS:"), CheckValueText::withSuffix(header.qrs, ValueRange::qrs(), "ms")));
     ui->labelQTC->setText(line(tr("QT/QTc:"), CheckValueText::qtQtc(header.qt, header.qtc)));
     ui->labelST->setVisible(LeadText::showsSt(ecg.way));
-    ui->labelST->setText(line(tr("ST:"), CheckValueText::st(header.st)));
+    ui->labelST->setText(line(tr("ST:"), read ? CheckValueText::st(header.st) : CheckValueText::kDash));
     ui->labelEcgTime->setText(read ? CheckValueText::ecgDuration(header.waveLength) : QString());
     ui->labelBandWidth->setText(line(tr("Bandwidth:"), read ? LeadText::bandwidth(header.bandwidth) : QString()));
     ui->labelResult->setText(read ? ResultText::ecg(header.result, 2) : QString());
