@@ -4,6 +4,7 @@
 #include "files/CheckUser.h"
 #include "files/DeviceInfo.h"
 
+#include <QMetaType>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -89,3 +90,5 @@ private:
     QPointer<QPushButton> m_review;
     QPointer<QPushButton> m_voice;
 };
+
+Q_DECLARE_METATYPE(CheckItemBase*)
