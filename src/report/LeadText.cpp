@@ -6,33 +6,33 @@ namespace LeadText {
 
 namespace {
 
-QString translate(const char* text)
+QString localized(const char* text)
 {
     return QCoreApplication::translate("LeadText", text);
 }
 
 QString yes()
 {
-    return translate(QT_TRANSLATE_NOOP("LeadText", "Yes"));
+    return localized(QT_TRANSLATE_NOOP("LeadText", "Yes"));
 }
 
 QString no()
 {
-    return translate(QT_TRANSLATE_NOOP("LeadText", "No"));
+    return localized(QT_TRANSLATE_NOOP("LeadText", "No"));
 }
 
 } // namespace
 
 LeadCable ecgRecorder(int leadCode)
 {
-    const QString leadOne = translate(QT_TRANSLATE_NOOP("LeadText", "LEAD I"));
-    const QString leadTwo = translate(QT_TRANSLATE_NOOP("LeadText", "LEAD II"));
+    const QString leadOne = localized(QT_TRANSLATE_NOOP("LeadText", "LEAD I"));
+    const QString leadTwo = localized(QT_TRANSLATE_NOOP("LeadText", "LEAD II"));
     switch (leadCode) {
     case 1: return {leadOne, no()};
     case 2: return {leadTwo, no()};
     case 3: return {leadOne, yes()};
     case 4: return {leadTwo, yes()};
-    case 5: return {translate(QT_TRANSLATE_NOOP("LeadText", "LEAD Wristova")), QString()};
+    case 5: return {localized(QT_TRANSLATE_NOOP("LeadText", "LEAD Wristova")), QString()};
     default: return {};
     }
 }
@@ -44,15 +44,15 @@ bool showsSt(int leadCode)
 
 LeadCable daily(int leadCode)
 {
-    const QString leadOne = translate(QT_TRANSLATE_NOOP("LeadText", "Lead I"));
-    const QString leadTwo = translate(QT_TRANSLATE_NOOP("LeadText", "Lead II"));
+    const QString leadOne = localized(QT_TRANSLATE_NOOP("LeadText", "Lead I"));
+    const QString leadTwo = localized(QT_TRANSLATE_NOOP("LeadText", "Lead II"));
     switch (leadCode) {
     case 1: return {leadOne, no()};
     case 2: return {leadTwo, no()};
     case 3: return {leadOne, yes()};
     case 4: return {leadTwo, yes()};
     case 5: return {leadTwo, no()};
-    case 6: return {translate(QT_TRANSLATE_NOOP("LeadText", "Chest Lead")), no()};
+    case 6: return {localized(QT_TRANSLATE_NOOP("LeadText", "Chest Lead")), no()};
     default: return {};
     }
 }
@@ -61,17 +61,17 @@ QString zoravMode(int modeCode)
 {
     switch (modeCode) {
     case 1:
-    case 3: return translate(QT_TRANSLATE_NOOP("LeadText", "MODE I"));
+    case 3: return localized(QT_TRANSLATE_NOOP("LeadText", "MODE I"));
     case 2:
-    case 4: return translate(QT_TRANSLATE_NOOP("LeadText", "MODE II"));
+    case 4: return localized(QT_TRANSLATE_NOOP("LeadText", "MODE II"));
     default: return QString();
     }
 }
 
 QString bandwidth(int bandwidthByte)
 {
-    return (bandwidthByte & 1) ? translate(QT_TRANSLATE_NOOP("LeadText", "Wide"))
-                               : translate(QT_TRANSLATE_NOOP("LeadText", "Normal"));
+    return (bandwidthByte & 1) ? localized(QT_TRANSLATE_NOOP("LeadText", "Wide"))
+                               : localized(QT_TRANSLATE_NOOP("LeadText", "Normal"));
 }
 
 QString userLetter(int userByte)

@@ -8,7 +8,7 @@ namespace {
 
 const char* const kContext = "ResultText";
 
-QString translate(const char* text)
+QString localized(const char* text)
 {
     return QCoreApplication::translate(kContext, text);
 }
@@ -41,13 +41,13 @@ QStringList ecgResults(int resultByte, int maxCount)
 {
     const int code = resultByte & 0xFF;
     if (code == 0)
-        return {translate(kEcgResults[0])};
+        return {localized(kEcgResults[0])};
     if (code == 0xFF)
-        return {translate(kEcgResults[kUnableIndex])};
+        return {localized(kEcgResults[kUnableIndex])};
     QStringList results;
     for (int bit = 0; bit < 7 && results.size() < maxCount; ++bit) {
         if (code & (1 << bit))
-            results << translate(kEcgResults[bit + 1]);
+            results << localized(kEcgResults[bit + 1]);
     }
     return results;
 }
@@ -71,33 +71,33 @@ QString pulse(int flagByte)
         index = 3;
     else if (flag & 0x01)
         index = 4;
-    return translate(kPulseResults[index]);
+    return localized(kPulseResults[index]);
 }
 
 QString bloodPressure(int systolic, int diastolic)
 {
     if (systolic >= 140 || diastolic >= 90)
-        return translate(QT_TRANSLATE_NOOP("ResultText", "High range blood pressure"));
+        return localized(QT_TRANSLATE_NOOP("ResultText", "High range blood pressure"));
     if (systolic <= 0 || diastolic <= 0)
-        return translate(kEcgResults[kUnableIndex]);
-    return translate(QT_TRANSLATE_NOOP("ResultText", "Normal range blood pressure"));
+        return localized(kEcgResults[kUnableIndex]);
+    return localized(QT_TRANSLATE_NOOP("ResultText", "Normal range blood pressure"));
 }
 
 QString spo2(int resultByte)
 {
     switch (resultByte) {
-    case 0: return translate(QT_TRANSLATE_NOOP("ResultText", "Normal Blood Oxygen"));
-    case 1: return translate(QT_TRANSLATE_NOOP("ResultText", "Low Blood Oxygen"));
-    default: return translate(kEcgResults[kUnableIndex]);
+    case 0: return localized(QT_TRANSLATE_NOOP("ResultText", "Normal Blood Oxygen"));
+    case 1: return localized(QT_TRANSLATE_NOOP("ResultText", "Low Blood Oxygen"));
+    default: return localized(kEcgResults[kUnableIndex]);
     }
 }
 
 Verdict sleep(int resultByte)
 {
     switch (resultByte) {
-    case 0: return {translate(QT_TRANSLATE_NOOP("ResultText", "No abnormalities detected")), kHappy};
-    case 1: return {translate(QT_TRANSLATE_NOOP("ResultText", "Blood Oxygen drops detected")), kSad};
-    default: return {translate(kEcgResults[kUnableIndex]), QString()};
+    case 0: return {localized(QT_TRANSLATE_NOOP("ResultText", "No abnormalities detected")), kHappy};
+    case 1: return {localized(QT_TRANSLATE_NOOP("ResultText", "Blood Oxygen drops detected")), kSad};
+    default: return {localized(kEcgResults[kUnableIndex]), QString()};
     }
 }
 
@@ -113,12 +113,12 @@ QString facePicture(int faceByte)
 Verdict glucose(int tenthsMmol)
 {
     if (tenthsMmol >= 11 && tenthsMmol <= 38)
-        return {translate(QT_TRANSLATE_NOOP("ResultText", "Low range blood glucose")), kSad};
+        return {localized(QT_TRANSLATE_NOOP("ResultText", "Low range blood glucose")), kSad};
     if (tenthsMmol >= 39 && tenthsMmol <= 72)
-        return {translate(QT_TRANSLATE_NOOP("ResultText", "normal range blood glucose")), kHappy};
+        return {localized(QT_TRANSLATE_NOOP("ResultText", "normal range blood glucose")), kHappy};
     if (tenthsMmol >= 73 && tenthsMmol <= 333)
-        return {translate(QT_TRANSLATE_NOOP("ResultText", "High range blood glucose")), kSad};
-    return {translate(QT_TRANSLATE_NOOP("ResultText", "Unable to analyze")), QString()};
+        return {localized(QT_TRANSLATE_NOOP("ResultText", "High range blood glucose")), kSad};
+    return {localized(QT_TRANSLATE_NOOP("ResultText", "Unable to analyze")), QString()};
 }
 
 } // namespace ResultText

@@ -49,7 +49,8 @@ DeviceInfo model(int typeCode, const QString& branchCode = QString())
 }
 
 // Runs of columns holding the bars' fill colour in the 50 px right of the
-// perfusion-index text, from the label's bottom up to the tallest bar.
+// perfusion-index text, from the label's bottom up to the tallest bar (25 px
+// high, 3 px above the bottom).
 int filledBarRuns(const ListedRow& row)
 {
     const QImage image = row.widget()->grab().toImage();
@@ -60,7 +61,7 @@ int filledBarRuns(const ListedRow& row)
     bool inRun = false;
     for (int x = textEnd + 1; x < textEnd + 51; ++x) {
         bool found = false;
-        for (int y = label->geometry().bottom() - 30; y <= label->geometry().bottom() && !found; ++y)
+        for (int y = label->geometry().bottom() - 28; y <= label->geometry().bottom() && !found; ++y)
             found = image.pixel(x, y) == fill;
         if (found && !inRun)
             ++runs;
