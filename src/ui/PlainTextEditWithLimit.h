@@ -14,10 +14,6 @@ public:
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int length) { m_maxLength = length; }
 
-signals:
-    void sigWarn(QString msg);
-    void sigNoWarn();
-
 private slots:
     void onTextChanged();
 

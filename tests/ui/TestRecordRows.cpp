@@ -99,6 +99,8 @@ private slots:
     void selectBoxAndListItemStayInStep();
     void buttonsRelayTheRow();
     void waveformStaysInItsRectangle();
+    void detailFileWithoutSamples_data();
+    void detailFileWithoutSamples();
 };
 
 void TestRecordRows::initTestCase()
@@ -481,6 +483,42 @@ void TestRecordRows::waveformStaysInItsRectangle()
         }
     }
     QVERIFY(inside > 1000);
+}
+
+void TestRecordRows::detailFileWithoutSamples_data()
+{
+    QTest::addColumn<int>("sampleCount");
+    QTest::addColumn<int>("dataOffset");
+    QTest::newRow("header only") << 0 << 0;
+    QTest::newRow("two samples") << 2 << 0;
+    QTest::newRow("offset past the end") << 2 << 400;
+}
+
+void TestRecordRows::detailFileWithoutSamples()
+{
+    QFETCH(int, sampleCount);
+    QFETCH(int, dataOffset);
+    EcgHeader header = ecgHeader();
+    header.dataOffset = quint16(dataOffset);
+    // The header, then only the sample bytes: an offset, if any, is claimed but not there.
+    QByteArray bytes = EcgDetail::toBytes(header, {}, EcgDetail::Form::Short).left(EcgDetail::kShortHeaderSize);
+    bytes.append(QByteArray(2 * sampleCount, '\x28'));
+    const QString dir = Config::instance()->dataDir() + "/" + RowFixture::kSn;
+    QVERIFY(QDir().mkpath(dir));
+    QFile file(dir + "/" + RowFixture::checkTime().text());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    file.close();
+
+    ListedRow row(RowFixture::record(CheckType::Ecg, ecgRecord(1)));
+    QVERIFY(row.row()->hasReport());
+    QCOMPARE(row.text("labelHR"), QString("HR: 72/min"));
+    const QLabel* duration = row.widget()->findChild<QLabel*>("labelEcgTime");
+    const QImage image = row.widget()->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = duration->geometry().right() + 1; x < image.width(); ++x)
+            QVERIFY2(qGray(image.pixel(x, y)) >= 128, qPrintable(QString("drawn at %1,%2").arg(x).arg(y)));
+    }
 }
 
 QTEST_MAIN(TestRecordRows)
