@@ -18,6 +18,9 @@ mkdir -p "$work/home/VitacorBrowser"
 printf '[General]\nlanguage=2\nfirstStart=false\n' >"$work/home/VitacorBrowser/config.ini"
 # One monitor of every model whose checks have a row of their own.
 "$build/bin/vitacor-cli" make-demo "$work/bus" --models 0,2,5,19,53,54 >/dev/null
-"$build/bin/vitacor-cli" --data-dir "$work/data" --emulate "$work/bus" download >/dev/null 2>&1
+if ! "$build/bin/vitacor-cli" --data-dir "$work/data" --emulate "$work/bus" download >"$work/download.log" 2>&1; then
+  cat "$work/download.log" >&2
+  exit 1
+fi
 mkdir -p "$out"
 "$build/bin/vitacor-gallery" --data-dir "$work/data" "$out"

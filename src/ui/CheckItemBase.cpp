@@ -55,7 +55,11 @@ CheckItemBase::CheckItemBase(QWidget* row)
     m_user.birthday = QDate(2000, 1, 1);
 }
 
-CheckItemBase::~CheckItemBase() = default;
+CheckItemBase::~CheckItemBase()
+{
+    // The relay calls back into this part, which is gone before the row's children are.
+    delete m_signal;
+}
 
 void CheckItemBase::showTime(QLabel* icon, QLabel* text)
 {
