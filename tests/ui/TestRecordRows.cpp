@@ -81,6 +81,7 @@ private slots:
     void ecgValuesFromTheDetailFile_data();
     void ecgValuesFromTheDetailFile();
     void ecgWithoutDetailFile();
+    void chineseEditionHidesTheCable();
     void twoUserDailyShowsPulseVerdictAndUser_data();
     void twoUserDailyShowsPulseVerdictAndUser();
     void temperature_data();
@@ -163,6 +164,17 @@ void TestRecordRows::ecgWithoutDetailFile()
     QCOMPARE(row.text("labelEcgLead"), QString("Lead: LEAD I"));
     QCOMPARE(row.text("labelCable"), QString("Cable: Yes"));
     QVERIFY(!row.row()->hasReport());
+}
+
+void TestRecordRows::chineseEditionHidesTheCable()
+{
+    Config::instance()->setLanguage(2);
+    ListedRow chinese(RowFixture::record(CheckType::Ecg, ecgRecord(4)));
+    QVERIFY(!chinese.isShown("labelCable"));
+    QVERIFY(chinese.isShown("labelEcgLead"));
+    Config::instance()->setLanguage(1);
+    ListedRow english(RowFixture::record(CheckType::Ecg, ecgRecord(4)));
+    QVERIFY(english.isShown("labelCable"));
 }
 
 void TestRecordRows::twoUserDailyShowsPulseVerdictAndUser_data()
