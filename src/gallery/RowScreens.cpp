@@ -5,7 +5,7 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DetailPath.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "gallery/Gallery.h"
 #include "ui/CheckItemBase.h"
@@ -154,10 +154,10 @@ QVector<Variant> variants()
 {
     const auto bodyTemperature = typed<TempRecord>([](const TempRecord& r) { return r.target == 0 && r.temp != 0; });
     const auto notTwoUser = [](const CheckRecord& r, const DeviceInfo& d) {
-        return d.hwMajor != ModelMask::kDailyOnlyModel && hasDetailFile(r, d);
+        return d.modelType != DeviceModel::kQmr4Type && hasDetailFile(r, d);
     };
     const auto twoUser = [](const CheckRecord& r, const DeviceInfo& d) {
-        return d.hwMajor == ModelMask::kDailyOnlyModel && hasDetailFile(r, d);
+        return d.modelType == DeviceModel::kQmr4Type && hasDetailFile(r, d);
     };
     const auto cableLead = [](const CheckRecord& r, const DeviceInfo& d) {
         const int lead = r.as<EcgRecord>().way;

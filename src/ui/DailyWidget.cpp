@@ -3,7 +3,7 @@
 
 #include "files/CheckType.h"
 #include "files/DailyRecord.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "report/CheckValueText.h"
 #include "report/LeadText.h"
 #include "report/ResultText.h"
@@ -50,7 +50,7 @@ bool DailyWidget::hasVoice() const
 
 bool DailyWidget::isTwoUserMonitor() const
 {
-    return device().hwMajor == ModelMask::kDailyOnlyModel;
+    return device().modelType == DeviceModel::kQmr4Type;
 }
 
 QString DailyWidget::resultText() const
@@ -75,7 +75,7 @@ void DailyWidget::display()
         return;
     const DailyRecord daily = record()->as<DailyRecord>();
     const bool twoUser = isTwoUserMonitor();
-    m_detail = EcgDetail::read(detailPath(), EcgDetail::formFor(CheckType::DailyCheck, device().hwMajor));
+    m_detail = EcgDetail::read(detailPath(), EcgDetail::formFor(CheckType::DailyCheck, device().modelType));
     const EcgHeader& header = m_detail.header();
     const bool read = m_detail.isRead();
 

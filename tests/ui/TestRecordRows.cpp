@@ -1,7 +1,7 @@
 #include "app/Config.h"
 #include "app/LanguageTable.h"
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "support/RowFixture.h"
 #include "ui/CheckItemSignal.h"
@@ -40,10 +40,10 @@ EcgRecord ecgRecord(int lead, int voice = 0)
     return ecg;
 }
 
-DeviceInfo model(int typeCode, const QString& branchCode = QString())
+DeviceInfo model(int modelType, const QString& branchCode = QString())
 {
     DeviceInfo device;
-    device.hwMajor = quint8(typeCode);
+    device.modelType = quint8(modelType);
     device.branchcode = branchCode;
     return device;
 }
@@ -203,7 +203,7 @@ void TestRecordRows::twoUserDailyShowsPulseVerdictAndUser()
     RowFixture::writeDetail(header, kFlatSamples, EcgDetail::Form::Long);
     DailyRecord daily;
     daily.BPFlag = quint8(userByte);
-    ListedRow row(RowFixture::record(CheckType::DailyCheck, daily), model(ModelMask::kDailyOnlyModel));
+    ListedRow row(RowFixture::record(CheckType::DailyCheck, daily), model(DeviceModel::kQmr4Type));
     auto* widget = qobject_cast<DailyWidget*>(row.widget());
     QCOMPARE(row.text("labelResult"), result);
     QCOMPARE(widget->resultText(), result);

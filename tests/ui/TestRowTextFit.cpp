@@ -2,7 +2,7 @@
 #include "app/Config.h"
 #include "app/LanguageTable.h"
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "support/RowFixture.h"
 
@@ -185,11 +185,11 @@ void TestRowTextFit::everyTextFits_data()
                                       {CheckType::Temperature, 0},
                                       {CheckType::Pedometer, 0},
                                       {CheckType::DailyCheck, 0},
-                                      {CheckType::DailyCheck, ModelMask::kDailyOnlyModel},
+                                      {CheckType::DailyCheck, DeviceModel::kQmr4Type},
                                       {CheckType::SpotCheck, 0},
                                       {CheckType::Sleep, 0},
                                       {CheckType::UserBloodPressure, 0},
-                                      {CheckType::CorvisetDailyCheck, ModelMask::kCorvisetModel},
+                                      {CheckType::CorvisetDailyCheck, DeviceModel::kCorvisetType},
                                       {CheckType::Spo2Temp, 54},
                                       {CheckType::UserGlucose, 0},
                                       {CheckType::MultiTest, 19}};
@@ -206,7 +206,7 @@ void TestRowTextFit::everyTextFits()
     QFETCH(int, languageCode);
     QFETCH(int, checkType);
     QFETCH(int, modelType);
-    const bool twoUser = modelType == ModelMask::kDailyOnlyModel;
+    const bool twoUser = modelType == DeviceModel::kQmr4Type;
     QString translationFile = LanguageTable::forCode(languageCode).translationFile;
     if (languageCode == 2)
         translationFile = "://translations/chinese_simplified.qm";
@@ -222,7 +222,7 @@ void TestRowTextFit::everyTextFits()
         checkType == CheckType::CorvisetDailyCheck || twoUser ? EcgDetail::Form::Long : EcgDetail::Form::Short;
     RowFixture::writeDetail(fullHeader(twoUser ? 0xFE : 0x60), QVector<qint16>(7500, 0), form);
     DeviceInfo device;
-    device.hwMajor = quint8(modelType);
+    device.modelType = quint8(modelType);
     device.branchcode = Vitacor::kCode13070001;
     ListedRow listed(fullRecord(checkType), device, longUser());
     listed.row()->showControls(true);
