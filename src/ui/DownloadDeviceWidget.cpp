@@ -43,9 +43,15 @@ DownloadDeviceWidget::~DownloadDeviceWidget()
     delete ui;
 }
 
-void DownloadDeviceWidget::showStoreFailed()
+void DownloadDeviceWidget::showResult(const QStringList& lines)
 {
-    ui->labelProgress->setText(tr("Download failed"));
+    ui->labelProgress->setText(lines.join('\n'));
+    ui->labelProgress->setToolTip(lines.join('\n'));
+}
+
+QString DownloadDeviceWidget::resultText() const
+{
+    return ui->labelProgress->text();
 }
 
 void DownloadDeviceWidget::hideEvent(QHideEvent* event)

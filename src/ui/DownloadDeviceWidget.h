@@ -21,8 +21,9 @@ public:
     ~DownloadDeviceWidget() override;
 
     std::shared_ptr<VitacorDevice> device() const { return m_device; }
-    // The download arrived but could not be stored.
-    void showStoreFailed();
+    // The outcome of the finished download, one line each, in place of the progress text.
+    void showResult(const QStringList& lines);
+    QString resultText() const;
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -2,6 +2,7 @@
 #include "device/VitacorDevice.h"
 #include "emulator/DemoBusWriter.h"
 #include "support/TestBus.h"
+#include "sync/DownloadFolder.h"
 #include "ui/DownloadDeviceWidget.h"
 #include "ui/SyncDlg.h"
 
@@ -125,7 +126,7 @@ void TestSyncDlg::downloadStoresAndGuardsTheDialog()
     QCOMPARE(ends.first().at(0).toString(), sn);
     QVERIFY(!dialog.isDownloading());
     const QString dataDir = Config::instance()->dataDir();
-    QVERIFY(!QDir(dataDir + "/temp_" + sn).exists());
+    QVERIFY(!QDir(DownloadFolder::scratchPath(dataDir, sn)).exists());
     const QStringList stored = filesBelow(dataDir + "/" + sn);
     QVERIFY(!stored.isEmpty());
     QVERIFY(stored.filter(".wav").size() > 0);
