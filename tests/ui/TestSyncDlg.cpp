@@ -1,6 +1,10 @@
 #include "app/Config.h"
+#include "db/DbOperator.h"
 #include "device/VitacorDevice.h"
 #include "emulator/DemoBusWriter.h"
+#include "files/RecordCodec.h"
+#include "support/MonitorFolder.h"
+#include "support/SyncFixture.h"
 #include "support/TestBus.h"
 #include "sync/DownloadFolder.h"
 #include "ui/DownloadDeviceWidget.h"
@@ -9,6 +13,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QListWidget>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -46,6 +51,8 @@ private slots:
     void cleanup();
     void firstMonitorSelectedAndUnplugReported();
     void downloadStoresAndGuardsTheDialog();
+    void rowTellsWhatTheDownloadLeftOut_data();
+    void rowTellsWhatTheDownloadLeftOut();
 
 private:
     void plug(int modelType);
@@ -56,8 +63,11 @@ private:
 
 void TestSyncDlg::init()
 {
+    // Each test starts with an empty data directory and a new database in it.
+    DbOperator::instance()->close();
     QDir(Config::instance()->dataDir()).removeRecursively();
     QDir().mkpath(Config::instance()->dataDir());
+    QVERIFY(DbOperator::instance()->openAndInit());
     m_bus = std::make_unique<TestBus>();
     m_folders.clear();
 }
@@ -134,6 +144,57 @@ void TestSyncDlg::downloadStoresAndGuardsTheDialog()
 
     dialog.on_btnOK_clicked();
     QVERIFY(!dialog.isVisible());
+}
+
+void TestSyncDlg::rowTellsWhatTheDownloadLeftOut_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("shown"); // the start of the row's text
+    QTest::newRow("stored") << QString() << "Download completed";
+    QTest::newRow("link broken") << "silent 20240506080000"
+                                 << "Download failed. Check the cable";
+    QTest::newRow("scratch folder blocked") << "blocked"
+                                            << "Download failed: the data directory cannot be written (cannot create ";
+    QTest::newRow("another download running") << "locked"
+                                              << "Another download of this monitor is running";
+    QTest::newRow("Holter start unanswered") << "silent waveFile"
+                                             << "Download completed\nHolter recording not downloaded";
+    QTest::newRow("Holter shorter than its header")
+        << "short waveFile"
+        << "Download completed\nHolter recording not stored: its size or duration disagrees";
+    QTest::newRow("time stamp of no date") << "bad stamp"
+                                           << "Download completed\n1 record(s) without a valid time passed over";
+}
+
+void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, shown);
+    const QByteArray sn = "DLG00001";
+    const QString dataDir = Config::instance()->dataDir();
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 0, sn);
+    monitor.writeFile("usr.dat", SyncFixture::user(1, "Anna"));
+    const QByteArray strip = ByteFixture().stamp(2024, 5, 6, 8, 0, 0).zeros(3);
+    const QByteArray noDate = ByteFixture().stamp(2024, 2, 30, 8, 0, 0).zeros(3);
+    monitor.writeFile("ecg.dat", fault == "bad stamp" ? strip + noDate : strip);
+    monitor.writeRandomFile("20240506080000", 700);
+    const QByteArray recording = SyncFixture::waveFile(1, 9, 60);
+    monitor.writeFile("waveFile", fault == "short waveFile" ? recording.left(40) : recording);
+    if (fault.contains(' ') && fault != "bad stamp" && fault != "short waveFile")
+        monitor.writeFile("faults", fault.toLatin1() + "\n");
+    if (fault == "blocked")
+        SyncFixture::writeFile(DownloadFolder::scratchPath(dataDir, sn).chopped(1), "a file in the way");
+    QLockFile other(DownloadFolder::lockPath(dataDir, sn));
+    if (fault == "locked")
+        QVERIFY(other.tryLock());
+    SyncDlg dialog;
+    QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
+    auto* row = qobject_cast<DownloadDeviceWidget*>(list(dialog)->itemWidget(list(dialog)->item(0)));
+
+    dialog.on_btnDownload_clicked();
+
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isDownloading(), 30000);
+    QVERIFY2(row->resultText().startsWith(shown), qPrintable(row->resultText()));
 }
 
 QTEST_MAIN(TestSyncDlg)
