@@ -74,8 +74,8 @@ public:
     bool insertChecks(const QString& sn, int checkType, const QList<QByteArray>& records,
                       const CheckUser& user = CheckUser());
     // An empty user id stores the recording without a user and keeps the
-    // user of a stored recording. An existing recording row is kept with the
-    // given duration.
+    // user of a stored recording. An existing recording row is kept, with
+    // the longer of the two durations.
     bool insertHolter(const QString& sn, const CheckUser& user, const QString& checkTime, int duration);
 
     // Check queries, newest first. An empty user id lists every user's

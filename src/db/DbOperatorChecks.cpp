@@ -185,7 +185,8 @@ bool DbOperator::insertHolter(const QString& sn, const CheckUser& user, const QS
     return savepoint.isOpen() &&
         exec("insert or ignore into tb_holter (flowid, checktime, duration) values (?, ?, ?)",
              {flowid, checkTime, duration}, "insert holter failed: ") &&
-        exec("update tb_holter set duration = ? where flowid = ?", {duration, flowid}, "update holter failed: ") &&
+        exec("update tb_holter set duration = ? where flowid = ? and duration < ?", {duration, flowid, duration},
+             "update holter failed: ") &&
         exec(Vitacor::kInsertDevCheckPrefix + valueGroup(3), {flowid, sn, int(CheckType::Holter)},
              "insert devcheck failed: ") &&
         exec((user.userid.isEmpty() ? "insert or ignore into tb_check (flowid, userid) values "

@@ -121,15 +121,11 @@ bool VitacorProSyncStrategy::syncHolter(DownloadFolder& folder)
         }
     }
     const QString checkTime = header->checkTimeText();
-    int duration = int(qMin<quint32>(header->duration, quint32(INT_MAX)));
+    const int duration = int(qMin<quint32>(header->duration, quint32(INT_MAX)));
     for (const HolterCheck& stored : DbOperator::instance()->holterChecks(serialNumber())) {
-        if (stored.checkTime != checkTime)
-            continue;
         // The monitor still recorded when it was downloaded before: the longer recording wins.
-        if (stored.duration < duration)
+        if (stored.checkTime == checkTime && stored.duration < duration)
             folder.replace(checkTime);
-        else
-            duration = stored.duration;
     }
     const QString target = folder.path() + checkTime;
     if (QFile::exists(target) && !QFile::remove(target)) {
