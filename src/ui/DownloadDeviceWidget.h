@@ -39,4 +39,6 @@ private:
 
     Ui::DownloadDeviceWidget* ui;
     std::shared_ptr<VitacorDevice> m_device;
+    // The dialog's result may arrive before the device's own end of the download.
+    bool m_resultShown = false;
 };
