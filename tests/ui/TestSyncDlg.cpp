@@ -162,6 +162,9 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut_data()
     QTest::newRow("Holter shorter than its header")
         << "short waveFile"
         << "Download completed\nHolter recording not stored: its size or duration disagrees";
+    QTest::newRow("Holter in the second of an ECG strip")
+        << "same second"
+        << "Download completed\n1 check(s) not stored: a stored check of another type has the same time";
     QTest::newRow("time stamp of no date") << "bad stamp"
                                            << "Download completed\n1 record(s) without a valid time passed over";
 }
@@ -174,13 +177,16 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
     const QString dataDir = Config::instance()->dataDir();
     const MonitorFolder monitor(m_bus->busDir(), "m1", 0, sn);
     monitor.writeFile("usr.dat", SyncFixture::user(1, "Anna"));
-    const QByteArray strip = ByteFixture().stamp(2024, 5, 6, 8, 0, 0).zeros(3);
+    // The recording starts at 09:30:00; the strip is taken at 08:00:00, or in that same second.
+    const int stripHour = fault == "same second" ? 9 : 8;
+    const int stripMinute = fault == "same second" ? 30 : 0;
+    const QByteArray strip = ByteFixture().stamp(2024, 5, 6, stripHour, stripMinute, 0).zeros(3);
     const QByteArray noDate = ByteFixture().stamp(2024, 2, 30, 8, 0, 0).zeros(3);
     monitor.writeFile("ecg.dat", fault == "bad stamp" ? strip + noDate : strip);
-    monitor.writeRandomFile("20240506080000", 700);
+    monitor.writeRandomFile(QString::asprintf("20240506%02d%02d00", stripHour, stripMinute), 700);
     const QByteArray recording = SyncFixture::waveFile(1, 9, 60);
     monitor.writeFile("waveFile", fault == "short waveFile" ? recording.left(40) : recording);
-    if (fault.contains(' ') && fault != "bad stamp" && fault != "short waveFile")
+    if (fault.startsWith("silent"))
         monitor.writeFile("faults", fault.toLatin1() + "\n");
     if (fault == "blocked")
         SyncFixture::writeFile(DownloadFolder::scratchPath(dataDir, sn).chopped(1), "a file in the way");
