@@ -182,22 +182,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -207,7 +209,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -217,7 +219,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -267,13 +269,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+34"/>
         <source>Downloading...</source>
         <translation>正在下载...</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
@@ -337,7 +338,7 @@
 <context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>II导联</translation>
     </message>
@@ -941,6 +942,60 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation>该设备的另一个下载正在进行</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation>下载失败：无法写入数据目录（%1）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation>下载失败。请检查数据线</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation>Holter记录未下载</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation>
+            <numerusform>已跳过%n条时间无效的记录</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation>
+            <numerusform>%n项测量未保存：已保存的另一类型测量具有相同时间</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation>Holter记录未保存：其大小或时长与文件头不符</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
+        <translation>无法删除下载文件夹（%1）</translation>
     </message>
 </context>
 <context>

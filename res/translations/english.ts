@@ -182,22 +182,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation type="unfinished"></translation>
     </message>
@@ -207,7 +209,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -217,7 +219,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation type="unfinished"></translation>
     </message>
@@ -267,13 +269,12 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+34"/>
         <source>Downloading...</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -337,7 +338,7 @@
 <context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation type="unfinished"></translation>
     </message>
@@ -868,6 +869,62 @@
     <message>
         <location line="+6"/>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
