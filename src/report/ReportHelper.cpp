@@ -444,10 +444,20 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     const QFont regular8 = font("SourceHanSansCN-Regular", 8);
     const QFont title = font("SourceHanSansCN-Medium", 20);
     const QFont value = font("SourceHanSansCN-Medium", 13.5);
-    const auto text = [this, &d](double x, double y, const QFont& f, const QString& s) {
+    // Text at a design point, cut with "..." at `right`; returns where it ends.
+    const auto text = [this, &d](double x, double y, const QFont& f, const QString& s, double right = 546) {
         m_painter->setFont(f);
         m_painter->setPen(Qt::black);
-        m_painter->drawText(QPointF(d.x(x), d.y(y) + QFontMetricsF(f, m_painter->device()).ascent()), s);
+        const QFontMetricsF metrics(f, m_painter->device());
+        const QString shown = metrics.elidedText(s, Qt::ElideRight, qMax(0.0, d.x(right) - d.x(x)));
+        m_painter->drawText(QPointF(d.x(x), d.y(y) + metrics.ascent()), shown);
+        return x + metrics.horizontalAdvance(shown) / d.unit();
+    };
+    // A label, and its value at the design's column unless the label reaches it.
+    const auto field = [&text](double x, double y, const QFont& labelFont, const QString& label, double valueX,
+                               double valueY, const QFont& valueFont, const QString& shown, double right) {
+        const double labelEnd = text(x, y, labelFont, label, right);
+        text(qMax(valueX, labelEnd + 3), valueY, valueFont, shown, right);
     };
 
     const MultiTestRecord record = m_data.record.as<MultiTestRecord>();
@@ -468,9 +478,12 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
                                  userGender(),
                                  userBirthday(),
                                  user.height > 0 ? QString("%1cm").arg(user.height) : CheckValueText::kDash,
-                                 user.weight > 0 ? QString("%1kg").arg(user.weight) : CheckValueText::kDash};
-    for (int i = 0; i < userLabels.size(); ++i)
-        text(userX.at(i), 58, medium9, userLabels.at(i) + " " + userValues.at(i));
+                                 user.weight > 0 ? QString("%1kg").arg(user.weight / 10.0, 0, 'f', 1)
+                                                 : CheckValueText::kDash};
+    for (int i = 0; i < userLabels.size(); ++i) {
+        const double right = i + 1 < userX.size() ? userX.at(i + 1) - 4 : 590;
+        text(userX.at(i), 58, medium9, userLabels.at(i) + " " + userValues.at(i), right);
+    }
 
     m_painter->fillRect(d.rect(48, 73, 498, 120), QColor(221, 245, 255));
     m_painter->setPen(pen(QColor(172, 172, 172), d.unit()));
@@ -479,30 +492,19 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     m_painter->drawLine(QPointF(d.x(421), d.y(141)), QPointF(d.x(421), d.y(193)));
     m_painter->drawLine(QPointF(d.x(49), d.y(141)), QPointF(d.x(546), d.y(141)));
 
-    text(62, 83, medium12, tr("ECG:"));
-    text(107, 83, regular10, values.ecgResults());
-    text(313, 83, medium12, tr("FingerPulse:"));
-    text(364, 83, regular10, values.spo2Result());
-    text(62, 105, regular10, tr("HR:"));
-    text(107, 102, value, values.heartRate());
-    text(310, 105, regular10, tr("Oxi:"));
-    text(364, 102, value, values.spo2());
-    text(62, 122, regular10, tr("QRS:"));
-    text(107, 121, regular10, values.qrs());
-    text(171, 122, regular10, tr("QT/QTc:"));
-    text(216, 121, regular10, values.qtQtc());
-    text(310, 122, regular10, tr("PR:"));
-    text(364, 119, value, values.pulseRate());
-    text(62, 152, medium12, tr("BP"));
-    text(107, 152, regular10, values.bloodPressureResult());
-    text(313, 152, medium12, tr("BG"));
-    text(364, 152, regular10, values.glucoseResult());
-    text(436, 152, medium12, tr("Temperature:"));
-    text(474, 165, regular10, values.temperatureResult());
-    text(62, 174, regular10, tr("SYS/DIA:"));
-    text(136, 171, value, values.bloodPressure());
-    text(313, 173, value, values.glucose());
-    text(436, 173, value, values.temperature());
+    field(62, 83, medium12, tr("ECG:"), 107, 83, regular10, values.ecgResults(), 294);
+    field(313, 83, medium12, tr("FingerPulse:"), 364, 83, regular10, values.spo2Result(), 542);
+    field(62, 105, regular10, tr("HR:"), 107, 102, value, values.heartRate(), 294);
+    field(310, 105, regular10, tr("Oxi:"), 364, 102, value, values.spo2(), 542);
+    field(62, 122, regular10, tr("QRS:"), 107, 121, regular10, values.qrs(), 167);
+    field(171, 122, regular10, tr("QT/QTc:"), 216, 121, regular10, values.qtQtc(), 294);
+    field(310, 122, regular10, tr("PR:"), 364, 119, value, values.pulseRate(), 542);
+    field(62, 152, medium12, tr("BP"), 107, 152, regular10, values.bloodPressureResult(), 294);
+    field(313, 152, medium12, tr("BG"), 364, 152, regular10, values.glucoseResult(), 417);
+    field(436, 152, medium12, tr("Temperature:"), 474, 152, regular10, values.temperatureResult(), 542);
+    field(62, 174, regular10, tr("SYS/DIA:"), 136, 171, value, values.bloodPressure(), 294);
+    text(313, 173, value, values.glucose(), 417);
+    text(436, 173, value, values.temperature(), 542);
 
     text(58, 197, medium9, tr("Note:"));
     m_painter->setFont(regular8);

@@ -13,6 +13,36 @@
 
 namespace ReportOutput {
 
+namespace {
+
+// An A4 PDF at 300 dpi painted by `paint`, renamed into place when complete.
+bool paintPdf(const QString& path, QString* error,
+              const std::function<void(QPainter&, double, const std::function<void()>&)>& paint)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(kPdfDpi);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&writer);
+        const double scale = kPdfDpi / 25.4;
+        painter.setWindow(0, 0, qRound(BasePaintHelper::kPageWidthMm * scale),
+                          qRound(BasePaintHelper::kPageHeightMm * scale));
+        paint(painter, scale, [&writer] { writer.newPage(); });
+    }
+    if (!file.commit()) {
+        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 std::unique_ptr<BasePaintHelper> createHelper(int checkType)
 {
     if (checkType == CheckType::Sleep)
@@ -33,28 +63,32 @@ void paintPages(BasePaintHelper& helper, QPainter& painter, double scale, const 
     helper.setPainter(nullptr);
 }
 
+void paintReports(const QList<ReportData>& reports, QPainter& painter, double scale,
+                  const std::function<void()>& newPage)
+{
+    bool first = true;
+    for (const ReportData& report : reports) {
+        std::unique_ptr<BasePaintHelper> helper = createHelper(report.checkType);
+        helper->setData(report);
+        if (!first)
+            newPage();
+        first = false;
+        paintPages(*helper, painter, scale, newPage);
+    }
+}
+
 bool writePdf(BasePaintHelper& helper, const QString& path, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
-        return false;
-    }
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(kPdfDpi);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        QPainter painter(&writer);
-        const double scale = kPdfDpi / 25.4;
-        painter.setWindow(0, 0, qRound(BasePaintHelper::kPageWidthMm * scale),
-                          qRound(BasePaintHelper::kPageHeightMm * scale));
-        paintPages(helper, painter, scale, [&writer] { writer.newPage(); });
-    }
-    if (!file.commit()) {
-        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
-        return false;
-    }
-    return true;
+    return paintPdf(path, error, [&helper](QPainter& painter, double scale, const std::function<void()>& newPage) {
+        paintPages(helper, painter, scale, newPage);
+    });
+}
+
+bool writePdf(const QList<ReportData>& reports, const QString& path, QString* error)
+{
+    return paintPdf(path, error, [&reports](QPainter& painter, double scale, const std::function<void()>& newPage) {
+        paintReports(reports, painter, scale, newPage);
+    });
 }
 
 QImage renderJpg(BasePaintHelper& helper)

@@ -25,6 +25,10 @@ std::unique_ptr<BasePaintHelper> createHelper(int checkType);
 // device already open; `newPage` separates the pages (printer, PDF).
 void paintPages(BasePaintHelper& helper, QPainter& painter, double scale, const std::function<void()>& newPage);
 bool writePdf(BasePaintHelper& helper, const QString& path, QString* error);
+// Every page of every report, one after another (the batch of selected rows).
+void paintReports(const QList<ReportData>& reports, QPainter& painter, double scale,
+                  const std::function<void()>& newPage);
+bool writePdf(const QList<ReportData>& reports, const QString& path, QString* error);
 // The pages one under another, 1050 pixels wide, 10 pixels apart.
 QImage renderJpg(BasePaintHelper& helper);
 bool writeJpg(BasePaintHelper& helper, const QString& path, QString* error);
