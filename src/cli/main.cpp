@@ -7,13 +7,17 @@
 #include "cli/SleepCsvCommand.h"
 
 #include <QGuiApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char* argv[])
 {
     // Reports need fonts and images but no screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's start-up notes (such as a missing runtime folder) are no output of the tool's.
+    QLoggingCategory::setFilterRules("default.warning=false");
     QGuiApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QString());
     Q_INIT_RESOURCE(gui);
     Q_INIT_RESOURCE(generated);
     // The GUI's name, so both find the same per-user config.ini and data directory.
