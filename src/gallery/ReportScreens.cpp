@@ -42,8 +42,7 @@ QImage reportPage(int checkType, int minSamples, int page)
     if (page >= helper->pageCount())
         return QImage();
     const QImage pages = ReportOutput::renderJpg(*helper);
-    const int stride = ReportOutput::kJpgPageHeight + ReportOutput::kJpgPageGap;
-    return pages.copy(0, ReportOutput::kJpgPageGap / 2 + page * stride, pages.width(), ReportOutput::kJpgPageHeight);
+    return pages.copy(ReportOutput::jpgPageRect(*helper, page));
 }
 
 // A dialog as it shows on screen, laid out and painted off screen.

@@ -31,6 +31,8 @@ public:
     virtual bool setData(const ReportData& data);
     // Paints page `index` into `page` (device units) with the painter set before.
     virtual void paintPage(const QRectF& page, int index);
+    // Pixels between pages stacked in one JPG image.
+    virtual int jpgPageGap() const { return 10; }
 
     void setPainter(QPainter* painter) { m_painter = painter; }
     void setScale(double scale);

@@ -91,19 +91,25 @@ bool writePdf(const QList<ReportData>& reports, const QString& path, QString* er
     });
 }
 
+QRect jpgPageRect(const BasePaintHelper& helper, int index)
+{
+    const int gap = helper.jpgPageGap();
+    return QRect(0, gap / 2 + index * (kJpgPageHeight + gap), qRound(BasePaintHelper::kPageWidthMm * kJpgScale),
+                 kJpgPageHeight);
+}
+
 QImage renderJpg(BasePaintHelper& helper)
 {
     helper.setScale(kJpgScale);
     const int width = qRound(BasePaintHelper::kPageWidthMm * kJpgScale);
-    const int stride = kJpgPageHeight + kJpgPageGap;
-    QImage image(width, helper.pageCount() * stride, QImage::Format_RGB32);
+    QImage image(width, helper.pageCount() * (kJpgPageHeight + helper.jpgPageGap()), QImage::Format_RGB32);
     image.fill(QColor(238, 243, 250));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBackgroundMode(Qt::TransparentMode);
     helper.setPainter(&painter);
     for (int i = 0; i < helper.pageCount(); ++i)
-        helper.paintPage(QRectF(0, kJpgPageGap / 2 + i * stride, width, kJpgPageHeight), i);
+        helper.paintPage(jpgPageRect(helper, i), i);
     helper.setPainter(nullptr);
     return image;
 }

@@ -17,7 +17,6 @@ namespace ReportOutput {
 constexpr int kPdfDpi = 300;
 constexpr double kJpgScale = 5.0;
 constexpr int kJpgPageHeight = 1485;
-constexpr int kJpgPageGap = 10;
 
 // The painter for a check type: the sleep report or the single-check pages.
 std::unique_ptr<BasePaintHelper> createHelper(int checkType);
@@ -29,8 +28,10 @@ bool writePdf(BasePaintHelper& helper, const QString& path, QString* error);
 void paintReports(const QList<ReportData>& reports, QPainter& painter, double scale,
                   const std::function<void()>& newPage);
 bool writePdf(const QList<ReportData>& reports, const QString& path, QString* error);
-// The pages one under another, 1050 pixels wide, 10 pixels apart.
+// The pages one under another, 1050 pixels wide, the helper's gap apart.
 QImage renderJpg(BasePaintHelper& helper);
+// Where page `index` lies in that image.
+QRect jpgPageRect(const BasePaintHelper& helper, int index);
 bool writeJpg(BasePaintHelper& helper, const QString& path, QString* error);
 // Any character but letters, digits, space, "_", "-" and "." becomes "_".
 QString safeFileName(const QString& name);

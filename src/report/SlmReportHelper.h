@@ -32,6 +32,8 @@ public:
 
     bool setData(const ReportData& data) override;
     void paintPage(const QRectF& page, int index) override;
+    // The one page fills the image.
+    int jpgPageGap() const override { return 0; }
 
     // The curve of one trend over a chart rectangle: every 15th valid sample,
     // values clamped to the chart, samples past ten hours left out.

@@ -195,9 +195,8 @@ void TestReportPages::stripIsToScale()
     Page measured;
     const int rasterDpi = 600;
     if (output == "jpg") {
-        measured = {
-            ReportOutput::renderJpg(helper), ReportOutput::kJpgScale,
-            double(ReportOutput::kJpgPageGap / 2 + page * (ReportOutput::kJpgPageHeight + ReportOutput::kJpgPageGap))};
+        measured = {ReportOutput::renderJpg(helper), ReportOutput::kJpgScale,
+                    double(ReportOutput::jpgPageRect(helper, page).top())};
     } else {
         const QString pdf = m_dir.filePath(output + ".pdf");
         if (output == "pdf") {
@@ -347,6 +346,11 @@ void TestReportPages::jpgStacksPages()
     QString error;
     QVERIFY(ReportOutput::writeJpg(helper, path, &error));
     QCOMPARE(QImage(path).size(), QSize(1050, 4485));
+    ReportData sleep;
+    sleep.checkType = CheckType::Sleep;
+    SlmReportHelper sleepHelper;
+    sleepHelper.setData(sleep);
+    QCOMPARE(ReportOutput::renderJpg(sleepHelper).size(), QSize(1050, 1485));
 }
 
 void TestReportPages::unwritablePdfLeavesNothing()
