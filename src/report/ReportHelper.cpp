@@ -204,15 +204,17 @@ double ReportHelper::paintUserRows(const QRectF& inner, bool withPatientId)
 {
     const double u = inner.width() / 3;
     const double v = inner.height() / 7;
-    double x = inner.left();
+    const double x = inner.left();
     if (withPatientId) {
+        // A patient id of 20 characters and a name of 24 each get a column.
         paintField(x, inner.top(), tr("Paitent ID:"), m_data.userHidden ? QString() : m_data.user.medicalid);
-        x += 0.7 * u;
-    }
-    paintField(x, inner.top(), tr("Name:"), userName());
-    paintField(x + 1.4 * u, inner.top(), tr("Gender:"), userGender());
-    if (!withPatientId)
+        paintField(x + u, inner.top(), tr("Name:"), userName());
+        paintField(x + 2.05 * u, inner.top(), tr("Gender:"), userGender());
+    } else {
+        paintField(x, inner.top(), tr("Name:"), userName());
+        paintField(x + 1.4 * u, inner.top(), tr("Gender:"), userGender());
         paintField(x + 2.05 * u, inner.top(), tr("Date of Birth:"), userBirthday());
+    }
 
     const double top = inner.top() + v;
     const QString label = tr("Remarks: ");
