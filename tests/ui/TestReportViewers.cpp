@@ -1,6 +1,11 @@
 #include "files/CheckType.h"
+#include "files/EcgRecord.h"
+#include "files/OxiRecord.h"
+#include "support/RowFixture.h"
 #include "ui/EcgAnalyseDlg.h"
 #include "ui/EditDlg.h"
+#include "ui/ReportLauncher.h"
+#include "ui/ReportPrinting.h"
 #include "ui/ReportViewer.h"
 #include "ui/ReportWidget.h"
 
@@ -14,6 +19,7 @@ class TestReportViewers : public QObject
 {
     Q_OBJECT
 private slots:
+    void batchLeavesOutRowsWithoutReport();
     void zoomStopsAtItsLimits_data();
     void zoomStopsAtItsLimits();
     void widgetStacksPages();
@@ -27,6 +33,27 @@ private slots:
     void scrollEndsWithTheData_data();
     void scrollEndsWithTheData();
 };
+
+void TestReportViewers::batchLeavesOutRowsWithoutReport()
+{
+    EcgHeader header;
+    header.heartRate = 70;
+    RowFixture::writeDetail(header, QVector<qint16>(2500, 0));
+    const RowFixture::ListedRow ecg(RowFixture::record(CheckType::Ecg, EcgRecord()));
+    const RowFixture::ListedRow oxi(RowFixture::record(CheckType::Oxi, OxiRecord()));
+    const QList<ReportData> reports = ReportPrinting::reportsOf({ecg.row(), oxi.row()});
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.first().header.heartRate, quint16(70));
+    QCOMPARE(reports.first().samples.size(), 2500);
+    QDialog* viewer = ReportLauncher::open(ecg.row(), nullptr);
+    QVERIFY(viewer);
+    viewer->close();
+
+    RowFixture::removeDetailFiles();
+    const RowFixture::ListedRow unreadable(RowFixture::record(CheckType::Ecg, EcgRecord()));
+    QVERIFY(ReportPrinting::reportsOf({unreadable.row()}).isEmpty());
+    QVERIFY(!ReportLauncher::open(unreadable.row(), nullptr));
+}
 
 void TestReportViewers::zoomStopsAtItsLimits_data()
 {
