@@ -54,6 +54,8 @@ CheckDispController::~CheckDispController()
 void CheckDispController::setList(MyListWidget* list)
 {
     m_list = list;
+    // Every row of a list has its check type's height, so the view need not ask each item.
+    list->setUniformItemSizes(true);
     connect(list, &QListWidget::itemDoubleClicked, this, &CheckDispController::onItemDoubleClick);
     connect(list, &MyListWidget::keyDown, this, &CheckDispController::onKeyDown);
     connect(list, &QListWidget::itemClicked, this, &CheckDispController::sigProfileWidgetClicked);
@@ -107,6 +109,8 @@ void CheckDispController::rebuildList()
     m_building = true;
     dropAllRows();
     m_list->clear();
+    // A view still scrolled down from the last list re-lays itself out for every item added.
+    m_list->verticalScrollBar()->setValue(0);
     if (m_records.empty()) {
         showNoData();
         m_building = false;
@@ -126,7 +130,8 @@ void CheckDispController::rebuildList()
 
 void CheckDispController::updateVisibleRows()
 {
-    if (!m_list || m_records.empty() || m_list->count() == 0)
+    // While items come and go, every look at the visible part would lay out the whole list again.
+    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
         return;
     const QRect viewport = m_list->viewport()->rect();
     const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
@@ -170,15 +175,19 @@ CheckItemBase* CheckDispController::ensureRow(QListWidgetItem* item)
     return row;
 }
 
-void CheckDispController::dropRow(QListWidgetItem* item)
+void CheckDispController::dropRow(QListWidgetItem* item, bool later)
 {
     if (!m_built.remove(item))
         return;
-    // Later, as the row may be the sender of the click that deletes it; hidden, it no longer reads its record.
-    if (QWidget* row = m_list->itemWidget(item)) {
-        row->hide();
-        m_list->removeItemWidget(item);
-    }
+    QWidget* row = m_list->itemWidget(item);
+    if (!row)
+        return;
+    // The view lets go of the row and would delete it only when the event loop next runs.
+    m_list->removeItemWidget(item);
+    if (later)
+        row->hide(); // hidden, it no longer reads its record; the row may be the sender of the click being handled
+    else
+        delete row;
 }
 
 void CheckDispController::dropAllRows()
@@ -320,7 +329,7 @@ QList<CheckItemBase*> CheckDispController::builtRows() const
     return rows;
 }
 
-bool CheckDispController::deleteRow(QListWidgetItem* item)
+bool CheckDispController::deleteRow(QListWidgetItem* item, bool later)
 {
     CheckRecord* record = recordOf(item);
     if (!record)
@@ -330,7 +339,7 @@ bool CheckDispController::deleteRow(QListWidgetItem* item)
     if (!CheckEraser::eraseCheck(m_sn, checkType, record->checkTimeText(), user.name))
         return false;
     emit deleteCheckItem(m_sn, checkType, user.userid);
-    dropRow(item);
+    dropRow(item, later);
     delete item;
     m_records.erase(std::find_if(m_records.begin(), m_records.end(),
                                  [record](const std::unique_ptr<CheckRecord>& r) { return r.get() == record; }));
@@ -407,7 +416,7 @@ void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
         tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
     if (!confirm(tr("Message"), question))
         return;
-    reportKept(deleteRow(item->listItem()) ? 0 : 1);
+    reportKept(deleteRow(item->listItem(), true) ? 0 : 1);
 }
 
 void CheckDispController::onReviewCheckItem(CheckItemBase* item)

@@ -94,12 +94,13 @@ private:
     CheckRecord* recordOf(const QListWidgetItem* item) const;
     CheckItemBase* rowOf(const QListWidgetItem* item) const;
     CheckItemBase* ensureRow(QListWidgetItem* item);
-    void dropRow(QListWidgetItem* item);
+    // later: the row may be the sender of the signal being handled.
+    void dropRow(QListWidgetItem* item, bool later = false);
     void dropAllRows();
     // The user shown on a check's row; the reserved no-user id when none.
     CheckUser userOf(const CheckRecord& record) const;
     // Store first, then files, tree count and the list; false when the store refused.
-    bool deleteRow(QListWidgetItem* item);
+    bool deleteRow(QListWidgetItem* item, bool later = false);
     void reportKept(int kept);
     bool confirm(const QString& title, const QString& text);
     QString recordText(const CheckRecord& record) const;
