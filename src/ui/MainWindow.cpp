@@ -29,6 +29,7 @@ MainWindow::MainWindow(QWidget* parent)
     applyTitleAndIcon();
     ui->treeView->setIconSize(QSize(24, 24));
     applyToolTips();
+    applyButtonIcons();
 
     m_controller->setList(ui->listWidget);
     syncDlg->setModal(true);
@@ -78,6 +79,19 @@ void MainWindow::applyToolTips()
     ui->btnConn->setToolTip(tr("Connect"));
     ui->btnSetting->setToolTip(tr("Setting"));
     ui->btnAbout->setToolTip(tr("About me"));
+}
+
+void MainWindow::applyButtonIcons()
+{
+    const QList<QPair<QPushButton*, const char*>> buttons{{ui->btnConn, ":/connect"},
+                                                          {ui->btnPrint, ":/printer"},
+                                                          {ui->btnPDF, ":/saveAsPdf"},
+                                                          {ui->btnSetting, ":/setting"},
+                                                          {ui->btnAbout, ":/aboutme"}};
+    for (const auto& button : buttons) {
+        button.first->setIcon(QIcon(QString::fromLatin1(button.second)));
+        button.first->setIconSize(QSize(28, 28));
+    }
 }
 
 void MainWindow::applyStyleSheet()

@@ -57,6 +57,7 @@ protected:
 private:
     void applyTitleAndIcon();
     void applyToolTips();
+    void applyButtonIcons();
     void applyStyleSheet();
     void restoreGeometryFromConfig();
     void showSelection(const QModelIndex& current);
