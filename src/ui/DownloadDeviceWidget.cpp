@@ -43,8 +43,9 @@ DownloadDeviceWidget::~DownloadDeviceWidget()
     delete ui;
 }
 
-void DownloadDeviceWidget::showStoreFailed()
+void DownloadDeviceWidget::showDownloadFailed()
 {
+    showProgressView();
     ui->labelProgress->setText(tr("Download failed"));
 }
 

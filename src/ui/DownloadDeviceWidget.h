@@ -21,8 +21,8 @@ public:
     ~DownloadDeviceWidget() override;
 
     std::shared_ptr<VitacorDevice> device() const { return m_device; }
-    // The download arrived but could not be stored.
-    void showStoreFailed();
+    // The download arrived but could not be stored, or the monitor went away during it.
+    void showDownloadFailed();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -2,6 +2,7 @@
 #include "ui_SyncDlg.h"
 
 #include "app/Config.h"
+#include "app/LogHelper.h"
 #include "device/DeviceManager.h"
 #include "sync/DownloadFinisher.h"
 #include "ui/DownloadDeviceWidget.h"
@@ -9,6 +10,16 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
+#include <QMessageBox>
+
+namespace {
+
+// Set on the row of a monitor that went away during its download.
+constexpr int kUnpluggedRole = Qt::UserRole + 1;
+// Set on the row whose last download failed.
+constexpr int kFailedRole = Qt::UserRole + 2;
+
+} // namespace
 
 SyncDlg::SyncDlg(QWidget* parent)
     : QDialog(parent)
@@ -20,6 +31,7 @@ SyncDlg::SyncDlg(QWidget* parent)
     ui->btnRefresh->hide();
     ui->btnOK->hide();
     applyStyleSheet();
+    showMonitorPresence();
 
     connect(m_manager, &DeviceManager::hasNewConnect, this, &SyncDlg::refreshDevList);
     connect(m_manager, &DeviceManager::deviceDownloadEnd, this, &SyncDlg::onDownloadEnd);
@@ -33,6 +45,16 @@ SyncDlg::~SyncDlg()
     ui->listWidget->clear();
     delete m_manager;
     delete ui;
+}
+
+void SyncDlg::hideEvent(QHideEvent* event)
+{
+    for (int row = ui->listWidget->count() - 1; row >= 0; --row) {
+        if (ui->listWidget->item(row)->data(kUnpluggedRole).toBool())
+            delete ui->listWidget->takeItem(row);
+    }
+    showMonitorPresence();
+    QDialog::hideEvent(event);
 }
 
 void SyncDlg::applyStyleSheet()
@@ -53,16 +75,35 @@ void SyncDlg::refreshDevList()
     QStringList lost;
     QStringList added;
 
+    QStringList present;
+    for (const std::shared_ptr<VitacorDevice>& device : qAsConst(remaining))
+        present << device->serialNumber();
     for (int row = 0; row < ui->listWidget->count();) {
+        QListWidgetItem* item = ui->listWidget->item(row);
         const std::shared_ptr<VitacorDevice> device = rowWidget(row)->device();
-        if (remaining.removeOne(device)) {
+        const bool unplugged = item->data(kUnpluggedRole).toBool();
+        if (!unplugged && remaining.removeOne(device)) {
             ++row;
             continue;
         }
-        lost << device->serialNumber();
-        if (m_downloading && m_downloadingSn == device->serialNumber()) {
+        if (unplugged && !present.contains(device->serialNumber())) {
+            ++row;
+            continue;
+        }
+        if (!unplugged)
+            lost << device->serialNumber();
+        const bool wasDownloading = m_downloading && m_downloadingSn == device->serialNumber();
+        if (wasDownloading) {
             m_downloading = false;
             m_downloadingSn.clear();
+        }
+        if (wasDownloading || item->data(kFailedRole).toBool()) {
+            // The user must see that this download came to nothing; the row stays until replug or close.
+            item->setData(kUnpluggedRole, true);
+            item->setFlags(Qt::ItemIsEnabled);
+            rowWidget(row)->showDownloadFailed();
+            ++row;
+            continue;
         }
         delete ui->listWidget->takeItem(row);
     }
@@ -76,7 +117,16 @@ void SyncDlg::refreshDevList()
 
     if (ui->listWidget->selectedItems().isEmpty() && ui->listWidget->count() > 0)
         ui->listWidget->setCurrentRow(0);
+    showMonitorPresence();
     emit connectChange(lost, added);
+}
+
+void SyncDlg::showMonitorPresence()
+{
+    const bool any = ui->listWidget->count() > 0;
+    ui->listWidget->setVisible(any);
+    ui->labelNoMonitor->setVisible(!any);
+    ui->btnDownload->setEnabled(any);
 }
 
 void SyncDlg::startDownload()
@@ -100,14 +150,27 @@ void SyncDlg::startDownload()
 void SyncDlg::onDownloadEnd(QString path)
 {
     const QString sn = m_downloadingSn;
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        if (rowWidget(row)->device()->serialNumber() == sn)
+            ui->listWidget->item(row)->setData(kFailedRole, path.isEmpty());
+    }
     const DownloadFinisher::Result result = DownloadFinisher(Config::instance()->dataDir()).finish(path);
     if (result.isStored()) {
         emit downloadEnd(result.sn);
     } else if (!path.isEmpty()) {
         qDebug() << "download of" << sn << "not stored:" << result.reason;
+        LogHelper::instance()->writeLog(QString("download of %1 not stored: %2").arg(sn, result.reason));
         for (int row = 0; row < ui->listWidget->count(); ++row)
             if (rowWidget(row)->device()->serialNumber() == sn)
-                rowWidget(row)->showStoreFailed();
+                rowWidget(row)->showDownloadFailed();
+        auto* box = new QMessageBox(QMessageBox::Warning, tr("Download"),
+                                    tr("The files of %1 arrived but could not be stored; nothing of this download "
+                                       "was kept. Try the download again.")
+                                        .arg(sn),
+                                    QMessageBox::Ok, this);
+        box->setInformativeText(result.reason);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
     }
     m_downloading = false;
     m_downloadingSn.clear();
