@@ -44,9 +44,64 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation>Tutti i risultati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation>Tutti gli utenti</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation>Alcune misurazioni di %1 non sono state eliminate; restano con i loro file.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation>
+            <numerusform>%n misurazione non è stata eliminata; resta con i suoi file.</numerusform>
+            <numerusform>%n misurazioni non sono state eliminate; restano con i loro file.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation> elemento: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation>Questa nota vocale non può essere riprodotta.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation>Eliminare davvero tutti gli elementi selezionati?</translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/CheckItemBase.cpp" line="+159"/>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -182,22 +237,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -207,7 +264,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -217,7 +274,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -254,6 +311,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>Versione software:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation>Stato: connesso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation>Stato: offline</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -267,7 +347,7 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation>Download in corso...</translation>
     </message>
@@ -337,7 +417,7 @@
 <context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>DERIVAZIONE II</translation>
     </message>
@@ -424,7 +504,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation>Connetti</translation>
     </message>
@@ -471,44 +551,57 @@
         <translation>Informazioni sul software</translation>
     </message>
     <message>
+        <location line="+236"/>
+        <location line="+15"/>
         <source>Delete all items</source>
-        <translation type="vanished">Elimina tutti gli elementi</translation>
+        <translation>Elimina tutti gli elementi</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Delete selected items</source>
-        <translation type="vanished">Elimina gli elementi selezionati</translation>
+        <translation>Elimina gli elementi selezionati</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+20"/>
         <source>Delete</source>
-        <translation type="vanished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+20"/>
         <source>Are you sure you want to delete all items?</source>
-        <translation type="vanished">Eliminare davvero tutti gli elementi?</translation>
+        <translation>Eliminare davvero tutti gli elementi?</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Are you sure you want to delete all selected items?</source>
-        <translation type="vanished">Eliminare davvero tutti gli elementi selezionati?</translation>
+        <translation>Eliminare davvero tutti gli elementi selezionati?</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>You are deleting %1. Do you want to continue?</source>
-        <translation type="vanished">Si sta per eliminare %1. Continuare?</translation>
+        <translation>Si sta per eliminare %1. Continuare?</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>Error</source>
-        <translation type="vanished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Fail to delete: %1</source>
-        <translation type="vanished">Eliminazione non riuscita: %1</translation>
+        <translation>Eliminazione non riuscita: %1</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>No items are selected.</source>
-        <translation type="vanished">Nessun elemento selezionato.</translation>
+        <translation>Nessun elemento selezionato.</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Message</source>
-        <translation type="vanished">Messaggio</translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Report</source>
@@ -535,12 +628,14 @@
         <translation type="vanished">Creazione del file PDF non riuscita.</translation>
     </message>
     <message>
+        <location line="-186"/>
         <source>All Results</source>
-        <translation type="vanished">Tutti i risultati</translation>
+        <translation>Tutti i risultati</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All Users</source>
-        <translation type="vanished">Tutti gli utenti</translation>
+        <translation>Tutti gli utenti</translation>
     </message>
 </context>
 <context>
@@ -631,6 +726,14 @@
         <location line="+1"/>
         <source>PR:</source>
         <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
+        <translation>Nessun dato</translation>
     </message>
 </context>
 <context>
@@ -918,12 +1021,18 @@
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+22"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
         <source>Download</source>
         <translation>Scarica</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation>Nessun monitor trovato. Collegare un monitor con il suo cavo USB e accenderlo; comparirà qui da solo. Su Linux il programma richiede la regola udev per il monitor (vedere il README).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Refresh Device List</source>
         <translation>Aggiorna l&apos;elenco dei dispositivi</translation>
     </message>
@@ -941,6 +1050,11 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
+        <translation>I file di %1 sono arrivati ma non è stato possibile salvarli; nulla di questo download è stato conservato. Riprovare il download.</translation>
     </message>
 </context>
 <context>
