@@ -54,8 +54,6 @@ CheckDispController::~CheckDispController()
 void CheckDispController::setList(MyListWidget* list)
 {
     m_list = list;
-    // Every row of a list has its check type's height, so the view need not ask each item.
-    list->setUniformItemSizes(true);
     connect(list, &QListWidget::itemDoubleClicked, this, &CheckDispController::onItemDoubleClick);
     connect(list, &MyListWidget::keyDown, this, &CheckDispController::onKeyDown);
     connect(list, &QListWidget::itemClicked, this, &CheckDispController::sigProfileWidgetClicked);
@@ -81,8 +79,7 @@ void CheckDispController::showDevicePanel(const QString& sn, bool online)
     DeviceInfo device;
     if (!DbOperator::instance()->device(sn, &device))
         device.sn = sn;
-    auto* item = new QListWidgetItem(m_list);
-    m_list->setItemWidget(item, new DeviceWidget(device, online));
+    addPanel(new DeviceWidget(device, online));
     m_list->setFill(true);
     setShowCheck(false);
 }
@@ -118,11 +115,14 @@ void CheckDispController::rebuildList()
     }
     setShowCheck(true);
     m_list->setFill(false);
+    // Every row has its check type's height, so the view need not ask each item.
+    m_list->setUniformItemSizes(true);
     const int height = CheckItemFactory::rowHeight(m_checkType);
     for (const auto& record : m_records) {
-        auto* item = new QListWidgetItem(m_list);
+        auto* item = new QListWidgetItem;
         item->setSizeHint(QSize(100, height));
         item->setData(kRecordRole, QVariant::fromValue(quintptr(record.get())));
+        m_list->addItem(item);
     }
     m_building = false;
     updateVisibleRows();
@@ -238,11 +238,20 @@ void CheckDispController::clearList()
 
 void CheckDispController::showNoData()
 {
-    auto* item = new QListWidgetItem(m_list);
-    item->setFlags(Qt::ItemIsEnabled);
-    m_list->setItemWidget(item, new NoDataWidget);
+    addPanel(new NoDataWidget);
     m_list->setFill(true);
     setShowCheck(false);
+}
+
+void CheckDispController::addPanel(QWidget* panel)
+{
+    // A uniform size would be taken from the item before its panel fills the list.
+    m_list->setUniformItemSizes(false);
+    auto* item = new QListWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setSizeHint(m_list->size());
+    m_list->addItem(item);
+    m_list->setItemWidget(item, panel);
 }
 
 void CheckDispController::setShowCheck(bool showCheck)

@@ -90,6 +90,8 @@ private:
     void onPlayFailed(const QString& path);
     void clearList();
     void showNoData();
+    // The single item of the device panel or the No Data panel.
+    void addPanel(QWidget* panel);
     void setShowCheck(bool showCheck);
     CheckRecord* recordOf(const QListWidgetItem* item) const;
     CheckItemBase* rowOf(const QListWidgetItem* item) const;

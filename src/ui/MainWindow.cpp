@@ -197,15 +197,15 @@ void MainWindow::onDeleteCheckItem(QString sn, int checkFunc, QString userid)
 
 void MainWindow::onDownloadEnd(QString sn)
 {
-    const QModelIndex current = ui->treeView->currentIndex();
-    const bool showsDevice = current.isValid() && current.data(TreeModelBuilder::SerialRole).toString() == sn;
     treeBuilder->rebuildDevice(sn);
     QStandardItem* node = treeBuilder->deviceNode(sn);
     if (!node)
         return;
-    // The first download selects its device; a rebuilt node lost its selected child.
-    if (!ui->treeView->currentIndex().isValid() || showsDevice)
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid())
         ui->treeView->setCurrentIndex(node->index());
+    else if (current.data(TreeModelBuilder::SerialRole).toString() == sn)
+        showSelection(current); // the list showed what the store held before this download
     ui->treeView->expand(ui->treeView->currentIndex());
 }
 

@@ -12,6 +12,7 @@
 #include "ui/DeviceWidget.h"
 #include "ui/MainWindow.h"
 #include "ui/MyListWidget.h"
+#include "ui/SyncDlg.h"
 #include "ui/TreeModelBuilder.h"
 #include "ui/TreeViewST.h"
 
@@ -53,6 +54,7 @@ private slots:
     void firstDeviceShownThenItsChecks();
     void deletionLowersTheCountToZero();
     void keyboardMovesTheSelection();
+    void firstDownloadShowsItsDevice();
 
 private:
     void storeChecks();
@@ -156,6 +158,17 @@ void TestMainWindow::keyboardMovesTheSelection()
     QCOMPARE(current.data(TreeModelBuilder::KindRole).toInt(), int(TreeModelBuilder::CountNode));
     QCOMPARE(window.controller()->checkType(), current.data(TreeModelBuilder::CheckTypeRole).toInt());
     QVERIFY(tree(window)->selectionModel()->isSelected(current));
+}
+
+void TestMainWindow::firstDownloadShowsItsDevice()
+{
+    MainWindow window;
+    window.show();
+    storeChecks();
+    emit window.syncDialog()->downloadEnd(kSn);
+    QCOMPARE(tree(window)->currentIndex(), tree(window)->model()->index(0, 0));
+    QCOMPARE(list(window)->count(), 1);
+    QVERIFY(qobject_cast<DeviceWidget*>(list(window)->itemWidget(list(window)->item(0))));
 }
 
 QTEST_MAIN(TestMainWindow)
