@@ -67,6 +67,60 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation>全部结果</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation>全部用户</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation>%1 的部分测量无法删除；它们及其文件均被保留。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation>
+            <numerusform>%n 条测量无法删除；它们及其文件均被保留。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation> 项目：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation>无法播放此语音备注。</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation>确定要删除所有选中的记录吗？</translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
         <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
@@ -279,6 +333,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation>序列号：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>软件版本：</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation>状态：已连接</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation>状态：离线</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -293,6 +370,7 @@
     <message>
         <location line="+1"/>
         <location line="+34"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation>正在下载...</translation>
     </message>
@@ -551,7 +629,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation>连接</translation>
     </message>
@@ -598,44 +676,57 @@
         <translation>关于软件</translation>
     </message>
     <message>
+        <location line="+236"/>
+        <location line="+15"/>
         <source>Delete all items</source>
-        <translation type="vanished">删除所有记录</translation>
+        <translation>删除所有记录</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Delete selected items</source>
-        <translation type="vanished">删除所选记录</translation>
+        <translation>删除所选记录</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+20"/>
         <source>Delete</source>
-        <translation type="vanished">删除</translation>
+        <translation>删除</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+20"/>
         <source>Are you sure you want to delete all items?</source>
-        <translation type="vanished">确定要删除所有记录吗？</translation>
+        <translation>确定要删除所有记录吗？</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Are you sure you want to delete all selected items?</source>
-        <translation type="vanished">确定要删除所有选中的记录吗？</translation>
+        <translation>确定要删除所有选中的记录吗？</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>You are deleting %1. Do you want to continue?</source>
-        <translation type="vanished">即将删除 %1，是否继续？</translation>
+        <translation>即将删除 %1，是否继续？</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>Error</source>
-        <translation type="vanished">错误</translation>
+        <translation>错误</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Fail to delete: %1</source>
-        <translation type="vanished">删除失败：%1</translation>
+        <translation>删除失败：%1</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>No items are selected.</source>
-        <translation type="vanished">未选择任何记录。</translation>
+        <translation>未选择任何记录。</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Message</source>
-        <translation type="vanished">提示</translation>
+        <translation>提示</translation>
     </message>
     <message>
         <source>Report</source>
@@ -662,12 +753,14 @@
         <translation type="vanished">创建PDF文件失败。</translation>
     </message>
     <message>
+        <location line="-186"/>
         <source>All Results</source>
-        <translation type="vanished">全部结果</translation>
+        <translation>全部结果</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All Users</source>
-        <translation type="vanished">全部用户</translation>
+        <translation>全部用户</translation>
     </message>
 </context>
 <context>
@@ -781,6 +874,14 @@
         <location line="+1"/>
         <source>PR:</source>
         <translation>脉率：</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
+        <translation>无数据</translation>
     </message>
 </context>
 <context>
@@ -1560,12 +1661,18 @@
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+22"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation>未找到监护仪。请用 USB 线连接监护仪并开机，它会自动出现在这里。在 Linux 上，程序需要该监护仪的 udev 规则（见 README）。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Refresh Device List</source>
         <translation>刷新设备列表</translation>
     </message>
@@ -1637,6 +1744,9 @@
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
         <translation>无法删除下载文件夹（%1）</translation>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
+        <translation>%1 的文件已收到但无法保存；本次下载的内容均未保留。请重新下载。</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,61 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
         <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
@@ -279,6 +334,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -293,6 +371,7 @@
     <message>
         <location line="+1"/>
         <location line="+34"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -551,7 +630,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation type="unfinished"></translation>
     </message>
@@ -595,6 +674,69 @@
     <message>
         <location line="+5"/>
         <source>About me</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <source>All Results</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>All Users</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+144"/>
+        <location line="+20"/>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-6"/>
+        <location line="+15"/>
+        <source>Delete all items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-14"/>
+        <location line="+20"/>
+        <source>Are you sure you want to delete all items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>You are deleting %1. Do you want to continue?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Delete selected items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No items are selected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Fail to delete: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -708,6 +850,14 @@
     <message>
         <location line="+1"/>
         <source>PR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1014,6 +1164,20 @@
     <message>
         <location line="+2"/>
         <source>Oxi:</source>
+        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Refresh Device List</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1566,6 +1730,8 @@
     <message>
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

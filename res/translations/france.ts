@@ -67,6 +67,61 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation>Tous les résultats</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation>Tous les utilisateurs</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation>Certaines mesures de %1 n&apos;ont pas pu être supprimées ; elles sont conservées avec leurs fichiers.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation>
+            <numerusform>%n mesure n&apos;a pas pu être supprimée ; elle est conservée avec ses fichiers.</numerusform>
+            <numerusform>%n mesures n&apos;ont pas pu être supprimées ; elles sont conservées avec leurs fichiers.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation> élément : </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation>Cette note vocale ne peut pas être lue.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation>Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
         <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
@@ -279,6 +334,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation>Numéro de série&amp;#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>Version du logiciel&amp;#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation>État : connecté</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation>État : hors ligne</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -293,6 +371,7 @@
     <message>
         <location line="+1"/>
         <location line="+34"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation>Téléchargement en cours...</translation>
     </message>
@@ -551,7 +630,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation>Connexion</translation>
     </message>
@@ -598,44 +677,57 @@
         <translation>À propos du logiciel</translation>
     </message>
     <message>
+        <location line="+236"/>
+        <location line="+15"/>
         <source>Delete all items</source>
-        <translation type="vanished">Supprimer tous les éléments</translation>
+        <translation>Supprimer tous les éléments</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Delete selected items</source>
-        <translation type="vanished">Supprimer les éléments sélectionnés</translation>
+        <translation>Supprimer les éléments sélectionnés</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+20"/>
         <source>Delete</source>
-        <translation type="vanished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+20"/>
         <source>Are you sure you want to delete all items?</source>
-        <translation type="vanished">Voulez-vous vraiment supprimer tous les éléments ?</translation>
+        <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Are you sure you want to delete all selected items?</source>
-        <translation type="vanished">Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
+        <translation>Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>You are deleting %1. Do you want to continue?</source>
-        <translation type="vanished">Vous allez supprimer %1. Voulez-vous continuer ?</translation>
+        <translation>Vous allez supprimer %1. Voulez-vous continuer ?</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>Error</source>
-        <translation type="vanished">Erreur</translation>
+        <translation>Erreur</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Fail to delete: %1</source>
-        <translation type="vanished">Échec de la suppression : %1</translation>
+        <translation>Échec de la suppression : %1</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>No items are selected.</source>
-        <translation type="vanished">Aucun élément sélectionné.</translation>
+        <translation>Aucun élément sélectionné.</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Message</source>
-        <translation type="vanished">Message</translation>
+        <translation>Message</translation>
     </message>
     <message>
         <source>Report</source>
@@ -662,12 +754,14 @@
         <translation type="vanished">La création du fichier PDF a échoué.</translation>
     </message>
     <message>
+        <location line="-186"/>
         <source>All Results</source>
-        <translation type="vanished">Tous les résultats</translation>
+        <translation>Tous les résultats</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All Users</source>
-        <translation type="vanished">Tous les utilisateurs</translation>
+        <translation>Tous les utilisateurs</translation>
     </message>
 </context>
 <context>
@@ -781,6 +875,14 @@
         <location line="+1"/>
         <source>PR:</source>
         <translation>FP :</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
+        <translation>Aucune donnée</translation>
     </message>
 </context>
 <context>
@@ -1560,12 +1662,18 @@
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+22"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
         <source>Download</source>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation>Aucun moniteur trouvé. Branchez un moniteur avec son câble USB et allumez-le ; il apparaît ici de lui-même. Sous Linux, le programme a besoin de la règle udev du moniteur (voir le README).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Refresh Device List</source>
         <translation>Actualiser la liste des appareils</translation>
     </message>
@@ -1639,6 +1747,9 @@
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
         <translation>Le dossier de téléchargement n&apos;a pas pu être supprimé (%1)</translation>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
+        <translation>Les fichiers de %1 sont arrivés mais n&apos;ont pas pu être enregistrés ; rien de ce téléchargement n&apos;a été conservé. Réessayez le téléchargement.</translation>
     </message>
 </context>
 <context>

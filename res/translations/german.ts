@@ -67,6 +67,61 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation>Alle Ergebnisse</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation>Alle Benutzer</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation>Einige Messungen von %1 konnten nicht gelöscht werden; sie bleiben mit ihren Dateien erhalten.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation>
+            <numerusform>%n Messung konnte nicht gelöscht werden; sie bleibt mit ihren Dateien erhalten.</numerusform>
+            <numerusform>%n Messungen konnten nicht gelöscht werden; sie bleiben mit ihren Dateien erhalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation> Eintrag: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation>Diese Sprachnotiz kann nicht abgespielt werden.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation>Möchten Sie wirklich alle ausgewählten Einträge löschen?</translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
         <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
@@ -279,6 +334,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation>Seriennummer:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>Softwareversion:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation>Status: Verbunden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation>Status: Offline</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -293,6 +371,7 @@
     <message>
         <location line="+1"/>
         <location line="+34"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation>Wird heruntergeladen...</translation>
     </message>
@@ -551,7 +630,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation>Verbinden</translation>
     </message>
@@ -598,44 +677,57 @@
         <translation>Über das Programm</translation>
     </message>
     <message>
+        <location line="+236"/>
+        <location line="+15"/>
         <source>Delete all items</source>
-        <translation type="vanished">Alle Einträge löschen</translation>
+        <translation>Alle Einträge löschen</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Delete selected items</source>
-        <translation type="vanished">Ausgewählte Einträge löschen</translation>
+        <translation>Ausgewählte Einträge löschen</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+20"/>
         <source>Delete</source>
-        <translation type="vanished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+20"/>
         <source>Are you sure you want to delete all items?</source>
-        <translation type="vanished">Möchten Sie wirklich alle Einträge löschen?</translation>
+        <translation>Möchten Sie wirklich alle Einträge löschen?</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Are you sure you want to delete all selected items?</source>
-        <translation type="vanished">Möchten Sie wirklich alle ausgewählten Einträge löschen?</translation>
+        <translation>Möchten Sie wirklich alle ausgewählten Einträge löschen?</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>You are deleting %1. Do you want to continue?</source>
-        <translation type="vanished">Sie löschen %1. Möchten Sie fortfahren?</translation>
+        <translation>Sie löschen %1. Möchten Sie fortfahren?</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>Error</source>
-        <translation type="vanished">Fehler</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Fail to delete: %1</source>
-        <translation type="vanished">Löschen fehlgeschlagen: %1</translation>
+        <translation>Löschen fehlgeschlagen: %1</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>No items are selected.</source>
-        <translation type="vanished">Keine Einträge ausgewählt.</translation>
+        <translation>Keine Einträge ausgewählt.</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Message</source>
-        <translation type="vanished">Meldung</translation>
+        <translation>Meldung</translation>
     </message>
     <message>
         <source>Report</source>
@@ -662,12 +754,14 @@
         <translation type="vanished">Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
+        <location line="-186"/>
         <source>All Results</source>
-        <translation type="vanished">Alle Ergebnisse</translation>
+        <translation>Alle Ergebnisse</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All Users</source>
-        <translation type="vanished">Alle Benutzer</translation>
+        <translation>Alle Benutzer</translation>
     </message>
 </context>
 <context>
@@ -781,6 +875,14 @@
         <location line="+1"/>
         <source>PR:</source>
         <translation>PF:</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
+        <translation>Keine Daten</translation>
     </message>
 </context>
 <context>
@@ -1560,12 +1662,18 @@
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+22"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
         <source>Download</source>
         <translation>Herunterladen</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation>Kein Messgerät gefunden. Schließen Sie ein Messgerät mit seinem USB-Kabel an und schalten Sie es ein; es erscheint dann von selbst hier. Unter Linux benötigt das Programm die udev-Regel für das Messgerät (siehe README).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Refresh Device List</source>
         <translation>Geräteliste aktualisieren</translation>
     </message>
@@ -1639,6 +1747,9 @@
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
         <translation>Der Download-Ordner konnte nicht entfernt werden (%1)</translation>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
+        <translation>Die Dateien von %1 sind angekommen, konnten aber nicht gespeichert werden; von diesem Download wurde nichts übernommen. Versuchen Sie den Download erneut.</translation>
     </message>
 </context>
 <context>

@@ -67,6 +67,61 @@
     </message>
 </context>
 <context>
+    <name>CheckDispController</name>
+    <message>
+        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <source>All Results</source>
+        <translation>Tutti i risultati</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>All Users</source>
+        <translation>Tutti gli utenti</translation>
+    </message>
+    <message>
+        <location line="+117"/>
+        <location line="+9"/>
+        <location line="+31"/>
+        <source>Delete</source>
+        <translation>Elimina</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
+        <translation>Alcune misurazioni di %1 non sono state eliminate; restano con i loro file.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+9"/>
+        <source>%n check(s) could not be deleted; they are kept with their files.</source>
+        <translation>
+            <numerusform>%n misurazione non è stata eliminata; resta con i suoi file.</numerusform>
+            <numerusform>%n misurazioni non sono state eliminate; restano con i loro file.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source> item: </source>
+        <translation> elemento: </translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+31"/>
+        <location line="+18"/>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>This voice note cannot be played.</source>
+        <translation>Questa nota vocale non può essere riprodotta.</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Are you sure you want to delete all selected items?</source>
+        <translation>Eliminare davvero tutti gli elementi selezionati?</translation>
+    </message>
+</context>
+<context>
     <name>CheckItemBase</name>
     <message>
         <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
@@ -279,6 +334,29 @@
     </message>
 </context>
 <context>
+    <name>DeviceWidget</name>
+    <message>
+        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <source>Serial Number:</source>
+        <translation>Numero di serie:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Software Version:</source>
+        <translation>Versione software:</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>State: Connected</source>
+        <translation>Stato: connesso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>State: Offline</source>
+        <translation>Stato: offline</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
@@ -293,6 +371,7 @@
     <message>
         <location line="+1"/>
         <location line="+34"/>
+        <location line="+29"/>
         <source>Downloading...</source>
         <translation>Download in corso...</translation>
     </message>
@@ -551,7 +630,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+63"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
         <source>Connect</source>
         <translation>Connetti</translation>
     </message>
@@ -598,44 +677,57 @@
         <translation>Informazioni sul software</translation>
     </message>
     <message>
+        <location line="+236"/>
+        <location line="+15"/>
         <source>Delete all items</source>
-        <translation type="vanished">Elimina tutti gli elementi</translation>
+        <translation>Elimina tutti gli elementi</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Delete selected items</source>
-        <translation type="vanished">Elimina gli elementi selezionati</translation>
+        <translation>Elimina gli elementi selezionati</translation>
     </message>
     <message>
+        <location line="-30"/>
+        <location line="+20"/>
         <source>Delete</source>
-        <translation type="vanished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
+        <location line="-5"/>
+        <location line="+20"/>
         <source>Are you sure you want to delete all items?</source>
-        <translation type="vanished">Eliminare davvero tutti gli elementi?</translation>
+        <translation>Eliminare davvero tutti gli elementi?</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Are you sure you want to delete all selected items?</source>
-        <translation type="vanished">Eliminare davvero tutti gli elementi selezionati?</translation>
+        <translation>Eliminare davvero tutti gli elementi selezionati?</translation>
     </message>
     <message>
+        <location line="-19"/>
         <source>You are deleting %1. Do you want to continue?</source>
-        <translation type="vanished">Si sta per eliminare %1. Continuare?</translation>
+        <translation>Si sta per eliminare %1. Continuare?</translation>
     </message>
     <message>
+        <location line="+38"/>
         <source>Error</source>
-        <translation type="vanished">Errore</translation>
+        <translation>Errore</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Fail to delete: %1</source>
-        <translation type="vanished">Eliminazione non riuscita: %1</translation>
+        <translation>Eliminazione non riuscita: %1</translation>
     </message>
     <message>
+        <location line="-21"/>
         <source>No items are selected.</source>
-        <translation type="vanished">Nessun elemento selezionato.</translation>
+        <translation>Nessun elemento selezionato.</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Message</source>
-        <translation type="vanished">Messaggio</translation>
+        <translation>Messaggio</translation>
     </message>
     <message>
         <source>Report</source>
@@ -662,12 +754,14 @@
         <translation type="vanished">Creazione del file PDF non riuscita.</translation>
     </message>
     <message>
+        <location line="-186"/>
         <source>All Results</source>
-        <translation type="vanished">Tutti i risultati</translation>
+        <translation>Tutti i risultati</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>All Users</source>
-        <translation type="vanished">Tutti gli utenti</translation>
+        <translation>Tutti gli utenti</translation>
     </message>
 </context>
 <context>
@@ -781,6 +875,14 @@
         <location line="+1"/>
         <source>PR:</source>
         <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>NoDataWidget</name>
+    <message>
+        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <source>No Data</source>
+        <translation>Nessun dato</translation>
     </message>
 </context>
 <context>
@@ -1560,12 +1662,18 @@
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+22"/>
+        <location line="+32"/>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
         <source>Download</source>
         <translation>Scarica</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-24"/>
+        <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
+        <translation>Nessun monitor trovato. Collegare un monitor con il suo cavo USB e accenderlo; comparirà qui da solo. Su Linux il programma richiede la regola udev per il monitor (vedere il README).</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Refresh Device List</source>
         <translation>Aggiorna l&apos;elenco dei dispositivi</translation>
     </message>
@@ -1639,6 +1747,9 @@
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
         <translation>Impossibile rimuovere la cartella di download (%1)</translation>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
+        <translation>I file di %1 sono arrivati ma non è stato possibile salvarli; nulla di questo download è stato conservato. Riprovare il download.</translation>
     </message>
 </context>
 <context>

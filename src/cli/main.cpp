@@ -1,5 +1,6 @@
 #include "cli/ChecksCommand.h"
 #include "cli/CommandDispatcher.h"
+#include "cli/DeleteCommand.h"
 #include "cli/DevicesCommand.h"
 #include "cli/DownloadCommand.h"
 #include "cli/MakeDemoCommand.h"
@@ -31,5 +32,6 @@ int main(int argc, char* argv[])
     dispatcher.add(std::make_unique<ChecksCommand>());
     dispatcher.add(std::make_unique<ReportCommand>());
     dispatcher.add(std::make_unique<SleepCsvCommand>());
+    dispatcher.add(std::make_unique<DeleteCommand>());
     return dispatcher.run(QCoreApplication::arguments());
 }

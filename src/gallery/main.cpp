@@ -3,6 +3,7 @@
 #include "app/LanguageTable.h"
 #include "db/DbOperator.h"
 #include "gallery/Gallery.h"
+#include "gallery/MainWindowScreens.h"
 #include "gallery/ReportScreens.h"
 #include "gallery/RowScreens.h"
 
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
     }
 
     Gallery gallery;
+    MainWindowScreens::addTo(gallery);
     RowScreens::addTo(gallery);
     ReportScreens::addTo(gallery);
 

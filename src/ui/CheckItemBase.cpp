@@ -97,7 +97,7 @@ void CheckItemBase::showControls(bool shown)
     if (m_delete)
         m_delete->setVisible(shown);
     if (m_review)
-        m_review->setVisible(shown && hasReport());
+        m_review->setVisible(shown && m_reviewOffered && hasReport());
     if (m_voice)
         m_voice->setVisible(shown && hasVoice());
 }

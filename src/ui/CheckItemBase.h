@@ -51,6 +51,9 @@ public:
     QString deviceText() const { return m_device.branchcode; }
     void setSelected(bool selected);
 
+    // Whether a review may be opened at all; without it no review button shows.
+    void setReviewOffered(bool offered) { m_reviewOffered = offered; }
+
     // Shows the controls while the mouse is over the row.
     void showControls(bool shown);
 
@@ -89,6 +92,7 @@ private:
     QPointer<QPushButton> m_delete;
     QPointer<QPushButton> m_review;
     QPointer<QPushButton> m_voice;
+    bool m_reviewOffered = true;
 };
 
 Q_DECLARE_METATYPE(CheckItemBase*)

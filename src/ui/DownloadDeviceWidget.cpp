@@ -55,6 +55,12 @@ QString DownloadDeviceWidget::resultText() const
     return ui->labelProgress->text();
 }
 
+void DownloadDeviceWidget::showDownloadFailed()
+{
+    showProgressView();
+    ui->labelProgress->setText(tr("Download failed"));
+}
+
 void DownloadDeviceWidget::hideEvent(QHideEvent* event)
 {
     showIdleView();

@@ -24,6 +24,8 @@ public:
     // The outcome of the finished download, one line each, in place of the progress text.
     void showResult(const QStringList& lines);
     QString resultText() const;
+    // The download arrived but could not be stored, or the monitor went away during it.
+    void showDownloadFailed();
 
 protected:
     void hideEvent(QHideEvent* event) override;

@@ -2,17 +2,26 @@
 #include "ui_MainWindow.h"
 
 #include "app/Config.h"
+#include "files/CheckType.h"
+#include "files/DeviceModel.h"
+#include "sync/CheckEraser.h"
+#include "ui/CheckDispController.h"
+#include "ui/CheckItemBase.h"
+#include "ui/IOnConfigChanged.h"
 #include "ui/SyncDlg.h"
 #include "ui/TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QMenu>
+#include <QMessageBox>
 #include <QStandardItemModel>
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , treeModel(new QStandardItemModel(this))
+    , m_controller(new CheckDispController(this))
     , treeBuilder(std::make_unique<TreeModelBuilder>())
     , syncDlg(new SyncDlg(this))
 {
@@ -20,21 +29,28 @@ MainWindow::MainWindow(QWidget* parent)
     applyTitleAndIcon();
     ui->treeView->setIconSize(QSize(24, 24));
     applyToolTips();
+    applyButtonIcons();
 
+    m_controller->setList(ui->listWidget);
     syncDlg->setModal(true);
     treeBuilder->setModel(treeModel);
     treeBuilder->buildAll();
     ui->treeView->setModel(treeModel);
     ui->treeView->setHeaderHidden(true);
-    if (treeModel->rowCount() > 0)
-        ui->treeView->setCurrentIndex(treeModel->index(0, 0));
-    ui->comboBox_user->hide();
-    ui->comboBox_result->hide();
-    ui->btnPrint->setEnabled(false);
-    ui->btnPDF->setEnabled(false);
+    hideFilters();
+    updatePrintButtons();
 
+    connect(ui->treeView, &TreeViewST::selectItemChanged, this, &MainWindow::onTreeSelectItemChanged);
+    connect(ui->treeView, &QWidget::customContextMenuRequested, this, &MainWindow::onTreeViewCtxMenu);
+    connect(m_controller, &CheckDispController::deleteCheckItem, this, &MainWindow::onDeleteCheckItem,
+            Qt::DirectConnection);
+    connect(m_controller, &CheckDispController::updateUserInfo, this, &MainWindow::onUpdateUsrInfo);
+    connect(m_controller, &CheckDispController::sigProfileWidgetClicked, this, &MainWindow::onProfileWidgetClicked);
+    connect(ui->listWidget, &QListWidget::itemSelectionChanged, this, &MainWindow::updatePrintButtons);
     connect(syncDlg, &SyncDlg::downloadEnd, this, &MainWindow::onDownloadEnd);
     connect(syncDlg, &SyncDlg::connectChange, this, &MainWindow::onConnectChanged, Qt::DirectConnection);
+    if (treeModel->rowCount() > 0)
+        ui->treeView->setCurrentIndex(treeModel->index(0, 0));
 
     applyStyleSheet();
     restoreGeometryFromConfig();
@@ -65,6 +81,19 @@ void MainWindow::applyToolTips()
     ui->btnAbout->setToolTip(tr("About me"));
 }
 
+void MainWindow::applyButtonIcons()
+{
+    const QList<QPair<QPushButton*, const char*>> buttons{{ui->btnConn, ":/connect"},
+                                                          {ui->btnPrint, ":/printer"},
+                                                          {ui->btnPDF, ":/saveAsPdf"},
+                                                          {ui->btnSetting, ":/setting"},
+                                                          {ui->btnAbout, ":/aboutme"}};
+    for (const auto& button : buttons) {
+        button.first->setIcon(QIcon(QString::fromLatin1(button.second)));
+        button.first->setIconSize(QSize(28, 28));
+    }
+}
+
 void MainWindow::applyStyleSheet()
 {
     QFile qss(":/res/qss/mainwindow.qss");
@@ -88,10 +117,138 @@ void MainWindow::on_btnConn_clicked()
     syncDlg->show();
 }
 
+void MainWindow::onTreeSelectItemChanged(QModelIndex current, QModelIndex)
+{
+    showSelection(current);
+}
+
+void MainWindow::showSelection(const QModelIndex& current)
+{
+    hideFilters();
+    if (!current.isValid()) {
+        updatePrintButtons();
+        return;
+    }
+    const int kind = current.data(TreeModelBuilder::KindRole).toInt();
+    currentSn = current.data(TreeModelBuilder::SerialRole).toString();
+    const int checkType = current.data(TreeModelBuilder::CheckTypeRole).toInt();
+    if (kind == TreeModelBuilder::DeviceNode) {
+        m_controller->showDevicePanel(currentSn, current.data(TreeModelBuilder::OnlineRole).toBool());
+    } else {
+        const QString userid =
+            kind == TreeModelBuilder::UserNode ? current.data(TreeModelBuilder::UserIdRole).toString() : QString();
+        m_controller->setQuery(currentSn, checkType, userid);
+        m_controller->rebuildList();
+        QModelIndex device = current;
+        while (device.parent().isValid())
+            device = device.parent();
+        const bool twoUserMonitor = device.data(TreeModelBuilder::ModelRole).toInt() == DeviceModel::kQmr4Type;
+        if (kind != TreeModelBuilder::UserNode && twoUserMonitor && m_controller->hasRecords())
+            fillFilters();
+    }
+    updatePrintButtons();
+}
+
+void MainWindow::fillFilters()
+{
+    m_fillingFilters = true;
+    ui->comboBox_result->clear();
+    ui->comboBox_result->addItem(tr("All Results"));
+    ui->comboBox_result->addItems(m_controller->distinctResults());
+    ui->comboBox_user->clear();
+    ui->comboBox_user->addItem(tr("All Users"));
+    ui->comboBox_user->addItems(m_controller->distinctUsers());
+    ui->comboBox_user->show();
+    ui->comboBox_result->show();
+    m_fillingFilters = false;
+}
+
+void MainWindow::hideFilters()
+{
+    m_fillingFilters = true;
+    ui->comboBox_user->clear();
+    ui->comboBox_result->clear();
+    ui->comboBox_user->hide();
+    ui->comboBox_result->hide();
+    m_fillingFilters = false;
+}
+
+void MainWindow::on_comboBox_user_currentIndexChanged(QString)
+{
+    if (m_fillingFilters)
+        return;
+    if (!m_controller->hasRecords()) {
+        hideFilters();
+        return;
+    }
+    m_controller->filter(ui->comboBox_user->currentText(), ui->comboBox_result->currentText());
+    updatePrintButtons();
+}
+
+void MainWindow::on_comboBox_result_currentIndexChanged(QString text)
+{
+    on_comboBox_user_currentIndexChanged(text);
+}
+
+void MainWindow::onDeleteCheckItem(QString sn, int checkFunc, QString userid)
+{
+    treeBuilder->decrementCount(sn, checkFunc, userid);
+}
+
 void MainWindow::onDownloadEnd(QString sn)
 {
     treeBuilder->rebuildDevice(sn);
+    QStandardItem* node = treeBuilder->deviceNode(sn);
+    if (!node)
+        return;
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid())
+        ui->treeView->setCurrentIndex(node->index());
+    else if (current.data(TreeModelBuilder::SerialRole).toString() == sn)
+        showSelection(current); // the list showed what the store held before this download
     ui->treeView->expand(ui->treeView->currentIndex());
+}
+
+bool MainWindow::canPrint(int* checkType, QList<CheckItemBase*>* rows) const
+{
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid() || current.data(TreeModelBuilder::KindRole).toInt() == TreeModelBuilder::DeviceNode ||
+        !m_controller->hasSelection())
+        return false;
+    const int type = current.data(TreeModelBuilder::CheckTypeRole).toInt();
+    static const QList<int> printable{CheckType::Ecg,      CheckType::DailyCheck,         CheckType::SpotCheck,
+                                      CheckType::Sleep,    CheckType::CorvisetDailyCheck, CheckType::Holter,
+                                      CheckType::MultiTest};
+    if (!printable.contains(type))
+        return false;
+    *checkType = type;
+    if (rows)
+        *rows = m_controller->selectedRows();
+    return true;
+}
+
+void MainWindow::updatePrintButtons()
+{
+    int checkType = 0;
+    const bool printable = canPrint(&checkType, nullptr);
+    ui->btnPrint->setEnabled(printable);
+    ui->btnPDF->setEnabled(printable);
+}
+
+void MainWindow::on_btnPrint_clicked()
+{
+    int checkType = 0;
+    QList<CheckItemBase*> rows;
+    if (canPrint(&checkType, &rows))
+        emit printRequested(checkType, rows);
+}
+
+void MainWindow::on_btnPDF_clicked()
+{
+    int checkType = 0;
+    QList<CheckItemBase*> rows;
+    if (canPrint(&checkType, &rows))
+        emit pdfRequested(checkType, rows, currentSn);
 }
 
 void MainWindow::onConnectChanged(QStringList lostConn, QStringList newConn)
@@ -108,8 +265,105 @@ void MainWindow::onConnectChanged(QStringList lostConn, QStringList newConn)
             treeBuilder->setOnlineIcon(node, true);
         }
     }
-    if (!newConn.isEmpty())
+    if (!newConn.isEmpty() && !m_controller->isReportViewerOpen())
         syncDlg->show();
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (current.isValid() && current.data(TreeModelBuilder::KindRole).toInt() == TreeModelBuilder::DeviceNode)
+        m_controller->setDevicePanelOnline(current.data(TreeModelBuilder::OnlineRole).toBool());
+}
+
+void MainWindow::onConfigChanged()
+{
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (!current.isValid() || current.data(TreeModelBuilder::KindRole).toInt() == TreeModelBuilder::DeviceNode)
+        return;
+    const int type = current.data(TreeModelBuilder::CheckTypeRole).toInt();
+    if (type != CheckType::Temperature && type != CheckType::Pedometer && type != CheckType::SpotCheck)
+        return;
+    // Rows made later read the new units themselves.
+    for (CheckItemBase* row : m_controller->builtRows()) {
+        if (auto* follower = dynamic_cast<IOnConfigChanged*>(row))
+            follower->onConfigChanged();
+    }
+}
+
+void MainWindow::onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr)
+{
+    if (usr)
+        treeBuilder->relabelMultiTestUser(sn, checkFunc, *usr);
+}
+
+void MainWindow::onProfileWidgetClicked()
+{
+    updatePrintButtons();
+}
+
+bool MainWindow::ask(const QString& text)
+{
+    return QMessageBox::question(this, tr("Delete"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+        QMessageBox::Yes;
+}
+
+void MainWindow::onTreeViewCtxMenu(QPoint pos)
+{
+    const QModelIndex node = ui->treeView->indexAt(pos);
+    if (!node.isValid())
+        return;
+    const int kind = node.data(TreeModelBuilder::KindRole).toInt();
+    const int checkType = node.data(TreeModelBuilder::CheckTypeRole).toInt();
+    const QPoint global = ui->treeView->viewport()->mapToGlobal(pos);
+    QMenu menu(this);
+    if (kind == TreeModelBuilder::DeviceNode) {
+        QAction* all = menu.addAction(tr("Delete all items"));
+        if (menu.exec(global) == all && ask(tr("Are you sure you want to delete all items?")))
+            deleteDeviceChecks(node.data(TreeModelBuilder::SerialRole).toString());
+        return;
+    }
+    if (kind == TreeModelBuilder::UserNode && checkType == CheckType::MultiTest) {
+        QAction* remove = menu.addAction(tr("Delete"));
+        if (menu.exec(global) == remove &&
+            ask(tr("You are deleting %1. Do you want to continue?").arg(node.data(Qt::DisplayRole).toString())))
+            deleteMultiTestUser(node);
+        return;
+    }
+    // The menu acts on the node that was clicked, so that node's checks are listed first.
+    if (node != ui->treeView->currentIndex())
+        ui->treeView->setCurrentIndex(node);
+    QAction* all = menu.addAction(tr("Delete all items"));
+    QAction* selected = menu.addAction(tr("Delete selected items"));
+    all->setEnabled(m_controller->hasRecords());
+    selected->setEnabled(m_controller->hasRecords());
+    QAction* chosen = menu.exec(global);
+    if (chosen == all) {
+        if (ask(tr("Are you sure you want to delete all items?")))
+            m_controller->deleteItems(false);
+    } else if (chosen == selected) {
+        if (!m_controller->hasSelection())
+            QMessageBox::information(this, tr("Message"), tr("No items are selected."), QMessageBox::Yes,
+                                     QMessageBox::Yes);
+        else if (ask(tr("Are you sure you want to delete all selected items?")))
+            m_controller->deleteItems(true);
+    }
+    updatePrintButtons();
+}
+
+void MainWindow::deleteDeviceChecks(const QString& sn)
+{
+    m_controller->deleteDevice(sn);
+    treeBuilder->rebuildDevice(sn);
+    showSelection(ui->treeView->currentIndex());
+}
+
+void MainWindow::deleteMultiTestUser(const QModelIndex& node)
+{
+    const QString sn = node.data(TreeModelBuilder::SerialRole).toString();
+    const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
+    const QString text = node.data(Qt::DisplayRole).toString();
+    if (!CheckEraser::eraseMultiTestUser(sn, medicalid)) {
+        QMessageBox::information(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok);
+        return;
+    }
+    treeModel->removeRow(node.row(), node.parent());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QModelIndex>
 
 #include <memory>
 
+class CheckDispController;
+class CheckItemBase;
+class QStandardItem;
 class QStandardItemModel;
 class SyncDlg;
 class TreeModelBuilder;
+struct CheckUser;
 
 namespace Ui {
 class MainWindow;
@@ -21,10 +27,29 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    CheckDispController* controller() const { return m_controller; }
+    SyncDlg* syncDialog() const { return syncDlg; }
+
+signals:
+    // The selected rows (top first) of one check type are to be printed, or
+    // saved as PDF; the report painters answer these.
+    void printRequested(int checkType, QList<CheckItemBase*> rows);
+    void pdfRequested(int checkType, QList<CheckItemBase*> rows, QString sn);
+
 private slots:
     void on_btnConn_clicked();
+    void onTreeSelectItemChanged(QModelIndex current, QModelIndex previous);
+    void onDeleteCheckItem(QString sn, int checkFunc, QString userid);
     void onDownloadEnd(QString sn);
+    void on_btnPrint_clicked();
+    void on_btnPDF_clicked();
     void onConnectChanged(QStringList lostConn, QStringList newConn);
+    void onConfigChanged();
+    void onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr);
+    void onTreeViewCtxMenu(QPoint pos);
+    void onProfileWidgetClicked();
+    void on_comboBox_user_currentIndexChanged(QString text);
+    void on_comboBox_result_currentIndexChanged(QString text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -32,12 +57,24 @@ protected:
 private:
     void applyTitleAndIcon();
     void applyToolTips();
+    void applyButtonIcons();
     void applyStyleSheet();
     void restoreGeometryFromConfig();
+    void showSelection(const QModelIndex& current);
+    void fillFilters();
+    void hideFilters();
+    // Whether the selection can be printed: its check type and the selected rows.
+    bool canPrint(int* checkType, QList<CheckItemBase*>* rows) const;
+    void updatePrintButtons();
+    bool ask(const QString& text);
+    void deleteDeviceChecks(const QString& sn);
+    void deleteMultiTestUser(const QModelIndex& node);
 
     Ui::MainWindow* ui;
     QStandardItemModel* treeModel;
+    CheckDispController* m_controller;
     std::unique_ptr<TreeModelBuilder> treeBuilder;
     SyncDlg* syncDlg;
     QString currentSn;
+    bool m_fillingFilters = false;
 };

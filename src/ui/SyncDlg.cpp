@@ -9,6 +9,16 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
+#include <QMessageBox>
+
+namespace {
+
+// Set on the row of a monitor that went away during its download.
+constexpr int kUnpluggedRole = Qt::UserRole + 1;
+// Set on the row whose last download failed.
+constexpr int kFailedRole = Qt::UserRole + 2;
+
+} // namespace
 
 SyncDlg::SyncDlg(QWidget* parent)
     : QDialog(parent)
@@ -20,6 +30,7 @@ SyncDlg::SyncDlg(QWidget* parent)
     ui->btnRefresh->hide();
     ui->btnOK->hide();
     applyStyleSheet();
+    showMonitorPresence();
 
     connect(m_manager, &DeviceManager::hasNewConnect, this, &SyncDlg::refreshDevList);
     connect(m_manager, &DeviceManager::deviceDownloadEnd, this, &SyncDlg::onDownloadEnd);
@@ -33,6 +44,16 @@ SyncDlg::~SyncDlg()
     ui->listWidget->clear();
     delete m_manager;
     delete ui;
+}
+
+void SyncDlg::hideEvent(QHideEvent* event)
+{
+    for (int row = ui->listWidget->count() - 1; row >= 0; --row) {
+        if (ui->listWidget->item(row)->data(kUnpluggedRole).toBool())
+            delete ui->listWidget->takeItem(row);
+    }
+    showMonitorPresence();
+    QDialog::hideEvent(event);
 }
 
 void SyncDlg::applyStyleSheet()
@@ -53,16 +74,35 @@ void SyncDlg::refreshDevList()
     QStringList lost;
     QStringList added;
 
+    QStringList present;
+    for (const std::shared_ptr<VitacorDevice>& device : qAsConst(remaining))
+        present << device->serialNumber();
     for (int row = 0; row < ui->listWidget->count();) {
+        QListWidgetItem* item = ui->listWidget->item(row);
         const std::shared_ptr<VitacorDevice> device = rowWidget(row)->device();
-        if (remaining.removeOne(device)) {
+        const bool unplugged = item->data(kUnpluggedRole).toBool();
+        if (!unplugged && remaining.removeOne(device)) {
             ++row;
             continue;
         }
-        lost << device->serialNumber();
-        if (m_downloading && m_downloadingSn == device->serialNumber()) {
+        if (unplugged && !present.contains(device->serialNumber())) {
+            ++row;
+            continue;
+        }
+        if (!unplugged)
+            lost << device->serialNumber();
+        const bool wasDownloading = m_downloading && m_downloadingSn == device->serialNumber();
+        if (wasDownloading) {
             m_downloading = false;
             m_downloadingSn.clear();
+        }
+        if (wasDownloading || item->data(kFailedRole).toBool()) {
+            // The user must see that this download came to nothing; the row stays until replug or close.
+            item->setData(kUnpluggedRole, true);
+            item->setFlags(Qt::ItemIsEnabled);
+            rowWidget(row)->showDownloadFailed();
+            ++row;
+            continue;
         }
         delete ui->listWidget->takeItem(row);
     }
@@ -76,7 +116,16 @@ void SyncDlg::refreshDevList()
 
     if (ui->listWidget->selectedItems().isEmpty() && ui->listWidget->count() > 0)
         ui->listWidget->setCurrentRow(0);
+    showMonitorPresence();
     emit connectChange(lost, added);
+}
+
+void SyncDlg::showMonitorPresence()
+{
+    const bool any = ui->listWidget->count() > 0;
+    ui->listWidget->setVisible(any);
+    ui->labelNoMonitor->setVisible(!any);
+    ui->btnDownload->setEnabled(any);
 }
 
 void SyncDlg::startDownload()
@@ -139,15 +188,28 @@ DownloadDeviceWidget* SyncDlg::rowWidget(const QString& sn) const
 
 void SyncDlg::onDownloadEnd(QString path)
 {
-    DownloadDeviceWidget* row = rowWidget(m_downloadingSn);
+    const QString sn = m_downloadingSn;
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        if (rowWidget(row)->device()->serialNumber() == sn)
+            ui->listWidget->item(row)->setData(kFailedRole, path.isEmpty());
+    }
+    DownloadDeviceWidget* row = rowWidget(sn);
     const std::shared_ptr<DownloadFolder> folder = row ? row->device()->takeDownloadFolder() : nullptr;
     if (folder) {
         const DownloadFinisher::Result result = DownloadFinisher().finish(*folder, !path.isEmpty());
-        if (result.isStored())
-            emit downloadEnd(result.sn);
-        else if (!path.isEmpty())
-            qDebug() << "download of" << m_downloadingSn << "not stored:" << result.reason;
         row->showResult(resultLines(result));
+        if (result.isStored()) {
+            emit downloadEnd(result.sn);
+        } else if (!path.isEmpty()) {
+            auto* box = new QMessageBox(QMessageBox::Warning, tr("Download"),
+                                        tr("The files of %1 arrived but could not be stored; nothing of this "
+                                           "download was kept. Try the download again.")
+                                            .arg(sn),
+                                        QMessageBox::Ok, this);
+            box->setInformativeText(result.reason);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        }
     }
     m_downloading = false;
     m_downloadingSn.clear();

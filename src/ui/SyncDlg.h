@@ -41,10 +41,14 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    // Closing the dialog dismisses the rows of monitors that went away during their download.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     DownloadDeviceWidget* rowWidget(int row) const;
     DownloadDeviceWidget* rowWidget(const QString& sn) const;
+    // The list, or the hint to plug a monitor in when there is none.
+    void showMonitorPresence();
     void startDownload();
     void applyStyleSheet();
 

@@ -149,6 +149,7 @@ private slots:
     void dataDirOptionIsNotSaved();
     void errorsNameWhatToDo_data();
     void errorsNameWhatToDo();
+    void deleteRemovesChecksWithTheirFiles();
 
 private:
     // Per-user folders of the test's own, with its config.ini.
@@ -493,6 +494,30 @@ void TestCliDownload::errorsNameWhatToDo()
     if (status == 2)
         QVERIFY(m_err.contains("--help"));
     QVERIFY(!QFile::exists(path("d1/db_vitacor.db")) || tempFolders(path("d1")).isEmpty());
+}
+
+void TestCliDownload::deleteRemovesChecksWithTheirFiles()
+{
+    const QString sn = identity(monitorFolder(m_bus, 0)).sn;
+    QCOMPARE(run({"--data-dir", m_data, "checks", "--sn", sn, "--type", "1", "--json"}), 0);
+    const QJsonArray before = jsonOut();
+    QVERIFY(before.size() > 1);
+    const QString time = before.first().toObject().value("checkTime").toString();
+    const QString detail = m_data + "/" + sn + "/" + time;
+    QVERIFY(QFile::exists(detail));
+
+    QCOMPARE(run({"--data-dir", m_data, "delete", "--sn", sn, "--time", time}), 2);
+    QCOMPARE(run({"--data-dir", m_data, "delete", "--sn", sn, "--type", "1", "--time", time}), 0);
+    QVERIFY(!QFile::exists(detail));
+    QCOMPARE(run({"--data-dir", m_data, "checks", "--sn", sn, "--type", "1", "--json"}), 0);
+    QCOMPARE(jsonOut().size(), before.size() - 1);
+    QCOMPARE(run({"--data-dir", m_data, "delete", "--sn", sn, "--type", "1", "--time", time}), 1);
+    QVERIFY2(m_err.contains("no stored check"), qPrintable(m_err));
+
+    QCOMPARE(run({"--data-dir", m_data, "delete", "--sn", sn, "--all"}), 0);
+    QCOMPARE(run({"--data-dir", m_data, "checks", "--sn", sn}), 0);
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(QDir(m_data + "/" + sn).entryList(QDir::Files), QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestCliDownload)

@@ -12,8 +12,10 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QLabel>
 #include <QListWidget>
 #include <QLockFile>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -53,6 +55,8 @@ private slots:
     void downloadStoresAndGuardsTheDialog();
     void rowTellsWhatTheDownloadLeftOut_data();
     void rowTellsWhatTheDownloadLeftOut();
+    void withoutMonitorsDownloadIsOff();
+    void unplugDuringDownloadKeepsAFailedRow();
 
 private:
     void plug(int modelType);
@@ -201,6 +205,42 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
 
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isDownloading(), 30000);
     QVERIFY2(row->resultText().startsWith(shown), qPrintable(row->resultText()));
+}
+
+void TestSyncDlg::withoutMonitorsDownloadIsOff()
+{
+    SyncDlg dialog;
+    dialog.show();
+    QVERIFY(!dialog.findChild<QPushButton*>("btnDownload")->isEnabled());
+    QVERIFY(dialog.findChild<QLabel*>("labelNoMonitor")->isVisible());
+    plug(0);
+    QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
+    QVERIFY(dialog.findChild<QPushButton*>("btnDownload")->isEnabled());
+    QVERIFY(!dialog.findChild<QLabel*>("labelNoMonitor")->isVisible());
+}
+
+void TestSyncDlg::unplugDuringDownloadKeepsAFailedRow()
+{
+    plug(0);
+    m_bus->bus().setPaced(true);
+    SyncDlg dialog;
+    dialog.show();
+    QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
+    QSignalSpy changes(&dialog, &SyncDlg::connectChange);
+    const QString sn = rowDevice(dialog, 0)->serialNumber();
+    dialog.on_btnDownload_clicked();
+    QTRY_COMPARE(rowDevice(dialog, 0)->state(), int(VitacorDevice::Downloading));
+    const QString folder = m_folders.takeFirst();
+    QVERIFY(QDir(folder).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isDownloading(), kDiscoveryMs);
+    QCOMPARE(list(dialog)->count(), 1);
+    QTRY_VERIFY(changes.count() > 0);
+    QCOMPARE(changes.last().at(0).toStringList(), QStringList{sn});
+    QCOMPARE(list(dialog)->itemWidget(list(dialog)->item(0))->findChild<QLabel*>("labelProgress")->text(),
+             QString("Download failed"));
+    m_bus->bus().setPaced(false);
+    dialog.hide();
+    QCOMPARE(list(dialog)->count(), 0);
 }
 
 QTEST_MAIN(TestSyncDlg)

@@ -1,0 +1,140 @@
+// Opening and scrolling the record list of one device with many ECG checks:
+// time to the first screen of rows, the slowest and median scroll step (one
+// wheel notch, painted), and the process's peak memory.
+#include "BenchSupport.h"
+
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "files/EcgDetail.h"
+#include "files/EcgRecord.h"
+#include "files/RecordCodec.h"
+#include "ui/CheckDispController.h"
+#include "ui/MyListWidget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScrollBar>
+#include <QtMath>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kStripSamples = 250 * 30;
+
+CheckTime timeOf(int index)
+{
+    return CheckTime{2024,
+                     quint8(1 + index / 2880 % 12),
+                     quint8(1 + index / 96 % 28),
+                     quint8(index / 4 % 24),
+                     quint8(index % 4 * 15),
+                     quint8(index / 34560)};
+}
+
+QByteArray detailBytes()
+{
+    EcgHeader header;
+    header.heartRate = 72;
+    header.waveLength = kStripSamples * 2;
+    QVector<qint16> samples(kStripSamples);
+    for (int i = 0; i < samples.size(); ++i)
+        samples[i] = qint16(400 * std::sin(i * 2 * M_PI / 200));
+    return EcgDetail::toBytes(header, samples, EcgDetail::Form::Short);
+}
+
+bool storeChecks(const QString& sn, int count)
+{
+    DbOperator* db = DbOperator::instance();
+    DeviceInfo device;
+    device.sn = sn;
+    if (!db->storeDevice(device))
+        return false;
+    const QString folder = Config::instance()->dataDir() + "/" + sn;
+    QDir().mkpath(folder);
+    const QByteArray detail = detailBytes();
+    QList<QByteArray> records;
+    for (int i = 0; i < count; ++i) {
+        EcgRecord record;
+        record.checkTime = timeOf(i);
+        records << RecordCodec::encode(record);
+        QFile file(DetailPath::of(Config::instance()->dataDir(), sn, record.checkTime.text()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(detail) != detail.size())
+            return false;
+    }
+    return db->insertChecks(sn, CheckType::Ecg, records);
+}
+
+long peakKb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    BenchSupport::ScratchHome home;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(BenchSupport::dropDebugLines);
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    if (!DbOperator::instance()->openAndInit()) {
+        out << "cannot open the record store\n";
+        return 1;
+    }
+    MyListWidget list;
+    list.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list.resize(800, 700);
+    list.show();
+    CheckDispController controller;
+    controller.setList(&list);
+    QApplication::processEvents();
+
+    out << "checks  first screen ms  scroll steps  slowest step ms  median step ms  peak MB\n";
+    for (int count : {100, 1000, 10000}) {
+        const QString sn = QString("BENCH%1").arg(count);
+        if (!storeChecks(sn, count)) {
+            out << "cannot store " << count << " checks\n";
+            return 1;
+        }
+        QElapsedTimer timer;
+        timer.start();
+        controller.setQuery(sn, CheckType::Ecg, QString());
+        controller.rebuildList();
+        list.viewport()->repaint();
+        const double firstScreen = timer.nsecsElapsed() / 1e6;
+
+        QScrollBar* bar = list.verticalScrollBar();
+        QVector<double> steps;
+        const int notch = 3 * bar->singleStep();
+        while (bar->value() < bar->maximum()) {
+            timer.restart();
+            bar->setValue(bar->value() + notch);
+            list.viewport()->repaint();
+            QApplication::processEvents();
+            steps << timer.nsecsElapsed() / 1e6;
+        }
+        const double slowest = steps.isEmpty() ? 0 : *std::max_element(steps.begin(), steps.end());
+        out << QString("%1  %2  %3  %4  %5  %6\n")
+                   .arg(count, 6)
+                   .arg(firstScreen, 15, 'f', 1)
+                   .arg(steps.size(), 12)
+                   .arg(slowest, 15, 'f', 1)
+                   .arg(steps.isEmpty() ? 0 : BenchSupport::median(steps), 14, 'f', 2)
+                   .arg(peakKb() / 1024.0, 7, 'f', 0);
+        out.flush();
+    }
+    return 0;
+}

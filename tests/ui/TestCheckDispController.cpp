@@ -1,0 +1,382 @@
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/DailyRecord.h"
+#include "files/DeviceModel.h"
+#include "files/OxiRecord.h"
+#include "files/RecordCodec.h"
+#include "support/DbTestSupport.h"
+#include "support/MessageBoxAnswer.h"
+#include "support/SyncFixture.h"
+#include "sync/CheckEraser.h"
+#include "ui/CheckDispController.h"
+#include "ui/CheckItemBase.h"
+#include "ui/DeviceWidget.h"
+#include "ui/MyListWidget.h"
+#include "ui/NoDataWidget.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+const QString kSn = "LC0001";
+const QString kTwoUserSn = "LC0053";
+
+QByteArray oxiRecord(int index)
+{
+    OxiRecord r;
+    r.checkTime = CheckTime{2024, 2, 3, quint8(index / 3600), quint8(index / 60 % 60), quint8(index % 60)};
+    r.spo2 = 97;
+    r.PR = 70;
+    return RecordCodec::encode(r);
+}
+
+QString oxiTime(int index)
+{
+    return CheckTime{2024, 2, 3, quint8(index / 3600), quint8(index / 60 % 60), quint8(index % 60)}.text();
+}
+
+bool filesExist(const QString& time)
+{
+    for (const QString& path : CheckEraser::filesOf(Config::instance()->dataDir(), kSn, time)) {
+        if (!QFile::exists(path))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// The record list: what it shows, deletion, voice notes, keys and filters.
+class TestCheckDispController : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void devicePanel_data();
+    void devicePanel();
+    void selectionWithoutChecksShowsNoData();
+    void rowsOnlyNearTheVisiblePart();
+    void deletingTheLastRowShowsNoData();
+    void rowDeleteAsksFirst_data();
+    void rowDeleteAsksFirst();
+    void deleteKeyDeletesSelectedWithOneQuestion();
+    void deleteKeyWithoutSelectionDoesNothing();
+    void refusedDeletionKeepsRowAndFiles();
+    void secondVoiceRequestIgnored();
+    void unplayableVoiceIsReportedAndCleared();
+    void reservedUserIdListedWithoutUser();
+    void noReviewOfferedWithoutViewer();
+    void allResultsAllUsersRestoresList();
+    void viewerUserGoesOnlyToSamePatient();
+
+private:
+    void storeOxi(int count);
+    int rowCount() const { return m_list->count(); }
+    template <class W>
+    bool shows() const
+    {
+        return m_list->count() == 1 && qobject_cast<W*>(m_list->itemWidget(m_list->item(0)));
+    }
+    void selectRows(const QList<int>& rows);
+
+    std::unique_ptr<MyListWidget> m_list;
+    std::unique_ptr<CheckDispController> m_controller;
+};
+
+void TestCheckDispController::initTestCase()
+{
+    DbTestSupport::freshDataDir();
+    QVERIFY(DbOperator::instance()->openAndInit());
+}
+
+void TestCheckDispController::init()
+{
+    SyncFixture::clearStore();
+    QDir(Config::instance()->dataDir() + "/" + kSn).removeRecursively();
+    QVERIFY(DbOperator::instance()->storeDevice(DbTestSupport::device(kSn, 0)));
+    m_list = std::make_unique<MyListWidget>();
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->resize(900, 700);
+    m_controller = std::make_unique<CheckDispController>();
+    m_controller->setList(m_list.get());
+    m_list->show();
+}
+
+void TestCheckDispController::cleanup()
+{
+    m_controller.reset();
+    m_list.reset();
+}
+
+void TestCheckDispController::storeOxi(int count)
+{
+    QList<QByteArray> records;
+    for (int i = 0; i < count; ++i) {
+        records << oxiRecord(i);
+        for (const QString& path : CheckEraser::filesOf(Config::instance()->dataDir(), kSn, oxiTime(i))) {
+            QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+    }
+    QVERIFY(DbOperator::instance()->insertChecks(kSn, CheckType::Oxi, records));
+    m_controller->setQuery(kSn, CheckType::Oxi, QString());
+    m_controller->rebuildList();
+    QApplication::processEvents();
+}
+
+void TestCheckDispController::selectRows(const QList<int>& rows)
+{
+    for (int row : rows)
+        m_list->item(row)->setSelected(true);
+}
+
+void TestCheckDispController::devicePanel_data()
+{
+    QTest::addColumn<bool>("online");
+    QTest::addColumn<QString>("state");
+    QTest::newRow("connected") << true << "State: Connected";
+    QTest::newRow("offline") << false << "State: Offline";
+}
+
+void TestCheckDispController::devicePanel()
+{
+    QFETCH(bool, online);
+    QFETCH(QString, state);
+    DeviceInfo device = DbTestSupport::device(kSn, 0);
+    device.appVer = 0x00010200;
+    QVERIFY(DbOperator::instance()->storeDevice(device));
+    m_controller->showDevicePanel(kSn, !online);
+    m_controller->setDevicePanelOnline(online);
+    QVERIFY(shows<DeviceWidget>());
+    QVERIFY(m_list->isFill());
+    QStringList texts;
+    for (const QLabel* label : m_list->findChildren<QLabel*>())
+        texts << label->text();
+    QVERIFY2(texts.contains(state), qPrintable(texts.join('|')));
+    QVERIFY(texts.contains("Software Version: V1.2"));
+    QVERIFY(texts.contains("Serial Number: " + kSn));
+    QVERIFY(!m_controller->hasRecords());
+}
+
+void TestCheckDispController::selectionWithoutChecksShowsNoData()
+{
+    storeOxi(0);
+    QVERIFY(shows<NoDataWidget>());
+    QCOMPARE(m_list->property("showCheck").toString(), QString("false"));
+}
+
+void TestCheckDispController::rowsOnlyNearTheVisiblePart()
+{
+    storeOxi(600);
+    QCOMPARE(rowCount(), 600);
+    const int firstScreen = m_controller->builtRows().size();
+    QVERIFY2(firstScreen > 0 && firstScreen < 40, qPrintable(QString::number(firstScreen)));
+    m_list->verticalScrollBar()->setValue(m_list->verticalScrollBar()->maximum());
+    QApplication::processEvents();
+    QVERIFY(m_list->itemWidget(m_list->item(599)));
+    QVERIFY(!m_list->itemWidget(m_list->item(0)));
+    QVERIFY(m_controller->builtRows().size() < 100);
+}
+
+void TestCheckDispController::deletingTheLastRowShowsNoData()
+{
+    storeOxi(1);
+    QSignalSpy deleted(m_controller.get(), &CheckDispController::deleteCheckItem);
+    QVERIFY(m_controller->deleteItems(false));
+    QVERIFY(shows<NoDataWidget>());
+    QCOMPARE(deleted.size(), 1);
+    QCOMPARE(deleted.first().at(1).toInt(), int(CheckType::Oxi));
+    QCOMPARE(deleted.first().at(2).toString(), QString(Vitacor::kNoUserId));
+    QVERIFY(!filesExist(oxiTime(0)));
+}
+
+void TestCheckDispController::rowDeleteAsksFirst_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("deleted");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << true;
+    QTest::newRow("no") << int(QMessageBox::No) << false;
+    QTest::newRow("box closed") << int(QMessageBox::Escape) << false;
+}
+
+void TestCheckDispController::rowDeleteAsksFirst()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, deleted);
+    storeOxi(2);
+    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    QVERIFY(row);
+    MessageBoxAnswer boxes{QMessageBox::StandardButton(answer)};
+    m_controller->onDeleteCheckItem(row);
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().first().startsWith("Delete Pulse Oximeter item: "), qPrintable(boxes.texts().first()));
+    QCOMPARE(rowCount(), deleted ? 1 : 2);
+    QCOMPARE(filesExist(oxiTime(0)), !deleted);
+    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Oxi), deleted ? 1 : 2);
+}
+
+void TestCheckDispController::deleteKeyDeletesSelectedWithOneQuestion()
+{
+    storeOxi(5);
+    selectRows({0, 2, 4});
+    MessageBoxAnswer boxes;
+    m_list->setFocus();
+    QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    QCOMPARE(boxes.texts(), QStringList{"Are you sure you want to delete all selected items?"});
+    QCOMPARE(rowCount(), 2);
+    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Oxi), 2);
+    // Newest first: rows 0, 2 and 4 are the checks 4, 2 and 0.
+    for (int i : {0, 2, 4})
+        QVERIFY(!filesExist(oxiTime(i)));
+    for (int i : {1, 3})
+        QVERIFY(filesExist(oxiTime(i)));
+}
+
+void TestCheckDispController::deleteKeyWithoutSelectionDoesNothing()
+{
+    storeOxi(3);
+    MessageBoxAnswer boxes;
+    QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    QVERIFY(boxes.texts().isEmpty());
+    QCOMPARE(rowCount(), 3);
+}
+
+void TestCheckDispController::refusedDeletionKeepsRowAndFiles()
+{
+    storeOxi(2);
+    QSignalSpy deleted(m_controller.get(), &CheckDispController::deleteCheckItem);
+    QVERIFY(DbTestSupport::breakTable("tb_devCheck", "delete"));
+    MessageBoxAnswer boxes;
+    const bool all = m_controller->deleteItems(false);
+    QVERIFY(DbTestSupport::repairTable("tb_devCheck", "delete"));
+    QVERIFY(!all);
+    QCOMPARE(rowCount(), 2);
+    QVERIFY(m_controller->hasRecords());
+    QVERIFY(filesExist(oxiTime(0)) && filesExist(oxiTime(1)));
+    QCOMPARE(deleted.size(), 0);
+    QCOMPARE(boxes.texts().size(), 1);
+    QVERIFY2(boxes.texts().first().contains("could not be deleted"), qPrintable(boxes.texts().first()));
+}
+
+void TestCheckDispController::secondVoiceRequestIgnored()
+{
+    storeOxi(2);
+    // No player here: the first note is still playing for the controller.
+    disconnect(m_controller.get(), &CheckDispController::playSound, nullptr, nullptr);
+    QSignalSpy played(m_controller.get(), &CheckDispController::playSound);
+    auto* first = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* second = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    m_controller->onPlayVoice(first);
+    m_controller->onPlayVoice(second);
+    QCOMPARE(played.size(), 1);
+    QVERIFY(played.first().first().toString().endsWith(kSn + "/" + oxiTime(1) + ".wav"));
+    m_controller->onPlayFinish();
+    m_controller->onPlayVoice(second);
+    QCOMPARE(played.size(), 2);
+}
+
+void TestCheckDispController::unplayableVoiceIsReportedAndCleared()
+{
+    storeOxi(1);
+    QFile::remove(CheckEraser::filesOf(Config::instance()->dataDir(), kSn, oxiTime(0)).at(1));
+    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    m_controller->onPlayVoice(row);
+    QVERIFY(!m_controller->isPlaying());
+    MessageBoxAnswer boxes{QMessageBox::Ok};
+    boxes.answerOpenBoxes();
+    QCOMPARE(boxes.texts(), QStringList{"This voice note cannot be played."});
+}
+
+void TestCheckDispController::reservedUserIdListedWithoutUser()
+{
+    storeOxi(1);
+    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    QCOMPARE(row->user().userid, QString(Vitacor::kNoUserId));
+    QVERIFY(row->user().name.isEmpty());
+}
+
+void TestCheckDispController::noReviewOfferedWithoutViewer()
+{
+    storeOxi(1);
+    int opened = 0;
+    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    m_controller->onReviewCheckItem(row);
+    QVERIFY(!m_controller->isReportViewerOpen());
+    m_controller->setReviewOpener([&opened](CheckItemBase*) {
+        ++opened;
+        return nullptr;
+    });
+    m_list->item(0)->setSelected(true);
+    QTest::keyClick(m_list.get(), Qt::Key_Return);
+    // An oximetry row has no report to review.
+    QCOMPARE(opened, 0);
+}
+
+void TestCheckDispController::allResultsAllUsersRestoresList()
+{
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(DbTestSupport::device(kTwoUserSn, DeviceModel::kQmr4Type)));
+    const CheckUser user = DbTestSupport::user(kTwoUserSn, " ");
+    QVERIFY(db->storeUsers(kTwoUserSn, {user}));
+    QList<QByteArray> records;
+    for (int i = 0; i < 5; ++i) {
+        DailyRecord daily;
+        daily.checkTime = CheckTime{2024, 4, 5, 6, 7, quint8(i)};
+        daily.BPFlag = quint8(i < 3 ? 1 : 2);
+        records << RecordCodec::encode(daily);
+    }
+    QVERIFY(db->insertChecks(kTwoUserSn, CheckType::DailyCheck, records, user));
+    m_controller->setQuery(kTwoUserSn, CheckType::DailyCheck, QString());
+    m_controller->rebuildList();
+    QCOMPARE(m_controller->distinctUsers(), (QStringList{"A", "B"}));
+    m_controller->filter("B", "All Results");
+    QCOMPARE(rowCount(), 2);
+    m_controller->filter("All Users", "All Results");
+    QCOMPARE(rowCount(), 5);
+}
+
+void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
+{
+    DbOperator* db = DbOperator::instance();
+    QList<CheckUser> users;
+    for (const char* name : {"Ann", "Ben"}) {
+        CheckUser xuser = DbTestSupport::user(kSn, name, true);
+        QVERIFY(db->ensureMultiTestReportUser(kSn, xuser));
+        users << xuser;
+    }
+    for (int i = 0; i < 4; ++i) {
+        QByteArray record(72, '\0');
+        record[0] = char(0xE8);
+        record[1] = char(0x07);
+        record[2] = 5;
+        record[3] = 6;
+        record[4] = 7;
+        record[5] = 8;
+        record[6] = char(i);
+        QVERIFY(db->insertMultiTest(kSn, users.at(i % 2), record));
+    }
+    m_controller->setQuery(kSn, CheckType::MultiTest, QString());
+    m_controller->rebuildList();
+    QCOMPARE(rowCount(), 4);
+    QSignalSpy relabel(m_controller.get(), &CheckDispController::updateUserInfo);
+    CheckUser edited = users.first();
+    edited.userid = kSn + edited.medicalid;
+    edited.name = "Anne";
+    m_controller->onViewerUserUpdated(edited);
+    QCOMPARE(relabel.size(), 1);
+    QStringList names;
+    for (const CheckItemBase* row : m_controller->builtRows())
+        names << row->user().medicalid + "=" + row->user().name;
+    names.sort();
+    QCOMPARE(names, (QStringList{"Ann=Anne", "Ann=Anne", "Ben=Ben", "Ben=Ben"}));
+}
+
+QTEST_MAIN(TestCheckDispController)
+#include "TestCheckDispController.moc"

@@ -1,0 +1,175 @@
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/EcgRecord.h"
+#include "files/OxiRecord.h"
+#include "files/RecordCodec.h"
+#include "support/DbTestSupport.h"
+#include "support/SyncFixture.h"
+#include "support/TestBus.h"
+#include "ui/CheckDispController.h"
+#include "ui/CheckItemBase.h"
+#include "ui/DeviceWidget.h"
+#include "ui/MainWindow.h"
+#include "ui/MyListWidget.h"
+#include "ui/SyncDlg.h"
+#include "ui/TreeModelBuilder.h"
+#include "ui/TreeViewST.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+const QString kSn = "MW0001";
+
+template <class R>
+QByteArray recordAt(int second)
+{
+    R r;
+    r.checkTime = CheckTime{2024, 7, 8, 9, 10, quint8(second)};
+    return RecordCodec::encode(r);
+}
+
+QModelIndex childOfType(const QModelIndex& device, int checkType)
+{
+    for (int i = 0; i < device.model()->rowCount(device); ++i) {
+        const QModelIndex child = device.model()->index(i, 0, device);
+        if (child.data(TreeModelBuilder::CheckTypeRole).toInt() == checkType)
+            return child;
+    }
+    return QModelIndex();
+}
+
+} // namespace
+
+// The main window: the tree selection drives the list and the print buttons.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void emptyDatabase();
+    void firstDeviceShownThenItsChecks();
+    void deletionLowersTheCountToZero();
+    void keyboardMovesTheSelection();
+    void firstDownloadShowsItsDevice();
+
+private:
+    void storeChecks();
+    TreeViewST* tree(MainWindow& window) { return window.findChild<TreeViewST*>("treeView"); }
+    MyListWidget* list(MainWindow& window) { return window.findChild<MyListWidget*>("listWidget"); }
+    bool printable(MainWindow& window)
+    {
+        return window.findChild<QPushButton*>("btnPrint")->isEnabled() &&
+            window.findChild<QPushButton*>("btnPDF")->isEnabled();
+    }
+
+    std::unique_ptr<TestBus> m_bus;
+};
+
+void TestMainWindow::initTestCase()
+{
+    qRegisterMetaType<QList<CheckItemBase*>>();
+    DbTestSupport::freshDataDir();
+    QVERIFY(DbOperator::instance()->openAndInit());
+    m_bus = std::make_unique<TestBus>();
+}
+
+void TestMainWindow::init()
+{
+    SyncFixture::clearStore();
+}
+
+void TestMainWindow::storeChecks()
+{
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(DbTestSupport::device(kSn, 0)));
+    QVERIFY(db->insertChecks(kSn, CheckType::Ecg, {recordAt<EcgRecord>(1), recordAt<EcgRecord>(2)}));
+    QVERIFY(db->insertChecks(kSn, CheckType::Oxi, {recordAt<OxiRecord>(3)}));
+}
+
+void TestMainWindow::emptyDatabase()
+{
+    MainWindow window;
+    window.show();
+    QCOMPARE(tree(window)->model()->rowCount(), 0);
+    QVERIFY(!tree(window)->currentIndex().isValid());
+    QCOMPARE(list(window)->count(), 0);
+    QVERIFY(!window.findChild<QPushButton*>("btnPrint")->isEnabled());
+    QVERIFY(!window.findChild<QPushButton*>("btnPDF")->isEnabled());
+}
+
+void TestMainWindow::firstDeviceShownThenItsChecks()
+{
+    storeChecks();
+    MainWindow window;
+    window.show();
+    const QModelIndex device = tree(window)->model()->index(0, 0);
+    QCOMPARE(tree(window)->currentIndex(), device);
+    QCOMPARE(list(window)->count(), 1);
+    QVERIFY(qobject_cast<DeviceWidget*>(list(window)->itemWidget(list(window)->item(0))));
+    QVERIFY(!printable(window));
+
+    tree(window)->setCurrentIndex(childOfType(device, CheckType::Ecg));
+    QCOMPARE(list(window)->count(), 2);
+    QVERIFY(!printable(window));
+    list(window)->item(1)->setSelected(true);
+    QVERIFY(printable(window));
+    QSignalSpy printed(&window, &MainWindow::printRequested);
+    QTest::mouseClick(window.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
+    QCOMPARE(printed.size(), 1);
+    QCOMPARE(printed.first().at(0).toInt(), int(CheckType::Ecg));
+    const auto rows = printed.first().at(1).value<QList<CheckItemBase*>>();
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows.first()->listItem(), list(window)->item(1));
+
+    // The pulse oximeter offers no report.
+    tree(window)->setCurrentIndex(childOfType(device, CheckType::Oxi));
+    list(window)->item(0)->setSelected(true);
+    QVERIFY(!printable(window));
+    tree(window)->setCurrentIndex(device);
+    QVERIFY(!printable(window));
+}
+
+void TestMainWindow::deletionLowersTheCountToZero()
+{
+    storeChecks();
+    MainWindow window;
+    window.show();
+    const QModelIndex oxi = childOfType(tree(window)->model()->index(0, 0), CheckType::Oxi);
+    QVERIFY(oxi.data().toString().endsWith("(1)"));
+    tree(window)->setCurrentIndex(oxi);
+    QVERIFY(window.controller()->deleteItems(false));
+    QVERIFY2(oxi.data().toString().endsWith("(0)"), qPrintable(oxi.data().toString()));
+    QVERIFY(!window.controller()->hasRecords());
+}
+
+void TestMainWindow::keyboardMovesTheSelection()
+{
+    storeChecks();
+    MainWindow window;
+    window.show();
+    tree(window)->setFocus();
+    tree(window)->expand(tree(window)->currentIndex());
+    QTest::keyClick(tree(window), Qt::Key_Down);
+    const QModelIndex current = tree(window)->currentIndex();
+    QCOMPARE(current.data(TreeModelBuilder::KindRole).toInt(), int(TreeModelBuilder::CountNode));
+    QCOMPARE(window.controller()->checkType(), current.data(TreeModelBuilder::CheckTypeRole).toInt());
+    QVERIFY(tree(window)->selectionModel()->isSelected(current));
+}
+
+void TestMainWindow::firstDownloadShowsItsDevice()
+{
+    MainWindow window;
+    window.show();
+    storeChecks();
+    emit window.syncDialog()->downloadEnd(kSn);
+    QCOMPARE(tree(window)->currentIndex(), tree(window)->model()->index(0, 0));
+    QCOMPARE(list(window)->count(), 1);
+    QVERIFY(qobject_cast<DeviceWidget*>(list(window)->itemWidget(list(window)->item(0))));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "TestMainWindow.moc"
