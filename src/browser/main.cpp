@@ -7,7 +7,12 @@
 #include "app/LogHelper.h"
 #include "app/TerminationNotifier.h"
 #include "emulator/EmulatedBus.h"
+#include "ui/CheckDispController.h"
+#include "ui/CheckItemBase.h"
 #include "ui/MainWindow.h"
+#include "ui/ReportLauncher.h"
+#include "ui/ReportPrinting.h"
+#include "ui/ReportViewer.h"
 #include "ui/SingleApplication.h"
 
 #include <QDebug>
@@ -74,6 +79,28 @@ static void ensureDataLocation()
     qDebug() << "permission denied" << location;
 }
 
+// Review, Print and "Save as PDF" of the record list go to the report viewers
+// and painters; tests drive the window without them.
+static void connectReports(MainWindow* window)
+{
+    CheckDispController* controller = window->controller();
+    controller->setReviewOpener([window, controller](CheckItemBase* row) -> QDialog* {
+        auto* viewer = qobject_cast<ReportViewer*>(ReportLauncher::open(row, window));
+        if (viewer) {
+            QObject::connect(viewer, &ReportViewer::updateUser, controller,
+                             [viewer, controller] { controller->onViewerUserUpdated(viewer->data().user); });
+        }
+        return viewer;
+    });
+    QObject::connect(window, &MainWindow::printRequested, window, [window](int, const QList<CheckItemBase*>& rows) {
+        ReportPrinting::print(window, ReportPrinting::reportsOf(rows));
+    });
+    QObject::connect(window, &MainWindow::pdfRequested, window,
+                     [window](int, const QList<CheckItemBase*>& rows, const QString&) {
+                         ReportPrinting::savePdf(window, ReportPrinting::reportsOf(rows));
+                     });
+}
+
 int main(int argc, char* argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], CrashReport::kOption) == 0)
@@ -125,6 +152,7 @@ int main(int argc, char* argv[])
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
 
     auto* window = new MainWindow;
+    connectReports(window);
     window->show();
     const int result = app.exec();
 
