@@ -99,7 +99,7 @@ bool DbOperator::rollback()
 bool DbOperator::execShared(const QString& statement)
 {
     QMutexLocker lock(&m_lock);
-    if (!m_query)
+    if (!isOpen(statement.toUtf8().constData()))
         return false;
     const bool ok = m_query->exec(statement);
     if (!ok)
@@ -112,9 +112,17 @@ bool DbOperator::exec(const QString& statement, const QVariantList& values, cons
     return prepare(statement, message) && runPrepared(values, message);
 }
 
+bool DbOperator::isOpen(const char* message) const
+{
+    if (m_query)
+        return true;
+    qDebug() << message << "the record database is closed";
+    return false;
+}
+
 bool DbOperator::prepare(const QString& statement, const char* message)
 {
-    if (!m_query)
+    if (!isOpen(message))
         return false;
     if (m_query->prepare(statement))
         return true;
@@ -251,7 +259,7 @@ bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)
     }
     const char* userMessage = "update users failed! error message : ";
     const char* devUserMessage = "insert into tb_devUser failed. error message: ";
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     if (!savepoint.isOpen() ||
         !prepare("insert or replace into tb_user (userid, name, sex, birthday, age, height, weight, isXUser, "
                  "medicalid) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",

@@ -106,6 +106,8 @@ public:
 
 private:
     bool execShared(const QString& statement);
+    // False, after logging message, when there is no open connection.
+    bool isOpen(const char* message) const;
     // Prepares and runs one statement on the shared query; logs message, the
     // database error and the statement when it fails.
     bool exec(const QString& statement, const QVariantList& values, const char* message);
