@@ -132,8 +132,12 @@ bool DbOperator::prepare(const QString& statement, const char* message)
 
 bool DbOperator::runPrepared(const QVariantList& values, const char* message)
 {
-    for (int i = 0; i < values.size(); ++i)
-        m_query->bindValue(i, values.at(i));
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values.at(i);
+        // An empty text is stored as '' like any other text, never as NULL.
+        const bool nullText = value.type() == QVariant::String && value.isNull();
+        m_query->bindValue(i, nullText ? QVariant(QStringLiteral("")) : value);
+    }
     if (m_query->exec())
         return true;
     qDebug() << message << m_query->lastError().text() << m_query->lastQuery() << values;
