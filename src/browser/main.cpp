@@ -6,6 +6,7 @@
 #include "app/LanguageTable.h"
 #include "app/LogHelper.h"
 #include "app/TerminationNotifier.h"
+#include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
 #include "ui/MainWindow.h"
 #include "ui/SingleApplication.h"
@@ -74,6 +75,18 @@ static void ensureDataLocation()
     qDebug() << "permission denied" << location;
 }
 
+// A record database that is not healthy is named with what is wrong with
+// it, and the program ends without writing to it.
+static bool databaseUsable()
+{
+    const DbOperator* db = DbOperator::instance();
+    if (db->health() == DbOperator::Health::Healthy)
+        return true;
+    qCritical().noquote() << db->healthText();
+    QMessageBox::critical(nullptr, QObject::tr("Record database"), db->healthText());
+    return false;
+}
+
 int main(int argc, char* argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], CrashReport::kOption) == 0)
@@ -123,6 +136,8 @@ int main(int argc, char* argv[])
     log->writeLog("Vitacor Browser start.");
     log->writeLog("Data dir:" + config->dataDir());
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
+    if (!databaseUsable())
+        return 1;
 
     auto* window = new MainWindow;
     window->show();

@@ -1,3 +1,5 @@
+#include "support/UnusableDatabase.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,6 +18,8 @@ private slots:
     void helpExitsWithZero();
     void makeDemoWritesTheChosenModels();
     void makeDemoFailsWhereItCannotWrite();
+    void unusableDatabaseIsNamedAndLeftAlone_data();
+    void unusableDatabaseIsNamedAndLeftAlone();
 
 private:
     int run(const QStringList& arguments);
@@ -130,6 +134,39 @@ void TestCli::makeDemoFailsWhereItCannotWrite()
     QCOMPARE(run({"make-demo", bus, "--models", "49", "--seed", "3"}), 1);
     QVERIFY2(m_err.contains("model 49: ") && m_err.contains("is not a monitor folder"), qPrintable(m_err));
     QVERIFY(QDir(bus + "/" + folder + "/holiday photos").exists());
+}
+
+void TestCli::unusableDatabaseIsNamedAndLeftAlone_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("command");
+    const QList<QPair<const char*, UnusableDatabase::Kind>> kinds = {{"not a database", UnusableDatabase::NotADatabase},
+                                                                     {"damaged", UnusableDatabase::Damaged},
+                                                                     {"locked", UnusableDatabase::Locked},
+                                                                     {"not writable", UnusableDatabase::NotWritable}};
+    for (const auto& kind : kinds) {
+        for (const char* command : {"checks", "download"})
+            QTest::addRow("%s, %s", kind.first, command) << int(kind.second) << command;
+    }
+}
+
+// One line names the file and what is wrong with it; the file stays as it was.
+void TestCli::unusableDatabaseIsNamedAndLeftAlone()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, command);
+    QTemporaryDir dataDir;
+    const QString path = dataDir.filePath("db_vitacor.db");
+    const auto database = std::make_unique<UnusableDatabase>(UnusableDatabase::Kind(kind), path);
+    QVERIFY2(database->isReady(), "the damaged file could not be made");
+
+    QCOMPARE(run({"--data-dir", dataDir.path(), command}), 1);
+    QCOMPARE(m_err.count('\n'), 1);
+    QVERIFY2(
+        m_err.contains(QDir::toNativeSeparators(path) + " " + UnusableDatabase::words(UnusableDatabase::Kind(kind))),
+        qPrintable(m_err));
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(database->bytes(), database->madeBytes());
 }
 
 QTEST_GUILESS_MAIN(TestCli)
