@@ -131,6 +131,7 @@ int main(int argc, char* argv[])
 
     applyApplicationStyleSheet(app);
     ensureDataLocation();
+    QDir().mkpath(config->dataDir()); // a failure shows as a database that cannot be opened
 
     LogHelper* log = LogHelper::instance();
     log->writeLog("Vitacor Browser start.");

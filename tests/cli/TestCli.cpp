@@ -20,9 +20,12 @@ private slots:
     void makeDemoFailsWhereItCannotWrite();
     void unusableDatabaseIsNamedAndLeftAlone_data();
     void unusableDatabaseIsNamedAndLeftAlone();
+    void dataDirOptionLeavesTheProfileAlone_data();
+    void dataDirOptionLeavesTheProfileAlone();
 
 private:
-    int run(const QStringList& arguments);
+    int run(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     QTemporaryDir m_dir;
     QString m_out;
     QString m_err;
@@ -34,9 +37,10 @@ void TestCli::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-int TestCli::run(const QStringList& arguments)
+int TestCli::run(const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(VITACOR_CLI, arguments);
     if (!process.waitForFinished(60000))
         return -1;
@@ -167,6 +171,30 @@ void TestCli::unusableDatabaseIsNamedAndLeftAlone()
         qPrintable(m_err));
     QVERIFY(m_out.isEmpty());
     QCOMPARE(database->bytes(), database->madeBytes());
+}
+
+void TestCli::dataDirOptionLeavesTheProfileAlone_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("checks") << QStringList{"checks"} << 0;
+    QTest::newRow("devices") << QStringList{"devices", "--wait", "0.1"} << 0;
+    QTest::newRow("download") << QStringList{"download", "--wait", "0.1"} << 1;
+}
+
+// Only the given data directory is created; the profile's default one is not.
+void TestCli::dataDirOptionLeavesTheProfileAlone()
+{
+    QFETCH(QStringList, command);
+    QFETCH(int, exitCode);
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    const QString dataDir = home.filePath("given/data");
+    QCOMPARE(run(QStringList{"--data-dir", dataDir} + command, environment), exitCode);
+    QVERIFY(!QFileInfo::exists(home.filePath("data")));
+    QVERIFY(!QFileInfo::exists(home.filePath("config")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)
