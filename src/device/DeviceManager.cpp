@@ -54,10 +54,15 @@ void DeviceManager::downloadDevice(int index)
 
 void DeviceManager::onRefreshDevice()
 {
-    QMutexLocker lock(&m_listMutex);
-    const bool dropped = pingDevices();
-    const bool added = connectNewDevices();
-    if (dropped || added)
+    bool changed = false;
+    {
+        QMutexLocker lock(&m_listMutex);
+        const bool dropped = pingDevices();
+        const bool added = connectNewDevices();
+        changed = dropped || added;
+    }
+    // Unlocked, so a directly connected receiver can read the list.
+    if (changed)
         emit hasNewConnect();
 }
 
