@@ -1,5 +1,6 @@
 #include "device/DeviceManager.h"
 
+#include "app/CrashHandler.h"
 #include "app/LogHelper.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@ DeviceManager::DeviceManager()
     : m_timer(new QTimer)
 {
     moveToThread(&m_thread);
+    CrashHandler::protectThread(m_thread);
     m_thread.start(QThread::InheritPriority);
     connect(m_timer, &QTimer::timeout, this, &DeviceManager::onRefreshDevice);
     m_timer->start(kRefreshIntervalMs);
@@ -103,6 +105,8 @@ bool DeviceManager::connectNewDevices()
             continue;
         }
         m_devices << device;
+        // The worker thread has just started; this runs there before any download.
+        QMetaObject::invokeMethod(device.get(), &CrashHandler::protectCurrentThread, Qt::QueuedConnection);
         connect(device.get(), &VitacorDevice::downloadEnd, this, &DeviceManager::onDeviceDownloadEnd);
         changed = true;
         LogHelper::instance()->writeLog(
