@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
 
     DeviceInfo device;
     device.sn = "BENCH0000001";
-    device.hwMajor = 7;
+    device.modelType = 7;
     CheckUser user;
     user.userid = device.sn + "Anna";
     user.name = "Anna";

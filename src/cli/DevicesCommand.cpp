@@ -39,14 +39,14 @@ int DevicesCommand::run(const QStringList& arguments)
         for (const auto& device : devices)
             array << QJsonObject{{"sn", device->serialNumber()},
                                  {"model", device->model().name()},
-                                 {"typeCode", device->typeCode()},
+                                 {"typeCode", device->modelType()},
                                  {"version", device->versionText()},
                                  {"branchCode", device->branchCode()}};
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         for (const auto& device : devices)
             out << QStringList{TerminalText::escaped(device->serialNumber()), device->model().name(),
-                               QString::number(device->typeCode()), device->versionText(),
+                               QString::number(device->modelType()), device->versionText(),
                                TerminalText::escaped(device->branchCode())}
                        .join('\t')
                 << "\n";

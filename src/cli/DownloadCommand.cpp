@@ -53,7 +53,7 @@ QJsonObject toJson(const MonitorDownloader::Report& report)
 {
     return QJsonObject{{"sn", report.sn},
                        {"model", report.model},
-                       {"typeCode", report.typeCode},
+                       {"typeCode", report.modelType},
                        {"complete", report.complete},
                        {"stored", report.finish.isStored()},
                        {"outcome", outcomeName(report)},

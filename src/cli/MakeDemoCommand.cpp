@@ -1,4 +1,5 @@
 #include "cli/MakeDemoCommand.h"
+#include "files/DeviceModel.h"
 
 #include "emulator/DemoBusWriter.h"
 #include "emulator/DemoMonitorWriter.h"
@@ -18,7 +19,7 @@ constexpr double kMaxHolterHours = 72.0;
 QString knownCodes()
 {
     QStringList codes;
-    for (int code : DemoMonitorWriter::modelCodes())
+    for (int code : DeviceModel::modelTypes())
         codes << QString::number(code);
     return codes.join(",");
 }
@@ -88,12 +89,12 @@ int MakeDemoCommand::run(const QStringList& arguments)
                               .arg(parser.value(hours)));
     const int holterSeconds = std::max(1, static_cast<int>(std::lround(hoursValue * 3600.0)));
 
-    QList<int> codes = DemoMonitorWriter::modelCodes();
+    QList<int> codes = DeviceModel::modelTypes();
     if (parser.isSet(models)) {
         codes.clear();
         for (const QString& item : parser.value(models).split(',', Qt::SkipEmptyParts)) {
             const int code = item.trimmed().toInt(&ok);
-            if (!ok || !DemoMonitorWriter::modelCodes().contains(code))
+            if (!ok || !DeviceModel::modelTypes().contains(code))
                 return usageError(QString("'%1' is not a model type code; the codes are %2.").arg(item, knownCodes()));
             if (!codes.contains(code))
                 codes.append(code);

@@ -27,7 +27,7 @@ MonitorDownloader::Report MonitorDownloader::download(const std::shared_ptr<Vita
 {
     Report report;
     report.sn = m_sn = device->serialNumber();
-    report.typeCode = device->typeCode();
+    report.modelType = device->modelType();
     report.model = device->model().name();
     m_progress = DownloadProgress();
     m_path.clear();

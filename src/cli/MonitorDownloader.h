@@ -23,7 +23,7 @@ public:
     struct Report
     {
         QString sn;
-        int typeCode = 0;
+        int modelType = 0;
         QString model;
         bool complete = false;
         int files = 0;

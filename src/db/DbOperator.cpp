@@ -6,7 +6,7 @@
 #include "db/SqlRecordReader.h"
 #include "db/SqlSavepoint.h"
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 
 #include <QDebug>
 #include <QDir>
@@ -286,7 +286,7 @@ bool DbOperator::storeDevice(const DeviceInfo& info)
     QMutexLocker lock(&m_lock);
     return exec("insert or replace into tb_device (sn, hwMajor, hwMinor, bootloaderVer, lockBit, hardwareVer, appVer, "
                 "languageVer, agreementVer, dispname, branchCode) values (?,?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                {info.sn, info.hwMajor, info.hwMinor, info.bootloaderVer, info.lockBit, info.hardwareVer,
+                {info.sn, info.modelType, info.hwMinor, info.bootloaderVer, info.lockBit, info.hardwareVer,
                  qlonglong(info.appVer), qlonglong(info.languageVer), info.agreementVer, info.sn, info.branchcode},
                 "insert device info failed. errorinfo: ");
 }
@@ -342,7 +342,7 @@ bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)
 {
     QMutexLocker lock(&m_lock);
     DeviceInfo info;
-    const bool namesHidden = device(sn, &info) && info.hwMajor == ModelMask::kDailyOnlyModel;
+    const bool namesHidden = device(sn, &info) && info.modelType == DeviceModel::kQmr4Type;
     if (sn.isEmpty() || users.isEmpty()) {
         qDebug() << "no patient to insert into table";
         return false;

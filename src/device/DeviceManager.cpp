@@ -10,7 +10,7 @@ namespace {
 
 QString pingFailedText(const VitacorDevice& device)
 {
-    return QString("SN:%1,type:%2 ping failed.").arg(device.serialNumber()).arg(device.typeCode());
+    return QString("SN:%1,type:%2 ping failed.").arg(device.serialNumber()).arg(device.modelType());
 }
 
 } // namespace
@@ -110,7 +110,7 @@ bool DeviceManager::connectNewDevices()
         connect(device.get(), &VitacorDevice::downloadEnd, this, &DeviceManager::onDeviceDownloadEnd);
         changed = true;
         LogHelper::instance()->writeLog(
-            QString("new device connected: SN %1, Type %2").arg(device->serialNumber()).arg(device->typeCode()));
+            QString("new device connected: SN %1, Type %2").arg(device->serialNumber()).arg(device->modelType()));
     }
     return changed;
 }

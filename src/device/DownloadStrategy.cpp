@@ -2,11 +2,11 @@
 
 #include "app/Config.h"
 #include "device/CorvisetDownloadStrategy.h"
-#include "device/DeviceModel.h"
 #include "device/VitacorProDownloadStrategy.h"
 #include "device/XHarvo2.h"
 #include "files/CheckType.h"
 #include "files/DetailPath.h"
+#include "files/DeviceModel.h"
 #include "files/RecordFile.h"
 
 #include <QDebug>
@@ -19,14 +19,14 @@ DownloadStrategy::DownloadStrategy(QObject* parent)
     : QObject(parent)
 {}
 
-std::shared_ptr<DownloadStrategy> DownloadStrategy::create(int typeCode)
+std::shared_ptr<DownloadStrategy> DownloadStrategy::create(int modelType)
 {
     std::shared_ptr<DownloadStrategy> strategy;
-    if (typeCode == DeviceModel::kCorvisetType)
+    if (modelType == DeviceModel::kCorvisetType)
         strategy = std::make_shared<CorvisetDownloadStrategy>();
     else
         strategy = std::make_shared<VitacorProDownloadStrategy>();
-    strategy->setTypeCode(typeCode);
+    strategy->setModelType(modelType);
     return strategy;
 }
 

@@ -23,13 +23,13 @@ public:
     explicit DownloadStrategy(QObject* parent = nullptr);
 
     // The strategy for a model: the Corviset one for its type, the Vitacor Pro one for every other.
-    static std::shared_ptr<DownloadStrategy> create(int typeCode);
+    static std::shared_ptr<DownloadStrategy> create(int modelType);
 
-    void setTypeCode(int typeCode) { m_typeCode = typeCode; }
+    void setModelType(int modelType) { m_modelType = modelType; }
     void setSerialNumber(const QString& sn) { m_sn = sn; }
     // Not owned; its byte progress is passed on as singleFileDownloadProgress.
     void setXHarvo2(XHarvo2* protocol);
-    int typeCode() const { return m_typeCode; }
+    int modelType() const { return m_modelType; }
     QString serialNumber() const { return m_sn; }
 
     // Copies the monitor's files into `folder` (ending in '/'); true when the download is complete.
@@ -66,7 +66,7 @@ protected:
     XHarvo2* m_protocol = nullptr;
 
 private:
-    int m_typeCode = 0;
+    int m_modelType = 0;
     QString m_sn;
     int m_totalFiles = 0;
     int m_downloadedFiles = 0;

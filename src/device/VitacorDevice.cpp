@@ -9,30 +9,6 @@
 #include <QDir>
 #include <QFile>
 
-namespace {
-
-constexpr int kTypeOffset = 0;
-constexpr int kSerialOffset = 5;
-constexpr int kSerialWidth = 13;
-constexpr int kVersionMinorOffset = 21;
-constexpr int kVersionMajorOffset = 22;
-
-QString serialText(const QByteArray& info)
-{
-    const QByteArray field = info.mid(kSerialOffset, kSerialWidth);
-    const int end = field.indexOf('\0');
-    return QString::fromLatin1(end >= 0 ? field.left(end) : field);
-}
-
-void writeSerial(QByteArray& info, const QString& serial)
-{
-    QByteArray field = serial.toLatin1().left(kSerialWidth);
-    field.append(kSerialWidth - field.size(), '\0');
-    info.replace(kSerialOffset, kSerialWidth, field);
-}
-
-} // namespace
-
 VitacorDevice::VitacorDevice(QObject* parent)
     : QObject(parent)
     , m_protocol(new XHarvo2(this))
@@ -53,9 +29,9 @@ QMutex& VitacorDevice::stateLock()
     return lock;
 }
 
-int VitacorDevice::typeCode() const
+int VitacorDevice::modelType() const
 {
-    return m_info.isEmpty() ? 0 : quint8(m_info.at(kTypeOffset));
+    return m_info.modelType;
 }
 
 bool VitacorDevice::connectDevice()
@@ -65,16 +41,13 @@ bool VitacorDevice::connectDevice()
         setState(Offline);
         return false;
     }
-    m_info = info;
-    m_protocol->getBranchCode(m_branchCode);
-    const QString reported = serialText(m_info);
-    m_sn = model().safeSerial(reported);
+    m_info = *DeviceInfo::fromBytes(info.left(DeviceInfo::kSize));
+    m_protocol->getBranchCode(m_info.branchcode);
     // dev.dat carries the block, and everything after the download reads the serial from there.
-    if (m_sn != reported)
-        writeSerial(m_info, m_sn);
+    m_sn = model().safeSerial(m_info.sn);
+    m_info.sn = m_sn;
     m_key = model().keyPrefix() + m_sn;
-    m_version =
-        QString("V%1.%2").arg(quint8(m_info.at(kVersionMajorOffset))).arg(quint8(m_info.at(kVersionMinorOffset)));
+    m_version = QString("V%1.%2").arg(m_info.versionMajor()).arg(m_info.versionMinor());
     setState(Offline);
     moveToThread(&m_thread);
     m_thread.start(QThread::InheritPriority);
@@ -134,7 +107,7 @@ bool VitacorDevice::download(const QString& folder)
         LogHelper::instance()->writeLog("Can't save device information.");
         return false;
     }
-    m_strategy = DownloadStrategy::create(typeCode());
+    m_strategy = DownloadStrategy::create(modelType());
     m_strategy->setSerialNumber(m_sn);
     m_strategy->setXHarvo2(m_protocol);
     connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this, &VitacorDevice::fileDownloadProgress,
@@ -149,6 +122,6 @@ bool VitacorDevice::writeDeviceFile(const QString& folder) const
     QFile file(folder + Vitacor::kDeviceFileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray content = m_info + m_branchCode.toLatin1() + '\0';
+    const QByteArray content = m_info.toFileBytes();
     return file.write(content) == content.size();
 }

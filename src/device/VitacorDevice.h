@@ -1,6 +1,7 @@
 #pragma once
 
-#include "device/DeviceModel.h"
+#include "files/DeviceInfo.h"
+#include "files/DeviceModel.h"
 
 #include <QAtomicInt>
 #include <QByteArray>
@@ -42,16 +43,16 @@ public:
 
     int state() const { return m_state.loadAcquire(); }
     // The 30-byte device information block, with the serial number the program uses.
-    QByteArray deviceInfo() const { return m_info; }
-    int typeCode() const;
-    DeviceModel model() const { return DeviceModel::of(typeCode()); }
+    const DeviceInfo& deviceInfo() const { return m_info; }
+    int modelType() const;
+    DeviceModel model() const { return DeviceModel::of(modelType()); }
     // Key prefix of the model followed by the serial number, e.g. "Cardivane_000000".
     QString deviceKey() const { return m_key; }
     // Safe as a folder name: trimmed, without separators or "..", never empty.
     QString serialNumber() const { return m_sn; }
     // "V<byte 22>.<byte 21>" of the device information.
     QString versionText() const { return m_version; }
-    QString branchCode() const { return m_branchCode; }
+    QString branchCode() const { return m_info.branchcode; }
 
 signals:
     // Asks the worker thread to download (queued into it).
@@ -74,11 +75,10 @@ private:
 
     XHarvo2* m_protocol;
     QAtomicInt m_state{Offline};
-    QByteArray m_info;
+    DeviceInfo m_info;
     QString m_key;
     QString m_version;
     QString m_sn;
-    QString m_branchCode;
     QThread m_thread;
     std::shared_ptr<DownloadStrategy> m_strategy;
 };

@@ -6,8 +6,8 @@
 #include "device/XHarvo2.h"
 #include "files/CheckType.h"
 #include "files/DailyRecord.h"
+#include "files/DeviceModel.h"
 #include "files/EcgRecord.h"
-#include "files/ModelMask.h"
 #include "files/MultiTestFile.h"
 #include "files/MultiTestRecord.h"
 #include "files/RecordCodec.h"
@@ -121,7 +121,7 @@ bool VitacorProDownloadStrategy::download(const QString& folder)
 
 bool VitacorProDownloadStrategy::offers(int checkType) const
 {
-    return ModelMask::offers(typeCode(), checkType);
+    return DeviceModel::of(modelType()).offers(checkType);
 }
 
 bool VitacorProDownloadStrategy::fetchUserList(const QString& folder, const QString& name)

@@ -12,9 +12,9 @@ DemoBusWriter::DemoBusWriter(const QString& busDir, std::uint64_t seed, int holt
     , m_holterSeconds(holterSeconds)
 {}
 
-QString DemoBusWriter::writeMonitor(int typeCode, QString* error) const
+QString DemoBusWriter::writeMonitor(int modelType, QString* error) const
 {
-    const DemoMonitorWriter monitor(typeCode, m_seed, m_holterSeconds);
+    const DemoMonitorWriter monitor(modelType, m_seed, m_holterSeconds);
     QDir bus(m_busDir);
     const QString target = bus.filePath(monitor.folderName());
     const QString staging = bus.filePath("." + monitor.folderName() + ".writing");

@@ -14,7 +14,7 @@ public:
     DemoBusWriter(const QString& busDir, std::uint64_t seed, int holterSeconds);
 
     // Writes the monitor of the model; returns its folder, or an empty text and the reason.
-    QString writeMonitor(int typeCode, QString* error) const;
+    QString writeMonitor(int modelType, QString* error) const;
 
 private:
     QString m_busDir;

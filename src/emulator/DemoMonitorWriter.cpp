@@ -8,6 +8,7 @@
 #include "emulator/DemoSleepNight.h"
 #include "emulator/DemoVoiceNote.h"
 #include "emulator/EmulatedMonitor.h"
+#include "files/DeviceModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@
 
 namespace {
 
+// The check-type bits as the monitor writes them, kept apart from the readers' own table so the demo checks them.
 enum CheckType : quint32 {
     Ecg = 1,
     Oximeter = 2,
@@ -36,35 +38,6 @@ enum CheckType : quint32 {
     Glucose = 8192,
     MultiTest = 16384
 };
-
-constexpr int kCorvisetType = 5;
-constexpr int kQmr4Type = 53;
-
-struct Model
-{
-    int typeCode;
-    quint32 mask;
-    int serialLength;
-};
-
-// Models without a mask of their own offer every check type.
-const std::vector<Model>& models()
-{
-    static const std::vector<Model> table{{0, 0x14DF, 8},     {1, 0x0013, 7},  {2, 0x007F, 8},      {3, 0xFFFFFFFF, 8},
-                                          {4, 0xFFFFFFFF, 8}, {5, 0x0200, 6},  {6, 0x0013, 8},      {7, 0x007F, 8},
-                                          {8, 0x003F, 8},     {9, 0x007F, 8},  {17, 0xFFFFFFFF, 8}, {18, 0x007F, 8},
-                                          {19, 0x6107, 8},    {49, 0x0001, 8}, {53, 0x0010, 8},     {54, 0x0800, 8}};
-    return table;
-}
-
-const Model* findModel(int typeCode)
-{
-    for (const Model& model : models()) {
-        if (model.typeCode == typeCode)
-            return &model;
-    }
-    return nullptr;
-}
 
 struct User
 {
@@ -95,7 +68,7 @@ QString checkName(const QDateTime& time)
 class MonitorBuilder
 {
 public:
-    MonitorBuilder(const Model& model, const DemoRandom& random, const QString& serial, int holterSeconds)
+    MonitorBuilder(const DeviceModel& model, const DemoRandom& random, const QString& serial, int holterSeconds)
         : m_model(model)
         , m_random(random)
         , m_serial(serial)
@@ -105,7 +78,7 @@ public:
     QMap<QString, QByteArray> build()
     {
         identity();
-        if (m_model.typeCode == kCorvisetType) {
+        if (m_model.modelType() == DeviceModel::kCorvisetType) {
             corviset();
             return m_files;
         }
@@ -142,7 +115,7 @@ public:
     }
 
 private:
-    bool offers(quint32 checkType) const { return (m_model.mask & checkType) != 0; }
+    bool offers(quint32 checkType) const { return (m_model.checkTypes() & checkType) != 0; }
 
     // Distinct check times between 2 January and 29 March 2024, in order: detail
     // files are named by them, so no two checks of a monitor share a second.
@@ -170,14 +143,14 @@ private:
         DemoRecord info;
         const int major = random.integer(1, 4);
         const int minor = random.integer(0, 30);
-        info.u8(m_model.typeCode).u8(random.integer(0, 3)).u16(0x0100 + random.integer(0, 9)).u8(0);
+        info.u8(m_model.modelType()).u8(random.integer(0, 3)).u16(0x0100 + random.integer(0, 9)).u8(0);
         info.text(m_serial.toLatin1(), 13).u16(0x0200 + random.integer(0, 5));
         info.u8(random.integer(0, 99)).u8(minor).u8(major).u8(0);
         info.u32(20240000 + random.integer(101, 1231)).u16(2);
         QByteArray branch = Vitacor::kCode13050001.latin1();
-        if (m_model.typeCode == 54)
+        if (m_model.modelType() == 54)
             branch = Vitacor::kCode13070001.latin1();
-        else if (m_model.typeCode == 49)
+        else if (m_model.modelType() == 49)
             branch.clear();
         m_files.insert(EmulatedMonitor::kIdentityFileName, info.bytes() + branch + QByteArray(1, '\0'));
     }
@@ -218,9 +191,9 @@ private:
     void users()
     {
         DemoRandom random = m_random.fork(1);
-        if (m_model.mask & (Pedometer | DailyCheck | UserBloodPressure | Holter | UserGlucose)) {
-            m_users = makeUsers(random, m_model.typeCode == kQmr4Type ? 2 : random.integer(2, 4));
-            if (m_model.typeCode == kQmr4Type) {
+        if (m_model.checkTypes() & (Pedometer | DailyCheck | UserBloodPressure | Holter | UserGlucose)) {
+            m_users = makeUsers(random, m_model.modelType() == DeviceModel::kQmr4Type ? 2 : random.integer(2, 4));
+            if (m_model.modelType() == DeviceModel::kQmr4Type) {
                 // Users A and B of the two-user monitor.
                 m_users[0].index = 1;
                 m_users[1].index = 2;
@@ -236,7 +209,7 @@ private:
             }
             m_files.insert(Vitacor::kUserFileName, file.bytes());
         }
-        if (m_model.mask & (SpotCheck | MultiTest)) {
+        if (m_model.checkTypes() & (SpotCheck | MultiTest)) {
             m_xusers = makeUsers(random, random.integer(2, 3));
             DemoRecord file;
             for (const User& user : m_xusers) {
@@ -371,7 +344,7 @@ private:
 
     void daily()
     {
-        const bool twoUserMonitor = m_model.typeCode == kQmr4Type;
+        const bool twoUserMonitor = m_model.modelType() == DeviceModel::kQmr4Type;
         perUser(m_users, DailyCheck, "dlc.dat", [this, twoUserMonitor](DemoRandom random) {
             DemoRecord index;
             for (const QDateTime& time : times(random, random.integer(5, 12), 6, 21)) {
@@ -556,7 +529,7 @@ private:
         m_files.insert("1dlc.dat", index.bytes());
     }
 
-    const Model& m_model;
+    const DeviceModel m_model;
     DemoRandom m_random;
     QString m_serial;
     int m_holterSeconds;
@@ -569,45 +542,28 @@ private:
 
 } // namespace
 
-DemoMonitorWriter::DemoMonitorWriter(int typeCode, std::uint64_t seed, int holterSeconds)
-    : m_typeCode(typeCode)
+DemoMonitorWriter::DemoMonitorWriter(int modelType, std::uint64_t seed, int holterSeconds)
+    : m_modelType(modelType)
     , m_seed(seed)
     , m_holterSeconds(holterSeconds)
 {
-    const Model* model = findModel(typeCode);
-    DemoRandom random = DemoRandom(seed).fork(static_cast<std::uint64_t>(typeCode)).fork(0);
+    DemoRandom random = DemoRandom(seed).fork(static_cast<std::uint64_t>(modelType)).fork(0);
     // The type code leads the serial number, so monitors of different models never share one.
-    m_serial = QString("%1").arg(typeCode, 2, 10, QLatin1Char('0'));
-    const int length = model ? model->serialLength : 8;
+    m_serial = QString("%1").arg(modelType, 2, 10, QLatin1Char('0'));
+    const int length = DeviceModel::of(modelType).defaultSerial().size();
     while (m_serial.size() < length)
         m_serial += QChar('0' + random.integer(0, 9));
 }
 
-QList<int> DemoMonitorWriter::modelCodes()
-{
-    QList<int> codes;
-    for (const Model& model : models())
-        codes.append(model.typeCode);
-    return codes;
-}
-
-quint32 DemoMonitorWriter::checkTypeMask(int typeCode)
-{
-    const Model* model = findModel(typeCode);
-    return model ? model->mask : 0xFFFFFFFF;
-}
-
 QString DemoMonitorWriter::folderName() const
 {
-    return QString("%1-%2").arg(m_typeCode, 2, 10, QLatin1Char('0')).arg(m_serial);
+    return QString("%1-%2").arg(m_modelType, 2, 10, QLatin1Char('0')).arg(m_serial);
 }
 
 QMap<QString, QByteArray> DemoMonitorWriter::files() const
 {
-    const Model* known = findModel(m_typeCode);
-    const Model model = known ? *known : Model{m_typeCode, 0xFFFFFFFF, 8};
-    const DemoRandom random = DemoRandom(m_seed).fork(static_cast<std::uint64_t>(m_typeCode)).fork(1);
-    return MonitorBuilder(model, random, m_serial, m_holterSeconds).build();
+    const DemoRandom random = DemoRandom(m_seed).fork(static_cast<std::uint64_t>(m_modelType)).fork(1);
+    return MonitorBuilder(DeviceModel::of(m_modelType), random, m_serial, m_holterSeconds).build();
 }
 
 bool DemoMonitorWriter::write(const QString& dir, QString* error) const

@@ -16,12 +16,7 @@
 class DemoMonitorWriter
 {
 public:
-    DemoMonitorWriter(int typeCode, std::uint64_t seed, int holterSeconds);
-
-    // Every model type code of the model table, in ascending order.
-    static QList<int> modelCodes();
-    // The check types the model offers, one bit each.
-    static quint32 checkTypeMask(int typeCode);
+    DemoMonitorWriter(int modelType, std::uint64_t seed, int holterSeconds);
 
     QString serialNumber() const { return m_serial; }
     // The monitor's folder name on the bus: type code and serial number.
@@ -32,7 +27,7 @@ public:
     bool write(const QString& dir, QString* error) const;
 
 private:
-    int m_typeCode;
+    int m_modelType;
     std::uint64_t m_seed;
     int m_holterSeconds;
     QString m_serial;

@@ -13,7 +13,7 @@ struct DeviceInfo
     static constexpr int kSize = 30;
     static constexpr int kSnWidth = 13;
 
-    quint8 hwMajor = 0; // model type code
+    quint8 modelType = 0; // stored as tb_device.hwMajor
     quint8 hwMinor = 0;
     quint16 bootloaderVer = 0;
     quint8 lockBit = 0;
@@ -28,7 +28,7 @@ struct DeviceInfo
     template <class V>
     void visit(V& v)
     {
-        v.field("hwMajor", hwMajor);
+        v.field("hwMajor", modelType);
         v.field("hwMinor", hwMinor);
         v.field("bootloaderVer", bootloaderVer);
         v.field("lockBit", lockBit);
@@ -47,6 +47,9 @@ struct DeviceInfo
     // number.
     static std::optional<DeviceInfo> fromBytes(const QByteArray& data);
     static std::optional<DeviceInfo> readFile(const QString& path);
+    // The firmware version the monitor shows, "V<major>.<minor>": the middle bytes of appVer.
+    int versionMajor() const { return int(appVer >> 16 & 0xFF); }
+    int versionMinor() const { return int(appVer >> 8 & 0xFF); }
     // The "dev.dat" form of this information.
     QByteArray toFileBytes() const;
 };

@@ -1,7 +1,7 @@
 #include "files/EcgDetail.h"
 
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/RecordCodec.h"
 
 #include <QFile>
@@ -36,7 +36,7 @@ EcgDetail::Form EcgDetail::formFor(int checkType, int modelType)
 {
     if (checkType == CheckType::CorvisetDailyCheck)
         return Form::Long;
-    if (checkType == CheckType::DailyCheck && modelType == ModelMask::kDailyOnlyModel)
+    if (checkType == CheckType::DailyCheck && modelType == DeviceModel::kQmr4Type)
         return Form::Long;
     return Form::Short;
 }

@@ -20,38 +20,6 @@ T readLe(const uchar* bytes, int offset)
     return qFromLittleEndian<T>(bytes + offset);
 }
 
-HolterHeader readHeader(const uchar* p)
-{
-    HolterHeader h;
-    h.dataLength = readLe<quint32>(p, 0);
-    h.dataOffset = readLe<quint32>(p, 4);
-    h.year = readLe<qint16>(p, 8);
-    h.month = p[10];
-    h.day = p[11];
-    h.hour = p[12];
-    h.minute = p[13];
-    h.second = p[14];
-    h.duration = readLe<quint32>(p, 15);
-    h.userIndex = p[19];
-    h.lead = qint8(p[20]);
-    h.sampleFormat = readLe<quint16>(p, 21);
-    h.reserved23 = p[23];
-    h.maxHr = readLe<quint16>(p, 24);
-    h.minHr = readLe<quint16>(p, 26);
-    h.reserved28 = readLe<quint32>(p, 28);
-    h.reserved32 = readLe<quint32>(p, 32);
-    h.avgHr = readLe<quint16>(p, 36);
-    h.reserved38 = readLe<quint16>(p, 38);
-    h.sdnn = readLe<quint32>(p, 40);
-    h.rmssd = readLe<quint32>(p, 44);
-    h.mean = readLe<quint32>(p, 48);
-    h.pnn50 = readLe<quint32>(p, 52);
-    h.qrsCount = readLe<quint16>(p, 56);
-    h.reserved58 = readLe<quint16>(p, 58);
-    h.pvcCount = readLe<quint16>(p, 60);
-    return h;
-}
-
 HolterMinute readMinute(const uchar* p)
 {
     HolterMinute m;
@@ -180,7 +148,7 @@ bool HolterReport::parse(const QByteArray& bytes)
     if (size < HolterHeader::kSize)
         return false;
     const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
-    m_header = readHeader(p);
+    m_header = *HolterHeader::fromBytes(bytes);
     m_startTime =
         QDateTime::fromString(QString::asprintf("%d-%d-%d %d:%d:%d", m_header.year, m_header.month, m_header.day,
                                                 m_header.hour, m_header.minute, m_header.second),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "holter/HolterHeader.h"
+#include "files/HolterHeader.h"
 #include "holter/HolterMinute.h"
 
 #include <QByteArray>

@@ -53,7 +53,7 @@ DownloadFinisher::Result DownloadFinisher::finish(const QString& downloadDir)
     if (!info)
         return discard(dir, result, Outcome::NoDeviceInfo, "dev.dat is missing or empty");
     result.sn = info->sn;
-    result.modelType = info->hwMajor;
+    result.modelType = info->modelType;
     if (!isUsableSerial(info->sn))
         return discard(dir, result, Outcome::NoDeviceInfo,
                        "dev.dat names no usable serial number: \"" + info->sn + "\"");
@@ -65,7 +65,7 @@ DownloadFinisher::Result DownloadFinisher::finish(const QString& downloadDir)
         db->rollback();
         return discard(dir, result, Outcome::DeviceNotStored, "the device could not be stored");
     }
-    if (!SyncStrategyFactory::create(info->hwMajor, info->sn)->sync(dir)) {
+    if (!SyncStrategyFactory::create(info->modelType, info->sn)->sync(dir)) {
         db->rollback();
         return discard(dir, result, Outcome::SyncFailed, "storing its users and checks failed");
     }

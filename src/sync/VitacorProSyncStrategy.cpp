@@ -3,10 +3,10 @@
 #include "app/Constants.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
-#include "files/WaveFileHeader.h"
 
 #include <QDebug>
 #include <QFile>
@@ -42,7 +42,7 @@ bool VitacorProSyncStrategy::sync(const QString& dir)
             return false;
     }
     for (int code : kSyncOrder) {
-        if (ModelMask::offers(modelType(), code) && !syncCheckType(dir, code)) {
+        if (DeviceModel::of(modelType()).offers(code) && !syncCheckType(dir, code)) {
             qDebug() << "sync of check type" << code << "failed for" << serialNumber();
             return false;
         }
@@ -81,8 +81,8 @@ bool VitacorProSyncStrategy::syncPerUser(const QString& dir, int checkType, cons
 
 bool VitacorProSyncStrategy::syncHolter(const QString& dir)
 {
-    const QString recording = dir + WaveFileHeader::fileName();
-    const auto header = WaveFileHeader::readFile(recording);
+    const QString recording = dir + HolterHeader::fileName();
+    const auto header = HolterHeader::readFile(recording);
     if (!header)
         return true;
     CheckUser owner;

@@ -5,7 +5,7 @@
 #include "files/CheckType.h"
 #include "files/CheckUser.h"
 #include "files/DeviceInfo.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 
 #include <QStandardItemModel>
 
@@ -31,15 +31,6 @@ QIcon checkTypeIcon(int checkType)
     case CheckType::MultiTest: return QIcon("://res/node_multitest.png");
     default: return QIcon();
     }
-}
-
-QString devicePrefix(int model)
-{
-    if (model == ModelMask::kCorvisetModel)
-        return QStringLiteral("Cardivane_");
-    if (model == ModelMask::kDailyOnlyModel)
-        return QStringLiteral("QMR4_");
-    return QStringLiteral("Vitacor_");
 }
 
 QString countText(const QString& label, int count)
@@ -162,17 +153,17 @@ QStandardItem* TreeModelBuilder::deviceNode(const QString& sn) const
 
 QStandardItem* TreeModelBuilder::newDeviceNode(const DeviceInfo& device, bool online) const
 {
-    QStandardItem* node =
-        newNode(devicePrefix(device.hwMajor) + device.sn, online ? m_onlineIcon : m_offlineIcon, DeviceNode, device.sn);
+    QStandardItem* node = newNode(DeviceModel::of(device.modelType).keyPrefix() + device.sn,
+                                  online ? m_onlineIcon : m_offlineIcon, DeviceNode, device.sn);
     node->setSizeHint(QSize(5, 24));
     node->setData(online, OnlineRole);
-    node->setData(int(device.hwMajor), ModelRole);
+    node->setData(int(device.modelType), ModelRole);
     return node;
 }
 
 void TreeModelBuilder::addCheckTypeChildren(QStandardItem* deviceNode, const DeviceInfo& device) const
 {
-    const bool dailyOnlyModel = device.hwMajor == ModelMask::kDailyOnlyModel;
+    const bool dailyOnlyModel = device.modelType == DeviceModel::kQmr4Type;
     for (int type : {CheckType::CorvisetDailyCheck, CheckType::Ecg, CheckType::Oxi, CheckType::Temperature,
                      CheckType::Sleep, CheckType::Spo2Temp})
         addCountNode(deviceNode, device, type);
@@ -193,10 +184,10 @@ void TreeModelBuilder::addCheckTypeChildren(QStandardItem* deviceNode, const Dev
 
 void TreeModelBuilder::addCountNode(QStandardItem* deviceNode, const DeviceInfo& device, int checkType) const
 {
-    if (!ModelMask::offers(device.hwMajor, checkType))
+    if (!DeviceModel::of(device.modelType).offers(checkType))
         return;
     // The two-user daily-check monitor shows all its checks under one name.
-    const bool dailyOnlyModel = device.hwMajor == ModelMask::kDailyOnlyModel;
+    const bool dailyOnlyModel = device.modelType == DeviceModel::kQmr4Type;
     const QString name = CheckType::name(dailyOnlyModel ? int(CheckType::CorvisetDailyCheck) : checkType);
     const QIcon icon = dailyOnlyModel ? QIcon(":/treeEcg") : checkTypeIcon(checkType);
     const int count = DbOperator::instance()->checkCount(device.sn, checkType);
@@ -208,7 +199,7 @@ void TreeModelBuilder::addCountNode(QStandardItem* deviceNode, const DeviceInfo&
 void TreeModelBuilder::addUsersNode(QStandardItem* deviceNode, const DeviceInfo& device, int checkType,
                                     bool extended) const
 {
-    if (!ModelMask::offers(device.hwMajor, checkType))
+    if (!DeviceModel::of(device.modelType).offers(checkType))
         return;
     QStandardItem* node = newNode(CheckType::name(checkType), checkTypeIcon(checkType), UsersNode, device.sn);
     node->setData(checkType, CheckTypeRole);

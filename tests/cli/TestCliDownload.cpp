@@ -1,11 +1,11 @@
 #include "files/CheckType.h"
 #include "files/DeviceInfo.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/RecordTypes.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 #include "support/SyncFixture.h"
 
@@ -60,17 +60,17 @@ QSet<QString> checksOnMonitor(const QString& folder)
         for (const QByteArray& record : RecordFile::read(dir + name, CheckType::recordSize(code)))
             add(code, recordTime(code, record), userid);
     };
-    if (info.hwMajor == ModelMask::kCorvisetModel) {
+    if (info.modelType == DeviceModel::kCorvisetType) {
         addFile(CheckType::CorvisetDailyCheck, "1dlc.dat", QString());
         return rows;
     }
     const QList<UserRecord> users = RecordFile::read<UserRecord>(dir + "usr.dat");
     const QList<XUserRecord> xusers = RecordFile::read<XUserRecord>(dir + "xusr.dat");
     for (int code : CheckType::all()) {
-        if (!ModelMask::offers(info.hwMajor, code))
+        if (!DeviceModel::of(info.modelType).offers(code))
             continue;
         if (code == CheckType::Holter) {
-            const auto header = WaveFileHeader::readFile(dir + "waveFile");
+            const auto header = HolterHeader::readFile(dir + "waveFile");
             QString userid;
             for (const UserRecord& user : users) {
                 if (user.index == header->userIndex)
@@ -103,7 +103,7 @@ QStringList keptFiles(const QString& folder)
     QStringList names;
     for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
         if (name == "waveFile")
-            names << WaveFileHeader::readFile(folder + "/waveFile")->checkTimeText();
+            names << HolterHeader::readFile(folder + "/waveFile")->checkTimeText();
         else if (!name.contains('.') && name != "faults")
             names << name;
         else if (name.endsWith(".wav"))
@@ -270,7 +270,7 @@ void TestCliDownload::downloadStoresEveryCheckAndFile()
     }
     const QString holterMonitor = monitorFolder(m_bus, 0);
     QCOMPARE(readFile(m_data + "/" + identity(holterMonitor).sn + "/" +
-                      WaveFileHeader::readFile(holterMonitor + "/waveFile")->checkTimeText()),
+                      HolterHeader::readFile(holterMonitor + "/waveFile")->checkTimeText()),
              readFile(holterMonitor + "/waveFile"));
     QVERIFY(tempFolders(m_data).isEmpty());
     QDirIterator dat(m_data, {"*.dat"}, QDir::Files, QDirIterator::Subdirectories);

@@ -60,7 +60,7 @@ void TestDbDevicesUsers::deviceFromDeviceFile()
     QVERIFY(db->device("DEV'1", &stored));
     QCOMPARE(stored.sn, QString("DEV'1"));
     QCOMPARE(stored.dispname, QString("DEV'1"));
-    QCOMPARE(stored.hwMajor, quint8(19));
+    QCOMPARE(stored.modelType, quint8(19));
     QCOMPARE(stored.hwMinor, quint8(3));
     QCOMPARE(stored.bootloaderVer, quint16(0x0201));
     QCOMPARE(stored.lockBit, quint8(1));

@@ -1,13 +1,13 @@
 #include "db/DbOperator.h"
 #include "emulator/DemoMonitorWriter.h"
 #include "files/CheckType.h"
+#include "files/DeviceModel.h"
 #include "files/EcgDetail.h"
-#include "files/ModelMask.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/SleepTrend.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 #include "support/DbTestSupport.h"
 
@@ -51,7 +51,7 @@ void TestDemoRoundTrip::initTestCase()
 void TestDemoRoundTrip::model_data()
 {
     QTest::addColumn<int>("modelType");
-    for (int code : DemoMonitorWriter::modelCodes())
+    for (int code : DeviceModel::modelTypes())
         QTest::newRow(qPrintable(QString::number(code))) << code;
 }
 
@@ -61,11 +61,10 @@ void TestDemoRoundTrip::model()
     DbOperator* db = DbOperator::instance();
     const DemoMonitorWriter writer(modelType, 2024, 180);
     const QMap<QString, QByteArray> files = writer.files();
-    QCOMPARE(DemoMonitorWriter::checkTypeMask(modelType), ModelMask::of(modelType));
 
     const auto info = DeviceInfo::fromBytes(files.value("identity.dat"));
     QVERIFY(info);
-    QCOMPARE(int(info->hwMajor), modelType);
+    QCOMPARE(int(info->modelType), modelType);
     const QString sn = info->sn;
     QCOMPARE(sn, writer.serialNumber());
     QVERIFY(db->storeDevice(*info));
@@ -86,7 +85,7 @@ void TestDemoRoundTrip::model()
 
     int stored = 0;
     for (int code : CheckType::all()) {
-        if (!ModelMask::offers(modelType, code))
+        if (!DeviceModel::of(modelType).offers(code))
             continue;
         QMap<QString, Expected> expected;
         auto store = [&](const QByteArray& file, const CheckUser& owner) {
@@ -105,7 +104,7 @@ void TestDemoRoundTrip::model()
         };
 
         if (code == CheckType::Holter) {
-            const auto header = WaveFileHeader::fromBytes(files.value(WaveFileHeader::fileName()));
+            const auto header = HolterHeader::fromBytes(files.value(HolterHeader::fileName()));
             QVERIFY(header);
             CheckUser owner;
             for (const UserRecord& record : userRecords) {

@@ -9,6 +9,7 @@
 #include "files/CorvisetDailyRecord.h"
 #include "files/DailyRecord.h"
 #include "files/DeviceInfo.h"
+#include "files/DeviceModel.h"
 #include "files/EcgRecord.h"
 #include "files/MultiTestFile.h"
 #include "files/MultiTestRecord.h"
@@ -76,9 +77,9 @@ private slots:
     void progressTotalIsNeverBelowCount();
 
 private:
-    MonitorFolder plug(quint8 typeCode, const QString& name = "m1", const QByteArray& serial = kSn.toLatin1());
+    MonitorFolder plug(quint8 modelType, const QString& name = "m1", const QByteArray& serial = kSn.toLatin1());
     // Identifies the monitor and runs the model's strategy into the temporary folder.
-    bool download(int typeCode, const QString& sn = kSn);
+    bool download(int modelType, const QString& sn = kSn);
 
     std::unique_ptr<TestBus> m_bus;
     std::shared_ptr<RequestLog> m_log;
@@ -107,18 +108,18 @@ void TestDownloadStrategy::cleanup()
     m_bus.reset();
 }
 
-MonitorFolder TestDownloadStrategy::plug(quint8 typeCode, const QString& name, const QByteArray& serial)
+MonitorFolder TestDownloadStrategy::plug(quint8 modelType, const QString& name, const QByteArray& serial)
 {
-    return MonitorFolder(m_bus->busDir(), name, typeCode, serial);
+    return MonitorFolder(m_bus->busDir(), name, modelType, serial);
 }
 
-bool TestDownloadStrategy::download(int typeCode, const QString& sn)
+bool TestDownloadStrategy::download(int modelType, const QString& sn)
 {
     XHarvo2 link;
     QByteArray info;
     if (!link.getDeviceInfo(info))
         return false;
-    const std::shared_ptr<DownloadStrategy> strategy = DownloadStrategy::create(typeCode);
+    const std::shared_ptr<DownloadStrategy> strategy = DownloadStrategy::create(modelType);
     strategy->setSerialNumber(sn);
     strategy->setXHarvo2(&link);
     connect(strategy.get(), &DownloadStrategy::fileDownloadProgress, this,
@@ -131,26 +132,26 @@ bool TestDownloadStrategy::download(int typeCode, const QString& sn)
 
 void TestDownloadStrategy::everyModelFetchesItsFiles_data()
 {
-    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("modelType");
     QTest::addColumn<int>("language");
-    for (int typeCode : DemoMonitorWriter::modelCodes())
-        QTest::addRow("model %d", typeCode) << typeCode << 1;
+    for (int modelType : DeviceModel::modelTypes())
+        QTest::addRow("model %d", modelType) << modelType << 1;
     QTest::addRow("model 19, simplified-Chinese edition") << 19 << 2;
 }
 
 // The demo monitors hold exactly the files a download of their model asks for.
 void TestDownloadStrategy::everyModelFetchesItsFiles()
 {
-    QFETCH(int, typeCode);
+    QFETCH(int, modelType);
     QFETCH(int, language);
     Config::instance()->setLanguage(language);
-    const DemoMonitorWriter writer(typeCode, 7, 120);
+    const DemoMonitorWriter writer(modelType, 7, 120);
     const QString folder = m_bus->busDir() + "/" + writer.folderName();
     QDir().mkpath(folder);
     QString error;
     QVERIFY2(writer.write(folder, &error), qPrintable(error));
 
-    QVERIFY(download(typeCode, writer.serialNumber()));
+    QVERIFY(download(modelType, writer.serialNumber()));
 
     QMap<QString, QByteArray> expected = writer.files();
     expected.remove(EmulatedMonitor::kIdentityFileName);
@@ -173,12 +174,12 @@ void TestDownloadStrategy::everyModelFetchesItsFiles()
     for (const QString& name : wanted)
         QVERIFY2(readFile(tempFolder(writer.serialNumber()) + name) == expected.value(name), qPrintable(name));
     // The Corviset progress counts its checks, not its index file.
-    QCOMPARE(m_progress.last().first, typeCode == 5 ? wanted.size() - 1 : wanted.size());
+    QCOMPARE(m_progress.last().first, modelType == 5 ? wanted.size() - 1 : wanted.size());
 }
 
 void TestDownloadStrategy::dailyModelsFetchExactly_data()
 {
-    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("modelType");
     QTest::addRow("Vitacor Lite HDMI") << 1;
     QTest::addRow("Vitacor Lite USB") << 6;
 }
@@ -187,8 +188,8 @@ void TestDownloadStrategy::dailyModelsFetchExactly_data()
 // daily checks with details and voice; the other files of the monitor stay put.
 void TestDownloadStrategy::dailyModelsFetchExactly()
 {
-    QFETCH(int, typeCode);
-    const MonitorFolder monitor = plug(quint8(typeCode));
+    QFETCH(int, modelType);
+    const MonitorFolder monitor = plug(quint8(modelType));
     const CheckTime ecg1 = checkTime(1, 8), ecg2 = checkTime(2, 9), daily = checkTime(3, 10);
     monitor.writeFile("usr.dat", userRecord(1, 27) + userRecord(3, 27));
     monitor.writeFile("xusr.dat", userRecord(2, 75));
@@ -204,7 +205,7 @@ void TestDownloadStrategy::dailyModelsFetchExactly()
                               "2rec.dat", "nibp.dat", "glu.dat", "oxi_T.dat"})
         monitor.writeRandomFile(other, 40);
 
-    QVERIFY(download(typeCode));
+    QVERIFY(download(modelType));
 
     const QStringList expected{
         "usr.dat", "xusr.dat", "ecg.dat",       timeName(ecg1),           timeName(ecg2), timeName(ecg2) + ".wav",
@@ -388,7 +389,7 @@ void TestDownloadStrategy::corvisetSkipsStoredChecks()
     }
     monitor.writeFile("1dlc.dat", index);
     DeviceInfo device;
-    device.hwMajor = 5;
+    device.modelType = 5;
     device.sn = sn;
     QVERIFY(DbOperator::instance()->storeDevice(device));
     QVERIFY(DbOperator::instance()->insertChecks(

@@ -1,12 +1,12 @@
 #include "DownloadTestSupport.h"
 #include "RequestLog.h"
 #include "db/DbOperator.h"
-#include "device/DeviceModel.h"
 #include "device/VitacorDevice.h"
 #include "device/XHarvo2.h"
 #include "files/CheckType.h"
 #include "files/CorvisetDailyRecord.h"
 #include "files/DeviceInfo.h"
+#include "files/DeviceModel.h"
 #include "files/EcgRecord.h"
 #include "support/LinkLog.h"
 #include "support/MonitorFolder.h"
@@ -85,7 +85,7 @@ QVariantList TestVitacorDevice::downloadWith(VitacorDevice& device)
 
 void TestVitacorDevice::modelTable_data()
 {
-    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("modelType");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("keyPrefix");
     QTest::addColumn<QString>("defaultSerial");
@@ -135,9 +135,9 @@ void TestVitacorDevice::modelTable_data()
 
 void TestVitacorDevice::modelTable()
 {
-    QFETCH(int, typeCode);
-    const DeviceModel model = DeviceModel::of(typeCode);
-    QCOMPARE(model.typeCode(), typeCode);
+    QFETCH(int, modelType);
+    const DeviceModel model = DeviceModel::of(modelType);
+    QCOMPARE(model.modelType(), modelType);
     QTEST(model.name(), "name");
     QTEST(model.keyPrefix(), "keyPrefix");
     QTEST(model.defaultSerial(), "defaultSerial");
@@ -156,7 +156,7 @@ void TestVitacorDevice::identifiesMonitor()
     QCOMPARE(device.deviceKey(), "Vitacor_" + QString(kSn));
     QCOMPARE(device.versionText(), QString("V1.4"));
     QCOMPARE(device.branchCode(), QString("BR-07"));
-    QCOMPARE(device.deviceInfo(), MonitorFolder::info(0, kSn));
+    QCOMPARE(device.deviceInfo().toFileBytes().left(DeviceInfo::kSize), MonitorFolder::info(0, kSn));
     QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::BranchCode}));
     QVERIFY(device.pingDevice());
     device.disconnectDevice();
@@ -175,7 +175,7 @@ void TestVitacorDevice::unansweredIdentification()
 
 void TestVitacorDevice::serialNumberIsMadeSafe_data()
 {
-    QTest::addColumn<int>("typeCode");
+    QTest::addColumn<int>("modelType");
     QTest::addColumn<QByteArray>("reported");
     QTest::addColumn<QString>("serial");
     QTest::addColumn<QString>("key");
@@ -209,23 +209,23 @@ void TestVitacorDevice::serialNumberIsMadeSafe_data()
 // folder, and the "dev.dat" from which the sync takes the device folder and the database key.
 void TestVitacorDevice::serialNumberIsMadeSafe()
 {
-    QFETCH(int, typeCode);
+    QFETCH(int, modelType);
     QFETCH(QByteArray, reported);
     QFETCH(QString, serial);
     QFETCH(QString, key);
-    MonitorFolder(m_bus->busDir(), "m1", quint8(typeCode), reported);
+    MonitorFolder(m_bus->busDir(), "m1", quint8(modelType), reported);
     VitacorDevice device;
     QVERIFY(device.connectDevice());
     QCOMPARE(device.serialNumber(), serial);
     QCOMPARE(device.deviceKey(), key);
-    QCOMPARE(DeviceInfo::fromBytes(device.deviceInfo())->sn, serial);
+    QCOMPARE(device.deviceInfo().sn, serial);
 
     const QVariantList end = downloadWith(device);
     QCOMPARE(end.value(1).toString(), tempFolder(serial));
     const std::optional<DeviceInfo> written = DeviceInfo::readFile(tempFolder(serial) + "dev.dat");
     QVERIFY(written);
     QCOMPARE(written->sn, serial);
-    QCOMPARE(written->hwMajor, quint8(typeCode));
+    QCOMPARE(written->modelType, quint8(modelType));
     QVERIFY(QDir::cleanPath(dataDir() + "/" + written->sn).startsWith(QDir::cleanPath(dataDir()) + "/"));
     QCOMPARE(entries(dataDir() + "/..").filter("evil"), QStringList());
 }
@@ -297,7 +297,7 @@ void TestVitacorDevice::corvisetAsksStoreFromWorker()
     monitor.writeRandomFile(stored.text(), 200);
     monitor.writeRandomFile(fresh.text(), 200);
     DeviceInfo info;
-    info.hwMajor = 5;
+    info.modelType = 5;
     info.sn = sn;
     QVERIFY(DbOperator::instance()->storeDevice(info));
     QVERIFY(

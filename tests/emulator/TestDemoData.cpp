@@ -2,6 +2,7 @@
 #include "emulator/DemoHolterRecording.h"
 #include "emulator/DemoMonitorWriter.h"
 #include "emulator/DemoRandom.h"
+#include "files/DeviceModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,12 +67,12 @@ QList<QByteArray> records(const QByteArray& file, int size, int headerSize = 0)
 }
 
 // Model masks of the check types each model offers.
-quint32 maskOf(int typeCode)
+quint32 maskOf(int modelType)
 {
     static const QMap<int, quint32> masks{{0, 0x14DF}, {1, 0x13},  {2, 0x7F},  {5, 0x200}, {6, 0x13},
                                           {7, 0x7F},   {8, 0x3F},  {9, 0x7F},  {18, 0x7F}, {19, 0x6107},
                                           {49, 0x1},   {53, 0x10}, {54, 0x800}};
-    return masks.value(typeCode, 0xFFFFFFFF);
+    return masks.value(modelType, 0xFFFFFFFF);
 }
 
 QMap<QString, QByteArray> readTree(const QString& dir)
@@ -187,8 +188,8 @@ private slots:
     void holterOfADayAndOfUnderAMinute();
 
 private:
-    QString folderOf(int typeCode) const;
-    QByteArray file(int typeCode, const QString& name) const;
+    QString folderOf(int modelType) const;
+    QByteArray file(int modelType, const QString& name) const;
     QList<int> m_codes;
     QTemporaryDir m_dir;
     QString m_bus;
@@ -198,7 +199,7 @@ void TestDemoData::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_bus = m_dir.filePath("bus");
-    m_codes = DemoMonitorWriter::modelCodes();
+    m_codes = DeviceModel::modelTypes();
     QCOMPARE(m_codes, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 17, 18, 19, 49, 53, 54}));
     const DemoBusWriter bus(m_bus, 7, kHolterSeconds);
     for (int code : m_codes) {
@@ -208,16 +209,16 @@ void TestDemoData::initTestCase()
     QCOMPARE(QDir(m_bus).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden).size(), m_codes.size());
 }
 
-QString TestDemoData::folderOf(int typeCode) const
+QString TestDemoData::folderOf(int modelType) const
 {
     const QStringList match =
-        QDir(m_bus).entryList({QString::asprintf("%02d-*", typeCode)}, QDir::Dirs | QDir::NoDotAndDotDot);
+        QDir(m_bus).entryList({QString::asprintf("%02d-*", modelType)}, QDir::Dirs | QDir::NoDotAndDotDot);
     return match.size() == 1 ? m_bus + "/" + match.first() : QString();
 }
 
-QByteArray TestDemoData::file(int typeCode, const QString& name) const
+QByteArray TestDemoData::file(int modelType, const QString& name) const
 {
-    QFile f(folderOf(typeCode) + "/" + name);
+    QFile f(folderOf(modelType) + "/" + name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
@@ -302,27 +303,27 @@ void TestDemoData::randomDistributionsAreFixed()
 
 void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor_data()
 {
-    QTest::addColumn<int>("typeCode");
-    for (int code : DemoMonitorWriter::modelCodes())
+    QTest::addColumn<int>("modelType");
+    for (int code : DeviceModel::modelTypes())
         QTest::addRow("model %d", code) << code;
 }
 
 void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
 {
-    QFETCH(int, typeCode);
-    const quint32 mask = maskOf(typeCode);
-    QVERIFY(!folderOf(typeCode).isEmpty());
+    QFETCH(int, modelType);
+    const quint32 mask = maskOf(modelType);
+    QVERIFY(!folderOf(modelType).isEmpty());
     QSet<QString> expected{"identity.dat"};
     QStringList problems;
     auto need = [&](const QString& name) {
-        if (file(typeCode, name).isEmpty())
+        if (file(modelType, name).isEmpty())
             problems << "missing or empty: " + name;
         expected.insert(name);
     };
     auto optional = [&](const QString& name) {
-        if (!file(typeCode, name).isEmpty())
+        if (!file(modelType, name).isEmpty())
             expected.insert(name);
-        return file(typeCode, name);
+        return file(modelType, name);
     };
     // Detail files named by the record's time, and the voice note when its byte is set.
     auto details = [&](const QByteArray& index, int size, int voiceAt) {
@@ -332,9 +333,9 @@ void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
                 need(stampName(r) + ".wav");
         }
     };
-    if (typeCode == 5) {
+    if (modelType == 5) {
         need("1dlc.dat");
-        details(file(typeCode, "1dlc.dat"), 17, -1);
+        details(file(modelType, "1dlc.dat"), 17, -1);
     } else {
         const QList<QByteArray> users = records(optional("usr.dat"), 27);
         const QList<QByteArray> xusers = records(optional("xusr.dat"), 75);
@@ -347,11 +348,11 @@ void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
         };
         if (mask & 1) {
             need("ecg.dat");
-            details(file(typeCode, "ecg.dat"), 10, 9);
+            details(file(modelType, "ecg.dat"), 10, 9);
         }
         if (mask & 64) {
             need("slm.dat");
-            details(file(typeCode, "slm.dat"), 18, -1);
+            details(file(modelType, "slm.dat"), 18, -1);
         }
         if (mask & 2)
             need("oxi.dat");
@@ -362,7 +363,7 @@ void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
         if (mask & 16) {
             perUser(users, "dlc.dat");
             for (const QByteArray& user : users)
-                details(file(typeCode, QString::number(u8(user, 0)) + "dlc.dat"), 17, 16);
+                details(file(modelType, QString::number(u8(user, 0)) + "dlc.dat"), 17, 16);
         }
         if (mask & 256)
             need("nibp.dat");
@@ -374,7 +375,7 @@ void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
             perUser(xusers, "spc.dat");
             // Only spot checks that measured an ECG have a detail file.
             for (const QByteArray& user : xusers) {
-                for (const QByteArray& r : records(file(typeCode, QString::number(u8(user, 0)) + "spc.dat"), 28)) {
+                for (const QByteArray& r : records(file(modelType, QString::number(u8(user, 0)) + "spc.dat"), 28)) {
                     if (u16(r, 7) & 1)
                         need(stampName(r));
                     if (r[23] != 0)
@@ -391,14 +392,14 @@ void TestDemoData::folderHoldsExactlyWhatADownloadAsksFor()
         if (mask & 16384) {
             perUser(xusers, "rec.dat");
             for (const QByteArray& user : xusers) {
-                for (const QByteArray& r : records(file(typeCode, QString::number(u8(user, 0)) + "rec.dat"), 72, 10)) {
+                for (const QByteArray& r : records(file(modelType, QString::number(u8(user, 0)) + "rec.dat"), 72, 10)) {
                     if (r[45] != 0)
                         need(stampName(r));
                 }
             }
         }
     }
-    const QStringList present = QDir(folderOf(typeCode)).entryList(QDir::Files | QDir::Hidden);
+    const QStringList present = QDir(folderOf(modelType)).entryList(QDir::Files | QDir::Hidden);
     for (const QString& name : present) {
         if (!expected.contains(name))
             problems << "not asked for by a download: " + name;
@@ -414,19 +415,19 @@ void TestDemoData::identityBlock_data()
 
 void TestDemoData::identityBlock()
 {
-    QFETCH(int, typeCode);
-    const QByteArray identity = file(typeCode, "identity.dat");
+    QFETCH(int, modelType);
+    const QByteArray identity = file(modelType, "identity.dat");
     QVERIFY(identity.size() >= 31);
-    QCOMPARE(u8(identity, 0), typeCode);
+    QCOMPARE(u8(identity, 0), modelType);
     const QByteArray serial = cText(identity, 5, 13);
-    QCOMPARE(QDir(folderOf(typeCode)).dirName(), QString::asprintf("%02d-", typeCode) + serial);
+    QCOMPARE(QDir(folderOf(modelType)).dirName(), QString::asprintf("%02d-", modelType) + serial);
     // As long as the serial the program assumes for the model when a monitor reports none.
-    QCOMPARE(serial.size(), typeCode == 5 ? 6 : (typeCode == 1 ? 7 : 8));
+    QCOMPARE(serial.size(), modelType == 5 ? 6 : (modelType == 1 ? 7 : 8));
     QVERIFY(u8(identity, 22) >= 1); // firmware major version
     QCOMPARE(identity.back(), '\0');
     const QByteArray branch = identity.mid(30, identity.size() - 31);
     QVERIFY(!branch.contains('\0'));
-    QCOMPARE(branch, QByteArray(typeCode == 54 ? "13070001" : (typeCode == 49 ? "" : "13050001")));
+    QCOMPARE(branch, QByteArray(modelType == 54 ? "13070001" : (modelType == 49 ? "" : "13050001")));
 }
 
 void TestDemoData::indexFilesAreWholeRecordsWithValidTimes()

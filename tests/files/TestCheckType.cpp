@@ -1,5 +1,5 @@
 #include "files/CheckType.h"
-#include "files/ModelMask.h"
+#include "files/DeviceModel.h"
 #include "files/RecordCodec.h"
 #include "files/RecordTypes.h"
 #include "files/ValueRange.h"
@@ -151,18 +151,18 @@ void TestCheckType::modelMask()
     QFETCH(int, model);
     QFETCH(QList<int>, types);
     for (int code : CheckType::all())
-        QCOMPARE(ModelMask::offers(model, code), types.contains(code));
+        QCOMPARE(DeviceModel::of(model).offers(code), types.contains(code));
 }
 
 void TestCheckType::dailyOnlyAndUnknownModels()
 {
-    QCOMPARE(ModelMask::of(53), quint32(0x0010));
-    QCOMPARE(ModelMask::of(0), quint32(0x14DF));
-    QCOMPARE(ModelMask::of(19), quint32(0x6107));
+    QCOMPARE(DeviceModel::of(53).checkTypes(), quint32(0x0010));
+    QCOMPARE(DeviceModel::of(0).checkTypes(), quint32(0x14DF));
+    QCOMPARE(DeviceModel::of(19).checkTypes(), quint32(0x6107));
     for (int unknown : {3, 4, 50, 255}) {
-        QCOMPARE(ModelMask::of(unknown), quint32(0xFFFFFFFF));
+        QCOMPARE(DeviceModel::of(unknown).checkTypes(), quint32(0xFFFFFFFF));
         for (int code : CheckType::all())
-            QVERIFY(ModelMask::offers(unknown, code));
+            QVERIFY(DeviceModel::of(unknown).offers(code));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "files/DeviceInfo.h"
 #include "files/EcgRecord.h"
 #include "files/GlucoseRecord.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/MultiTestRecord.h"
 #include "files/NibpRecord.h"
@@ -16,7 +17,6 @@
 #include "files/SpotRecord.h"
 #include "files/TempRecord.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 #include "support/ByteFixture.h"
 
@@ -405,7 +405,7 @@ void TestRecordFiles::deviceFile()
     QCOMPARE(block.size(), DeviceInfo::kSize);
     const auto info = DeviceInfo::readFile(writeFile(dir, "dev.dat", block + QByteArray("13070001", 8) + '\0'));
     QVERIFY(info);
-    QCOMPARE(info->hwMajor, quint8(7));
+    QCOMPARE(info->modelType, quint8(7));
     QCOMPARE(info->hwMinor, quint8(2));
     QCOMPARE(info->bootloaderVer, quint16(0x0103));
     QCOMPARE(info->lockBit, quint8(1));
@@ -459,7 +459,7 @@ void TestRecordFiles::deviceFileEmptyOrShort()
     // A short block keeps what it has; the missing fields read as zero.
     const auto info = DeviceInfo::fromBytes(ByteFixture().u8(19).u8(4).u16(9).u8(0).text("SHORT", 8));
     QVERIFY(info);
-    QCOMPARE(info->hwMajor, quint8(19));
+    QCOMPARE(info->modelType, quint8(19));
     QCOMPARE(info->sn, QString("SHORT"));
     QCOMPARE(info->appVer, quint32(0));
     QVERIFY(info->branchcode.isEmpty());
@@ -508,15 +508,15 @@ void TestRecordFiles::waveFileHeader()
     QTemporaryDir dir;
     const QByteArray header =
         ByteFixture().u32(1234).u32(512).u16(2024).u8(3).u8(4).u8(5).u8(6).u8(7).u32(86399).u8(12).zeros(42);
-    QCOMPARE(header.size(), WaveFileHeader::kSize);
-    const auto parsed = WaveFileHeader::readFile(writeFile(dir, "waveFile", header + QByteArray(4096, '\x55')));
+    QCOMPARE(header.size(), HolterHeader::kSize);
+    const auto parsed = HolterHeader::readFile(writeFile(dir, "waveFile", header + QByteArray(4096, '\x55')));
     QVERIFY(parsed);
     QCOMPARE(parsed->checkTimeText(), QString("20240304050607"));
     QCOMPARE(parsed->duration, 86399);
     QCOMPARE(parsed->userIndex, quint8(12));
-    QCOMPARE(WaveFileHeader::fileName(), QString("waveFile"));
-    QVERIFY(!WaveFileHeader::fromBytes(header.left(61)));
-    QVERIFY(!WaveFileHeader::readFile(dir.filePath("absent")));
+    QCOMPARE(HolterHeader::fileName(), QString("waveFile"));
+    QVERIFY(!HolterHeader::fromBytes(header.left(61)));
+    QVERIFY(!HolterHeader::readFile(dir.filePath("absent")));
 }
 
 // Records handed back by the record store hold the full year, also for blood pressure.

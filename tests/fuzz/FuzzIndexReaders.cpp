@@ -6,12 +6,12 @@
 #include "files/CheckRecord.h"
 #include "files/CheckType.h"
 #include "files/DeviceInfo.h"
+#include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/RecordFile.h"
 #include "files/RecordTypes.h"
 #include "files/SleepTrend.h"
 #include "files/UserRecord.h"
-#include "files/WaveFileHeader.h"
 #include "files/XUserRecord.h"
 
 #include <cstdint>
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     require(multiTests.status != MultiTestFile::Status::Unreadable);
     checkRecords<MultiTestRecord>(multiTests.records);
 
-    if (const auto header = WaveFileHeader::fromBytes(bytes))
+    if (const auto header = HolterHeader::fromBytes(bytes))
         require(!header->checkTimeText().isEmpty());
 
     require(SleepTrend::fromBytes(bytes).size() == bytes.size() / 2);

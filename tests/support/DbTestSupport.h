@@ -78,7 +78,7 @@ inline QByteArray storedForm(int checkType, const QByteArray& fileRecord)
 inline DeviceInfo device(const QString& sn, int model, const QString& branchcode = QString())
 {
     DeviceInfo info;
-    info.hwMajor = quint8(model);
+    info.modelType = quint8(model);
     info.sn = sn;
     info.branchcode = branchcode;
     return info;

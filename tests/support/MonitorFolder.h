@@ -12,24 +12,24 @@
 class MonitorFolder
 {
 public:
-    MonitorFolder(const QString& busDir, const QString& name, quint8 typeCode = 0,
+    MonitorFolder(const QString& busDir, const QString& name, quint8 modelType = 0,
                   const QByteArray& serial = "SN12345678", const QByteArray& branchCode = "BR-07")
         : m_path(busDir + "/" + name)
     {
         QDir().mkpath(m_path);
-        writeFile("identity.dat", info(typeCode, serial) + branchCode + '\0');
+        writeFile("identity.dat", info(modelType, serial) + branchCode + '\0');
     }
 
     // The device information block: type code, hardware minor 2, boot loader 0x0103,
     // lock flag 0, serial, hardware version 7, firmware 1.4 (bytes 21, 22), language pack 9, protocol 2.
-    static QByteArray info(quint8 typeCode, const QByteArray& serial)
+    static QByteArray info(quint8 modelType, const QByteArray& serial)
     {
         QByteArray block(30, '\0');
         const auto put = [&block](int offset, quint32 value, int width) {
             for (int i = 0; i < width; ++i)
                 block[offset + i] = char(value >> (8 * i));
         };
-        block[0] = char(typeCode);
+        block[0] = char(modelType);
         block[1] = 2;
         put(2, 0x0103, 2);
         block.replace(5, serial.left(12).size(), serial.left(12));

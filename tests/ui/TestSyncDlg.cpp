@@ -47,7 +47,7 @@ private slots:
     void downloadStoresAndGuardsTheDialog();
 
 private:
-    void plug(int typeCode);
+    void plug(int modelType);
 
     std::unique_ptr<TestBus> m_bus;
     QStringList m_folders;
@@ -67,10 +67,10 @@ void TestSyncDlg::cleanup()
     m_bus.reset();
 }
 
-void TestSyncDlg::plug(int typeCode)
+void TestSyncDlg::plug(int modelType)
 {
     QString error;
-    const QString folder = DemoBusWriter(m_bus->busDir(), 7, 120).writeMonitor(typeCode, &error);
+    const QString folder = DemoBusWriter(m_bus->busDir(), 7, 120).writeMonitor(modelType, &error);
     QVERIFY2(!folder.isEmpty(), qPrintable(error));
     m_folders << folder;
 }

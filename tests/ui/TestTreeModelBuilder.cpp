@@ -2,8 +2,8 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DailyRecord.h"
+#include "files/DeviceModel.h"
 #include "files/EcgRecord.h"
-#include "files/ModelMask.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
 #include "ui/TreeModelBuilder.h"
@@ -109,7 +109,7 @@ void TestTreeModelBuilder::devicesNewestFirstWithOfferedTypesInOrder()
     int last = -1;
     for (int i = 0; i < pro->rowCount(); ++i) {
         const int type = pro->child(i)->data(TreeModelBuilder::CheckTypeRole).toInt();
-        QVERIFY(ModelMask::offers(0, type));
+        QVERIFY(DeviceModel::of(0).offers(type));
         const int position = order.indexOf(type);
         QVERIFY2(position > last, qPrintable(QString::number(type)));
         last = position;

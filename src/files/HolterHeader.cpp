@@ -1,23 +1,23 @@
-#include "files/WaveFileHeader.h"
+#include "files/HolterHeader.h"
 
 #include "files/RecordCodec.h"
 
 #include <QFile>
 
-const QString& WaveFileHeader::fileName()
+const QString& HolterHeader::fileName()
 {
     static const QString name = QStringLiteral("waveFile");
     return name;
 }
 
-std::optional<WaveFileHeader> WaveFileHeader::fromBytes(const QByteArray& data)
+std::optional<HolterHeader> HolterHeader::fromBytes(const QByteArray& data)
 {
     if (data.size() < kSize)
         return std::nullopt;
-    return RecordCodec::decode<WaveFileHeader>(data);
+    return RecordCodec::decode<HolterHeader>(data.left(kSize));
 }
 
-std::optional<WaveFileHeader> WaveFileHeader::readFile(const QString& path)
+std::optional<HolterHeader> HolterHeader::readFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -25,7 +25,7 @@ std::optional<WaveFileHeader> WaveFileHeader::readFile(const QString& path)
     return fromBytes(file.read(kSize));
 }
 
-QString WaveFileHeader::checkTimeText() const
+QString HolterHeader::checkTimeText() const
 {
     return QString::asprintf("%04d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
 }
