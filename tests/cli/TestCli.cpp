@@ -162,7 +162,7 @@ void TestCli::unusableDatabaseIsNamedAndLeftAlone()
     QTemporaryDir dataDir;
     const QString path = dataDir.filePath("db_vitacor.db");
     const auto database = std::make_unique<UnusableDatabase>(UnusableDatabase::Kind(kind), path);
-    QVERIFY2(database->isReady(), "the damaged file could not be made");
+    QVERIFY2(database->isReady(), "the unusable file could not be made");
 
     QCOMPARE(run({"--data-dir", dataDir.path(), command}), 1);
     QCOMPARE(m_err.count('\n'), 1);
