@@ -91,6 +91,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>无法打开记录数据库 %1；请检查其所在文件夹是否存在且可写入。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>文件 %1 不是记录数据库；请将其移走，以便从空数据库开始。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>记录数据库 %1 已损坏；请保留一份副本并将其移走，以便从空数据库开始。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>记录数据库 %1 已被其他程序锁定；请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>记录数据库 %1 不可写入；请检查该文件及其文件夹的权限。</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
@@ -167,7 +195,7 @@
 <context>
     <name>DownloadDeviceWidget</name>
     <message>
-        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
         <source>Serial Number:</source>
         <translation>序列号：</translation>
     </message>
@@ -343,7 +371,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
@@ -352,11 +380,16 @@
         <source>Please relaunch the software with administrator privileges</source>
         <translation>请以管理员权限重新启动软件</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>记录数据库</translation>
+    </message>
 </context>
 <context>
     <name>SyncDlg</name>
     <message>
-        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
         <location line="+22"/>
         <source>Download</source>
         <translation>下载</translation>

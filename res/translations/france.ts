@@ -91,6 +91,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>La base de données des mesures %1 ne peut pas être ouverte ; vérifiez que son dossier existe et est accessible en écriture.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Le fichier %1 n&apos;est pas une base de données des mesures ; déplacez-le pour repartir d&apos;une base vide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>La base de données des mesures %1 est endommagée ; gardez-en une copie et déplacez-la pour repartir d&apos;une base vide.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>La base de données des mesures %1 est verrouillée par un autre programme ; fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>La base de données des mesures %1 n&apos;est pas accessible en écriture ; vérifiez les droits du fichier et de son dossier.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
@@ -167,7 +195,7 @@
 <context>
     <name>DownloadDeviceWidget</name>
     <message>
-        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
         <source>Serial Number:</source>
         <translation>Numéro de série&#xa0;:</translation>
     </message>
@@ -343,7 +371,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Autorisation refusée</translation>
     </message>
@@ -352,11 +380,16 @@
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Veuillez relancer le logiciel avec les droits d&apos;administrateur</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Base de données des mesures</translation>
+    </message>
 </context>
 <context>
     <name>SyncDlg</name>
     <message>
-        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
         <location line="+22"/>
         <source>Download</source>
         <translation>Télécharger</translation>

@@ -91,6 +91,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>Die Messdatenbank %1 kann nicht geöffnet werden; prüfen Sie, ob ihr Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Die Datei %1 ist keine Messdatenbank; verschieben Sie sie, um mit einer leeren Datenbank zu beginnen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>Die Messdatenbank %1 ist beschädigt; bewahren Sie eine Kopie auf und verschieben Sie sie, um mit einer leeren Datenbank zu beginnen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>Die Messdatenbank %1 ist von einem anderen Programm gesperrt; schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>Die Messdatenbank %1 ist nicht beschreibbar; prüfen Sie die Berechtigungen der Datei und ihres Ordners.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
@@ -167,7 +195,7 @@
 <context>
     <name>DownloadDeviceWidget</name>
     <message>
-        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
         <source>Serial Number:</source>
         <translation>Seriennummer:</translation>
     </message>
@@ -343,7 +371,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
@@ -352,11 +380,16 @@
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Bitte starten Sie die Software mit Administratorrechten neu</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Messdatenbank</translation>
+    </message>
 </context>
 <context>
     <name>SyncDlg</name>
     <message>
-        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
         <location line="+22"/>
         <source>Download</source>
         <translation>Herunterladen</translation>

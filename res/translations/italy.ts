@@ -91,6 +91,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>Il database delle misurazioni %1 non può essere aperto; verificare che la sua cartella esista e sia scrivibile.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Il file %1 non è un database delle misurazioni; spostarlo altrove per iniziare con un database vuoto.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>Il database delle misurazioni %1 è danneggiato; conservarne una copia e spostarlo altrove per iniziare con un database vuoto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>Il database delle misurazioni %1 è bloccato da un altro programma; chiudere quel programma e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>Il database delle misurazioni %1 non è scrivibile; verificare i permessi del file e della sua cartella.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
@@ -167,7 +195,7 @@
 <context>
     <name>DownloadDeviceWidget</name>
     <message>
-        <location filename="../../src/device/DownloadDeviceWidget.cpp" line="+30"/>
+        <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
         <source>Serial Number:</source>
         <translation>Numero di serie:</translation>
     </message>
@@ -343,7 +371,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/app/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Autorizzazione negata</translation>
     </message>
@@ -352,11 +380,16 @@
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Riavviare il software con privilegi di amministratore</translation>
     </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Database delle misurazioni</translation>
+    </message>
 </context>
 <context>
     <name>SyncDlg</name>
     <message>
-        <location filename="../../src/device/SyncDlg.ui" line="+8"/>
+        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
         <location line="+22"/>
         <source>Download</source>
         <translation>Scarica</translation>
