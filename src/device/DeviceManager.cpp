@@ -105,8 +105,6 @@ bool DeviceManager::connectNewDevices()
             continue;
         }
         m_devices << device;
-        // The worker thread has just started; this runs there before any download.
-        QMetaObject::invokeMethod(device.get(), &CrashHandler::protectCurrentThread, Qt::QueuedConnection);
         connect(device.get(), &VitacorDevice::downloadEnd, this, &DeviceManager::onDeviceDownloadEnd);
         changed = true;
         LogHelper::instance()->writeLog(
