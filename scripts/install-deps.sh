@@ -12,7 +12,7 @@ packages=(
   fonts-noto-cjk fonts-noto-cjk-extra
   librsvg2-bin
   xvfb xauth xdotool
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format
 )
 
 missing=()

@@ -3,7 +3,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=${VITACOR_BUILD_DIR:-$top/build}
-"$top/scripts/build.sh"
+"$top/scripts/build.sh" -DVITACOR_WERROR=ON
+# Every C++ file formatted as .clang-format says.
+(cd "$top" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 
 # The slower checks: discovery and download under ThreadSanitizer, and a

@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>BodyCheckWidget</name>
+    <message>
+        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <source>Lead:</source>
+        <translation>导联：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PR:</source>
+        <translation>脉率：</translation>
+    </message>
+</context>
+<context>
+    <name>CheckItemBase</name>
+    <message>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <source>Name:</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Date of Birth:</source>
+        <translation>出生日期：</translation>
+    </message>
+</context>
+<context>
     <name>CheckType</name>
     <message>
         <location filename="../../src/files/CheckType.cpp" line="+20"/>
@@ -91,6 +142,44 @@
     </message>
 </context>
 <context>
+    <name>DailyWidget</name>
+    <message>
+        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SpO2:</source>
+        <translation>血氧：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PI:</source>
+        <translation>灌注指数：</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Lead:</source>
+        <translation>导联：</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cable:</source>
+        <translation>导联线：</translation>
+    </message>
+</context>
+<context>
     <name>DbOperator</name>
     <message>
         <location filename="../../src/db/DbOperator.cpp" line="+147"/>
@@ -121,22 +210,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -146,7 +237,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -156,7 +247,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -223,9 +314,60 @@
     </message>
 </context>
 <context>
+    <name>EcgWidget</name>
+    <message>
+        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ST:</source>
+        <translation>ST：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bandwidth:</source>
+        <translation>带宽：</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lead:</source>
+        <translation>导联：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cable:</source>
+        <translation>导联线：</translation>
+    </message>
+</context>
+<context>
+    <name>GluWidget</name>
+    <message>
+        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <source>Blood Glocose:</source>
+        <translation>血糖：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>II导联</translation>
     </message>
@@ -243,6 +385,69 @@
         <location line="+1"/>
         <source>User-defined</source>
         <translation>自定义</translation>
+    </message>
+</context>
+<context>
+    <name>LeadText</name>
+    <message>
+        <location filename="../../src/report/LeadText.cpp" line="+16"/>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LEAD I</source>
+        <translation>I 导联</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LEAD II</source>
+        <translation>II 导联</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LEAD Wristova</source>
+        <translation>Wristova 导联</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Lead I</source>
+        <translation>I 导联</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead II</source>
+        <translation>II 导联</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chest Lead</source>
+        <translation>胸导联</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MODE I</source>
+        <translation>模式 I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MODE II</source>
+        <translation>模式 II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wide</source>
+        <translation>宽</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal</source>
+        <translation>正常</translation>
     </message>
 </context>
 <context>
@@ -369,6 +574,147 @@
     </message>
 </context>
 <context>
+    <name>MultiTestDataDecorator</name>
+    <message>
+        <location filename="../../src/report/MultiTestDataDecorator.cpp" line="+29"/>
+        <location line="+36"/>
+        <source>/min</source>
+        <translation>次/分</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>,</source>
+        <translation>，</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>exception temp</source>
+        <translation>体温异常</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normal temp</source>
+        <translation>体温正常</translation>
+    </message>
+</context>
+<context>
+    <name>MultiTestWidget</name>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <source>DATATIME</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>血氧饱和度(SpO2)：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>脉率(PR)：</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Body Temperature:</source>
+        <translation>体温：</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Pressure: SYS/DIA</source>
+        <translation>血压：收缩压/舒张压</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Glocose:</source>
+        <translation>血糖：</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <source>Object temperature:</source>
+        <translation>物体温度：</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>体温：</translation>
+    </message>
+</context>
+<context>
+    <name>NibpWidget</name>
+    <message>
+        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <source>SYS:</source>
+        <translation>收缩压：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIA:</source>
+        <translation>舒张压：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PR:</source>
+        <translation>脉率：</translation>
+    </message>
+</context>
+<context>
+    <name>OxiWidget</name>
+    <message>
+        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>血氧饱和度(SpO2)：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>脉率(PR)：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>灌注指数(PI)：</translation>
+    </message>
+</context>
+<context>
+    <name>PedoWidget</name>
+    <message>
+        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <source>Steps:</source>
+        <translation>步数：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Distance:</source>
+        <translation>距离：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total calorie:</source>
+        <translation>总卡路里：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fat:</source>
+        <translation>脂肪：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total time:</source>
+        <translation>总时间：</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../src/browser/main.cpp" line="+73"/>
@@ -384,6 +730,223 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>记录数据库</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../../src/report/ResultText.cpp" line="+17"/>
+        <source>Regular ECG Rhythm</source>
+        <translation>心电节律规则</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Heart Rate</source>
+        <translation>心率偏高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Heart Rate</source>
+        <translation>心率偏低</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High QRS Value</source>
+        <translation>QRS 值偏高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High ST Value</source>
+        <translation>ST 值偏高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low ST Value</source>
+        <translation>ST 值偏低</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular ECG Rhythm</source>
+        <translation>心电节律不规则</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Premature Beat</source>
+        <translation>疑似早搏</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to Analyze</source>
+        <translation>无法分析</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Poor signal</source>
+        <translation>信号差</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poor pulse signal</source>
+        <translation>脉搏信号差</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regular heart beat</source>
+        <translation>心跳规则</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Irregular heart beat</source>
+        <translation>心跳不规则</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate</source>
+        <translation>心率过快</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate</source>
+        <translation>心率过慢</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>High range blood pressure</source>
+        <translation>血压偏高</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal range blood pressure</source>
+        <translation>血压正常</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Normal Blood Oxygen</source>
+        <translation>血氧正常</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Blood Oxygen</source>
+        <translation>血氧偏低</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No abnormalities detected</source>
+        <translation>未发现异常</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blood Oxygen drops detected</source>
+        <translation>检测到血氧下降</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Low range blood glucose</source>
+        <translation>血糖偏低</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>normal range blood glucose</source>
+        <translation>血糖正常</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High range blood glucose</source>
+        <translation>血糖偏高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to analyze</source>
+        <translation>无法分析</translation>
+    </message>
+</context>
+<context>
+    <name>SlmWidget</name>
+    <message>
+        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <source>Total Duration:</source>
+        <translation>总时长：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>&lt;90% 统计：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>次下降，总时间：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average:</source>
+        <translation>平均：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lowest:</source>
+        <translation>最低：</translation>
+    </message>
+</context>
+<context>
+    <name>Spo2TempWidget</name>
+    <message>
+        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>血氧饱和度(SpO2)：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>脉率(PR)：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>灌注指数(PI)：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body Temperature:</source>
+        <translation>体温：</translation>
+    </message>
+</context>
+<context>
+    <name>SpotWidget</name>
+    <message>
+        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <source>patient id:</source>
+        <translation>病历号：</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>SpO2:</source>
+        <translation>血氧：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PI:</source>
+        <translation>灌注指数：</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
+        <translation>体温：</translation>
     </message>
 </context>
 <context>
@@ -413,6 +976,19 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>TempWidget</name>
+    <message>
+        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <source>Object temperature:</source>
+        <translation>物体温度：</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>体温：</translation>
     </message>
 </context>
 </TS>

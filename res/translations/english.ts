@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>BodyCheckWidget</name>
+    <message>
+        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <source>Lead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CheckItemBase</name>
+    <message>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <source>Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Date of Birth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CheckType</name>
     <message>
         <location filename="../../src/files/CheckType.cpp" line="+20"/>
@@ -91,6 +142,44 @@
     </message>
 </context>
 <context>
+    <name>DailyWidget</name>
+    <message>
+        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <source>HR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SpO2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Lead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DbOperator</name>
     <message>
         <location filename="../../src/db/DbOperator.cpp" line="+147"/>
@@ -121,22 +210,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation type="unfinished"></translation>
     </message>
@@ -146,7 +237,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation type="unfinished"></translation>
     </message>
@@ -156,7 +247,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation type="unfinished"></translation>
     </message>
@@ -223,9 +314,60 @@
     </message>
 </context>
 <context>
+    <name>EcgWidget</name>
+    <message>
+        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <source>HR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ST:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bandwidth:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lead:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cable:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GluWidget</name>
+    <message>
+        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <source>Blood Glocose:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation type="unfinished"></translation>
     </message>
@@ -242,6 +384,69 @@
     <message>
         <location line="+1"/>
         <source>User-defined</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LeadText</name>
+    <message>
+        <location filename="../../src/report/LeadText.cpp" line="+16"/>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LEAD I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LEAD II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LEAD Wristova</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Lead I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chest Lead</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MODE I</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MODE II</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wide</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -297,6 +502,147 @@
     </message>
 </context>
 <context>
+    <name>MultiTestDataDecorator</name>
+    <message>
+        <location filename="../../src/report/MultiTestDataDecorator.cpp" line="+29"/>
+        <location line="+36"/>
+        <source>/min</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>,</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>exception temp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normal temp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MultiTestWidget</name>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <source>DATATIME</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>HR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pulse Rate(PR):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Body Temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Pressure: SYS/DIA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Glocose:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <source>Object temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NibpWidget</name>
+    <message>
+        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <source>SYS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIA:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OxiWidget</name>
+    <message>
+        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PedoWidget</name>
+    <message>
+        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <source>Steps:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Distance:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total calorie:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fat:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../src/browser/main.cpp" line="+73"/>
@@ -311,6 +657,223 @@
     <message>
         <location line="+12"/>
         <source>Record database</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../../src/report/ResultText.cpp" line="+17"/>
+        <source>Regular ECG Rhythm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Heart Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Heart Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High QRS Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High ST Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low ST Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular ECG Rhythm</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Premature Beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to Analyze</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Poor signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poor pulse signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regular heart beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Irregular heart beat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>High range blood pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal range blood pressure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Normal Blood Oxygen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Blood Oxygen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No abnormalities detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blood Oxygen drops detected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Low range blood glucose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>normal range blood glucose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High range blood glucose</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to analyze</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SlmWidget</name>
+    <message>
+        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <source>Total Duration:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lowest:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Spo2TempWidget</name>
+    <message>
+        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body Temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SpotWidget</name>
+    <message>
+        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <source>patient id:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HR:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>SpO2:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PI:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -340,6 +903,19 @@
     <message>
         <location line="+6"/>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TempWidget</name>
+    <message>
+        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <source>Object temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

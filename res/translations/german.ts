@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>BodyCheckWidget</name>
+    <message>
+        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <source>Lead:</source>
+        <translation>Ableitung:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HR:</source>
+        <translation>HF:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PR:</source>
+        <translation>PF:</translation>
+    </message>
+</context>
+<context>
+    <name>CheckItemBase</name>
+    <message>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Geschlecht:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Date of Birth:</source>
+        <translation>Geburtsdatum:</translation>
+    </message>
+</context>
+<context>
     <name>CheckType</name>
     <message>
         <location filename="../../src/files/CheckType.cpp" line="+20"/>
@@ -91,6 +142,44 @@
     </message>
 </context>
 <context>
+    <name>DailyWidget</name>
+    <message>
+        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <source>HR:</source>
+        <translation>HF:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PI:</source>
+        <translation>PI:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Lead:</source>
+        <translation>Ableitung:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cable:</source>
+        <translation>Kabel:</translation>
+    </message>
+</context>
+<context>
     <name>DbOperator</name>
     <message>
         <location filename="../../src/db/DbOperator.cpp" line="+147"/>
@@ -121,22 +210,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -146,7 +237,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -156,7 +247,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -223,9 +314,60 @@
     </message>
 </context>
 <context>
+    <name>EcgWidget</name>
+    <message>
+        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <source>HR:</source>
+        <translation>HF:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ST:</source>
+        <translation>ST:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bandwidth:</source>
+        <translation>Bandbreite:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lead:</source>
+        <translation>Ableitung:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cable:</source>
+        <translation>Kabel:</translation>
+    </message>
+</context>
+<context>
+    <name>GluWidget</name>
+    <message>
+        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <source>Blood Glocose:</source>
+        <translation>Blutzucker:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>ABLEITUNG II</translation>
     </message>
@@ -243,6 +385,69 @@
         <location line="+1"/>
         <source>User-defined</source>
         <translation>Benutzerdefiniert</translation>
+    </message>
+</context>
+<context>
+    <name>LeadText</name>
+    <message>
+        <location filename="../../src/report/LeadText.cpp" line="+16"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LEAD I</source>
+        <translation>ABLEITUNG I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LEAD II</source>
+        <translation>ABLEITUNG II</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LEAD Wristova</source>
+        <translation>ABLEITUNG Wristova</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Lead I</source>
+        <translation>Ableitung I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead II</source>
+        <translation>Ableitung II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chest Lead</source>
+        <translation>Brustwandableitung</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MODE I</source>
+        <translation>MODUS I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MODE II</source>
+        <translation>MODUS II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wide</source>
+        <translation>Breit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
     </message>
 </context>
 <context>
@@ -369,6 +574,147 @@
     </message>
 </context>
 <context>
+    <name>MultiTestDataDecorator</name>
+    <message>
+        <location filename="../../src/report/MultiTestDataDecorator.cpp" line="+29"/>
+        <location line="+36"/>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>exception temp</source>
+        <translation>Temperatur auffällig</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normal temp</source>
+        <translation>Temperatur normal</translation>
+    </message>
+</context>
+<context>
+    <name>MultiTestWidget</name>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <source>DATATIME</source>
+        <translation>DATUM/ZEIT</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>HR:</source>
+        <translation>HF:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Blutsauerstoff (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Pulsfrequenz (PF):</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Body Temperature:</source>
+        <translation>Körpertemperatur:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Pressure: SYS/DIA</source>
+        <translation>Blutdruck: SYS/DIA</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Glocose:</source>
+        <translation>Blutzucker:</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <source>Object temperature:</source>
+        <translation>Objekttemperatur:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Körpertemperatur:</translation>
+    </message>
+</context>
+<context>
+    <name>NibpWidget</name>
+    <message>
+        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <source>SYS:</source>
+        <translation>SYS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIA:</source>
+        <translation>DIA:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PR:</source>
+        <translation>PF:</translation>
+    </message>
+</context>
+<context>
+    <name>OxiWidget</name>
+    <message>
+        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Blutsauerstoff (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Pulsfrequenz (PF):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Perfusionsindex (PI):</translation>
+    </message>
+</context>
+<context>
+    <name>PedoWidget</name>
+    <message>
+        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <source>Steps:</source>
+        <translation>Schritte:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Distance:</source>
+        <translation>Strecke:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total calorie:</source>
+        <translation>Kalorien gesamt:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fat:</source>
+        <translation>Fett:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speed:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total time:</source>
+        <translation>Gesamtzeit:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../src/browser/main.cpp" line="+73"/>
@@ -384,6 +730,223 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>Messdatenbank</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../../src/report/ResultText.cpp" line="+17"/>
+        <source>Regular ECG Rhythm</source>
+        <translation>Regelmäßiger EKG-Rhythmus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Heart Rate</source>
+        <translation>Hohe Herzfrequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Heart Rate</source>
+        <translation>Niedrige Herzfrequenz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High QRS Value</source>
+        <translation>Hoher QRS-Wert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High ST Value</source>
+        <translation>Hoher ST-Wert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low ST Value</source>
+        <translation>Niedriger ST-Wert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular ECG Rhythm</source>
+        <translation>Unregelmäßiger EKG-Rhythmus</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Premature Beat</source>
+        <translation>Verdacht auf Extrasystole</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to Analyze</source>
+        <translation>Keine Auswertung möglich</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Poor signal</source>
+        <translation>Schwaches Signal</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poor pulse signal</source>
+        <translation>Schwaches Pulssignal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regular heart beat</source>
+        <translation>Regelmäßiger Herzschlag</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Irregular heart beat</source>
+        <translation>Unregelmäßiger Herzschlag</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate</source>
+        <translation>Schnelle Herzfrequenz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate</source>
+        <translation>Langsame Herzfrequenz</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>High range blood pressure</source>
+        <translation>Blutdruck im hohen Bereich</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal range blood pressure</source>
+        <translation>Blutdruck im Normalbereich</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Normal Blood Oxygen</source>
+        <translation>Normaler Blutsauerstoff</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Blood Oxygen</source>
+        <translation>Niedriger Blutsauerstoff</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No abnormalities detected</source>
+        <translation>Keine Auffälligkeiten erkannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blood Oxygen drops detected</source>
+        <translation>Blutsauerstoffabfälle erkannt</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Low range blood glucose</source>
+        <translation>Blutzucker im niedrigen Bereich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>normal range blood glucose</source>
+        <translation>Blutzucker im Normalbereich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High range blood glucose</source>
+        <translation>Blutzucker im hohen Bereich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to analyze</source>
+        <translation>Keine Auswertung möglich</translation>
+    </message>
+</context>
+<context>
+    <name>SlmWidget</name>
+    <message>
+        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <source>Total Duration:</source>
+        <translation>Gesamtdauer:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>Statistik &lt;90%:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>Abfälle, Gesamtzeit:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average:</source>
+        <translation>Mittelwert:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lowest:</source>
+        <translation>Tiefstwert:</translation>
+    </message>
+</context>
+<context>
+    <name>Spo2TempWidget</name>
+    <message>
+        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Blutsauerstoff (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Pulsfrequenz (PF):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Perfusionsindex (PI):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body Temperature:</source>
+        <translation>Körpertemperatur:</translation>
+    </message>
+</context>
+<context>
+    <name>SpotWidget</name>
+    <message>
+        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <source>patient id:</source>
+        <translation>Patienten-ID:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HR:</source>
+        <translation>HF:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PI:</source>
+        <translation>PI:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
+        <translation>Temperatur:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +976,19 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TempWidget</name>
+    <message>
+        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <source>Object temperature:</source>
+        <translation>Objekttemperatur:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Körpertemperatur:</translation>
     </message>
 </context>
 </TS>

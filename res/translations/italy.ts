@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>BodyCheckWidget</name>
+    <message>
+        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <source>Lead:</source>
+        <translation>Derivazione:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PR:</source>
+        <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>CheckItemBase</name>
+    <message>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation>Maschio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Femmina</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sesso:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Date of Birth:</source>
+        <translation>Data di nascita:</translation>
+    </message>
+</context>
+<context>
     <name>CheckType</name>
     <message>
         <location filename="../../src/files/CheckType.cpp" line="+20"/>
@@ -91,6 +142,44 @@
     </message>
 </context>
 <context>
+    <name>DailyWidget</name>
+    <message>
+        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PI:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Lead:</source>
+        <translation>Derivazione:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cable:</source>
+        <translation>Cavo:</translation>
+    </message>
+</context>
+<context>
     <name>DbOperator</name>
     <message>
         <location filename="../../src/db/DbOperator.cpp" line="+147"/>
@@ -121,22 +210,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -146,7 +237,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -156,7 +247,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -223,9 +314,60 @@
     </message>
 </context>
 <context>
+    <name>EcgWidget</name>
+    <message>
+        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ST:</source>
+        <translation>ST:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bandwidth:</source>
+        <translation>Larghezza di banda:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lead:</source>
+        <translation>Derivazione:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cable:</source>
+        <translation>Cavo:</translation>
+    </message>
+</context>
+<context>
+    <name>GluWidget</name>
+    <message>
+        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <source>Blood Glocose:</source>
+        <translation>Glicemia:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>DERIVAZIONE II</translation>
     </message>
@@ -243,6 +385,69 @@
         <location line="+1"/>
         <source>User-defined</source>
         <translation>Personalizzata</translation>
+    </message>
+</context>
+<context>
+    <name>LeadText</name>
+    <message>
+        <location filename="../../src/report/LeadText.cpp" line="+16"/>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LEAD I</source>
+        <translation>DERIVAZIONE I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LEAD II</source>
+        <translation>DERIVAZIONE II</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LEAD Wristova</source>
+        <translation>DERIVAZIONE Wristova</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Lead I</source>
+        <translation>Derivazione I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead II</source>
+        <translation>Derivazione II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chest Lead</source>
+        <translation>Derivazione toracica</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MODE I</source>
+        <translation>MODALITÀ I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MODE II</source>
+        <translation>MODALITÀ II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wide</source>
+        <translation>Ampia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal</source>
+        <translation>Normale</translation>
     </message>
 </context>
 <context>
@@ -369,6 +574,147 @@
     </message>
 </context>
 <context>
+    <name>MultiTestDataDecorator</name>
+    <message>
+        <location filename="../../src/report/MultiTestDataDecorator.cpp" line="+29"/>
+        <location line="+36"/>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>exception temp</source>
+        <translation>temperatura anomala</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normal temp</source>
+        <translation>temperatura normale</translation>
+    </message>
+</context>
+<context>
+    <name>MultiTestWidget</name>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <source>DATATIME</source>
+        <translation>DATA/ORA</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Ossigeno nel sangue (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frequenza del polso (FP):</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Body Temperature:</source>
+        <translation>Temperatura corporea:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Pressure: SYS/DIA</source>
+        <translation>Pressione arteriosa: SIS/DIA</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Glocose:</source>
+        <translation>Glicemia:</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <source>Object temperature:</source>
+        <translation>Temperatura oggetto:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Temperatura corporea:</translation>
+    </message>
+</context>
+<context>
+    <name>NibpWidget</name>
+    <message>
+        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <source>SYS:</source>
+        <translation>SIS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIA:</source>
+        <translation>DIA:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PR:</source>
+        <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>OxiWidget</name>
+    <message>
+        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Ossigeno nel sangue (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frequenza del polso (FP):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Indice di perfusione (IP):</translation>
+    </message>
+</context>
+<context>
+    <name>PedoWidget</name>
+    <message>
+        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <source>Steps:</source>
+        <translation>Passi:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Distance:</source>
+        <translation>Distanza:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total calorie:</source>
+        <translation>Calorie totali:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fat:</source>
+        <translation>Grasso:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speed:</source>
+        <translation>Velocità:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total time:</source>
+        <translation>Tempo totale:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../src/browser/main.cpp" line="+73"/>
@@ -384,6 +730,223 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>Database delle misurazioni</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../../src/report/ResultText.cpp" line="+17"/>
+        <source>Regular ECG Rhythm</source>
+        <translation>Ritmo ECG regolare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Heart Rate</source>
+        <translation>Frequenza cardiaca alta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Heart Rate</source>
+        <translation>Frequenza cardiaca bassa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High QRS Value</source>
+        <translation>Valore QRS alto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High ST Value</source>
+        <translation>Valore ST alto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low ST Value</source>
+        <translation>Valore ST basso</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular ECG Rhythm</source>
+        <translation>Ritmo ECG irregolare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Premature Beat</source>
+        <translation>Sospetto battito prematuro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to Analyze</source>
+        <translation>Impossibile analizzare</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Poor signal</source>
+        <translation>Segnale debole</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poor pulse signal</source>
+        <translation>Segnale del polso debole</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regular heart beat</source>
+        <translation>Battito cardiaco regolare</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Irregular heart beat</source>
+        <translation>Battito cardiaco irregolare</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate</source>
+        <translation>Frequenza cardiaca rapida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate</source>
+        <translation>Frequenza cardiaca lenta</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>High range blood pressure</source>
+        <translation>Pressione arteriosa alta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal range blood pressure</source>
+        <translation>Pressione arteriosa nella norma</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Normal Blood Oxygen</source>
+        <translation>Ossigeno nel sangue normale</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Blood Oxygen</source>
+        <translation>Ossigeno nel sangue basso</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No abnormalities detected</source>
+        <translation>Nessuna anomalia rilevata</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blood Oxygen drops detected</source>
+        <translation>Rilevati cali di ossigeno nel sangue</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Low range blood glucose</source>
+        <translation>Glicemia bassa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>normal range blood glucose</source>
+        <translation>Glicemia nella norma</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High range blood glucose</source>
+        <translation>Glicemia alta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to analyze</source>
+        <translation>Impossibile analizzare</translation>
+    </message>
+</context>
+<context>
+    <name>SlmWidget</name>
+    <message>
+        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <source>Total Duration:</source>
+        <translation>Durata totale:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>Statistiche &lt;90%:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>cali, tempo totale:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average:</source>
+        <translation>Media:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lowest:</source>
+        <translation>Minimo:</translation>
+    </message>
+</context>
+<context>
+    <name>Spo2TempWidget</name>
+    <message>
+        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Ossigeno nel sangue (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frequenza del polso (FP):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Indice di perfusione (IP):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body Temperature:</source>
+        <translation>Temperatura corporea:</translation>
+    </message>
+</context>
+<context>
+    <name>SpotWidget</name>
+    <message>
+        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <source>patient id:</source>
+        <translation>ID paziente:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PI:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
+        <translation>Temperatura:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +976,19 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TempWidget</name>
+    <message>
+        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <source>Object temperature:</source>
+        <translation>Temperatura oggetto:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Temperatura corporea:</translation>
     </message>
 </context>
 </TS>

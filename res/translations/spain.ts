@@ -21,6 +21,57 @@
     </message>
 </context>
 <context>
+    <name>BodyCheckWidget</name>
+    <message>
+        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <source>Lead:</source>
+        <translation>Derivación:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>PR:</source>
+        <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>CheckItemBase</name>
+    <message>
+        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Date of Birth:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+</context>
+<context>
     <name>CheckType</name>
     <message>
         <location filename="../../src/files/CheckType.cpp" line="+20"/>
@@ -91,6 +142,44 @@
     </message>
 </context>
 <context>
+    <name>DailyWidget</name>
+    <message>
+        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PI:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Lead:</source>
+        <translation>Derivación:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cable:</source>
+        <translation>Cable:</translation>
+    </message>
+</context>
+<context>
     <name>DbOperator</name>
     <message>
         <location filename="../../src/db/DbOperator.cpp" line="+147"/>
@@ -121,22 +210,24 @@
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/device/DeviceModel.cpp" line="+29"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-6"/>
         <source>Vitacor Lite HDMI</source>
         <translation>Vitacor Lite HDMI</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <location line="+13"/>
         <source>Vitacor Pod</source>
         <translation>Vitacor Pod</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-12"/>
         <source>Vitacor Plus</source>
         <translation>Vitacor Plus</translation>
     </message>
@@ -146,7 +237,7 @@
         <translation>Brinmoravel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Cardivane</source>
         <translation>Cardivane</translation>
     </message>
@@ -156,7 +247,7 @@
         <translation>Vitacor Lite USB</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vitacor Pro A</source>
         <translation>Vitacor Pro A</translation>
     </message>
@@ -223,9 +314,60 @@
     </message>
 </context>
 <context>
+    <name>EcgWidget</name>
+    <message>
+        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ST:</source>
+        <translation>ST:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bandwidth:</source>
+        <translation>Ancho de banda:</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Lead:</source>
+        <translation>Derivación:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cable:</source>
+        <translation>Cable:</translation>
+    </message>
+</context>
+<context>
+    <name>GluWidget</name>
+    <message>
+        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <source>Blood Glocose:</source>
+        <translation>Glucosa en sangre:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+</context>
+<context>
     <name>HolterReport</name>
     <message>
-        <location filename="../../src/holter/HolterReport.cpp" line="+235"/>
+        <location filename="../../src/holter/HolterReport.cpp" line="+203"/>
         <source>LEAD II</source>
         <translation>DERIVACIÓN II</translation>
     </message>
@@ -243,6 +385,69 @@
         <location line="+1"/>
         <source>User-defined</source>
         <translation>Personalizada</translation>
+    </message>
+</context>
+<context>
+    <name>LeadText</name>
+    <message>
+        <location filename="../../src/report/LeadText.cpp" line="+16"/>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>LEAD I</source>
+        <translation>DERIVACIÓN I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LEAD II</source>
+        <translation>DERIVACIÓN II</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>LEAD Wristova</source>
+        <translation>DERIVACIÓN Wristova</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Lead I</source>
+        <translation>Derivación I</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lead II</source>
+        <translation>Derivación II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Chest Lead</source>
+        <translation>Derivación torácica</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MODE I</source>
+        <translation>MODO I</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>MODE II</source>
+        <translation>MODO II</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wide</source>
+        <translation>Amplio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Normal</source>
+        <translation>Normal</translation>
     </message>
 </context>
 <context>
@@ -369,6 +574,147 @@
     </message>
 </context>
 <context>
+    <name>MultiTestDataDecorator</name>
+    <message>
+        <location filename="../../src/report/MultiTestDataDecorator.cpp" line="+29"/>
+        <location line="+36"/>
+        <source>/min</source>
+        <translation>/min</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>,</source>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>exception temp</source>
+        <translation>temperatura anómala</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>normal temp</source>
+        <translation>temperatura normal</translation>
+    </message>
+</context>
+<context>
+    <name>MultiTestWidget</name>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <source>DATATIME</source>
+        <translation>FECHA/HORA</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Oxígeno en sangre (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frecuencia del pulso (FP):</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Body Temperature:</source>
+        <translation>Temperatura corporal:</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Pressure: SYS/DIA</source>
+        <translation>Presión arterial: SIS/DIA</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Blood Glocose:</source>
+        <translation>Glucosa en sangre:</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <source>Object temperature:</source>
+        <translation>Temperatura del objeto:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Temperatura corporal:</translation>
+    </message>
+</context>
+<context>
+    <name>NibpWidget</name>
+    <message>
+        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <source>SYS:</source>
+        <translation>SIS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>DIA:</source>
+        <translation>DIA:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PR:</source>
+        <translation>FP:</translation>
+    </message>
+</context>
+<context>
+    <name>OxiWidget</name>
+    <message>
+        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Oxígeno en sangre (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frecuencia del pulso (FP):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Índice de perfusión (IP):</translation>
+    </message>
+</context>
+<context>
+    <name>PedoWidget</name>
+    <message>
+        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <source>Steps:</source>
+        <translation>Pasos:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Distance:</source>
+        <translation>Distancia:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total calorie:</source>
+        <translation>Calorías totales:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fat:</source>
+        <translation>Grasa:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Speed:</source>
+        <translation>Velocidad:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total time:</source>
+        <translation>Tiempo total:</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../../src/browser/main.cpp" line="+73"/>
@@ -384,6 +730,223 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>Base de datos de mediciones</translation>
+    </message>
+</context>
+<context>
+    <name>ResultText</name>
+    <message>
+        <location filename="../../src/report/ResultText.cpp" line="+17"/>
+        <source>Regular ECG Rhythm</source>
+        <translation>Ritmo de ECG regular</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Heart Rate</source>
+        <translation>Frecuencia cardíaca alta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Heart Rate</source>
+        <translation>Frecuencia cardíaca baja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High QRS Value</source>
+        <translation>Valor QRS alto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High ST Value</source>
+        <translation>Valor ST alto</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low ST Value</source>
+        <translation>Valor ST bajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular ECG Rhythm</source>
+        <translation>Ritmo de ECG irregular</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Premature Beat</source>
+        <translation>Sospecha de latido prematuro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to Analyze</source>
+        <translation>No se puede analizar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Poor signal</source>
+        <translation>Señal débil</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Poor pulse signal</source>
+        <translation>Señal de pulso débil</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Regular heart beat</source>
+        <translation>Latido cardíaco regular</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Irregular heart beat</source>
+        <translation>Latido cardíaco irregular</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate</source>
+        <translation>Frecuencia cardíaca rápida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate</source>
+        <translation>Frecuencia cardíaca lenta</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>High range blood pressure</source>
+        <translation>Presión arterial alta</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Normal range blood pressure</source>
+        <translation>Presión arterial normal</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Normal Blood Oxygen</source>
+        <translation>Oxígeno en sangre normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Low Blood Oxygen</source>
+        <translation>Oxígeno en sangre bajo</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>No abnormalities detected</source>
+        <translation>No se detectaron anomalías</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Blood Oxygen drops detected</source>
+        <translation>Se detectaron caídas de oxígeno en sangre</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Low range blood glucose</source>
+        <translation>Glucosa en sangre baja</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>normal range blood glucose</source>
+        <translation>Glucosa en sangre normal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High range blood glucose</source>
+        <translation>Glucosa en sangre alta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unable to analyze</source>
+        <translation>No se puede analizar</translation>
+    </message>
+</context>
+<context>
+    <name>SlmWidget</name>
+    <message>
+        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <source>Total Duration:</source>
+        <translation>Duración total:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>Estadísticas &lt;90%:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>caídas, tiempo total:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Average:</source>
+        <translation>Promedio:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lowest:</source>
+        <translation>Mínimo:</translation>
+    </message>
+</context>
+<context>
+    <name>Spo2TempWidget</name>
+    <message>
+        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Oxígeno en sangre (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frecuencia del pulso (FP):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Índice de perfusión (IP):</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body Temperature:</source>
+        <translation>Temperatura corporal:</translation>
+    </message>
+</context>
+<context>
+    <name>SpotWidget</name>
+    <message>
+        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <source>patient id:</source>
+        <translation>ID de paciente:</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PI:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
+        <translation>Temperatura:</translation>
     </message>
 </context>
 <context>
@@ -413,6 +976,19 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>TempWidget</name>
+    <message>
+        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <source>Object temperature:</source>
+        <translation>Temperatura del objeto:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Body temperature:</source>
+        <translation>Temperatura corporal:</translation>
     </message>
 </context>
 </TS>

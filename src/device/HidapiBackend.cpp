@@ -7,8 +7,8 @@ namespace {
 class HidapiDevice : public HidDevice
 {
 public:
-    HidapiDevice(hid_device* deviceHandle, QByteArray devicePath)
-        : handle(deviceHandle)
+    HidapiDevice(hid_device* openHandle, QByteArray devicePath)
+        : handle(openHandle)
         , path(std::move(devicePath))
     {}
 

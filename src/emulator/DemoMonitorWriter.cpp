@@ -359,7 +359,8 @@ private:
                 if (voice)
                     addVoiceNote(r, checkName(time));
                 index.stamp(time).u16(strip.heartRate()).u8(strip.face()).u8(value.spo2).u8(value.perfusion);
-                index.u8(value.face).u8(0).u8(0).u8(0).u8(voice ? 1 : 0);
+                // The two-user monitor marks its user (1 or 2) where others keep the blood-pressure flag.
+                index.u8(value.face).u8(twoUserMonitor ? m_currentUser->index : 0).u8(0).u8(0).u8(voice ? 1 : 0);
             }
             return index.bytes();
         });

@@ -10,9 +10,9 @@ namespace {
 class EmulatedDevice : public HidDevice
 {
 public:
-    EmulatedDevice(std::shared_ptr<EmulatedMonitor> monitor, quint64 connection)
-        : monitor(std::move(monitor))
-        , connection(connection)
+    EmulatedDevice(std::shared_ptr<EmulatedMonitor> emulated, quint64 connectionId)
+        : monitor(std::move(emulated))
+        , connection(connectionId)
     {}
 
     const std::shared_ptr<EmulatedMonitor> monitor;

@@ -67,9 +67,9 @@ void TestTreeModelBuilder::init()
 {
     QVERIFY(QDir().mkpath(Config::instance()->dataDir())); // as the program's start does
     DbOperator::instance();
-    for (const QString& table : {"tb_device", "tb_devCheck", "tb_check", "tb_user", "tb_devUser", "tb_ecg",
-                                 "tb_dailycheck", "tb_multitest", "tb_multitest_reportusr"})
-        QVERIFY(DbTestSupport::run("delete from " + table));
+    for (const char* table : {"tb_device", "tb_devCheck", "tb_check", "tb_user", "tb_devUser", "tb_ecg",
+                              "tb_dailycheck", "tb_multitest", "tb_multitest_reportusr"})
+        QVERIFY(DbTestSupport::run(QString("delete from ") + table));
     m_model.clear();
     m_builder.setModel(&m_model);
     Config::instance()->setLanguage(1);
