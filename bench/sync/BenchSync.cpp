@@ -11,6 +11,7 @@
 #include "emulator/DemoMonitorWriter.h"
 #include "files/CheckType.h"
 #include "sync/DownloadFinisher.h"
+#include "sync/DownloadFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,7 +30,6 @@ constexpr int kHolterSeconds = 24 * 3600;
 // "dev.dat" written from the identification block.
 bool writeDownload(const QMap<QString, QByteArray>& files, const QString& dir)
 {
-    QDir().mkpath(dir);
     for (auto it = files.begin(); it != files.end(); ++it) {
         const QString name = it.key() == "identity.dat" ? QString(Vitacor::kDeviceFileName) : it.key();
         QFile file(dir + name);
@@ -66,16 +66,16 @@ int main(int argc, char* argv[])
         Config::instance()->setDataDir(dataDir);
         QDir().mkpath(dataDir);
         db->openAndInit();
-        const QString download = dataDir + "/temp_" + monitor.serialNumber() + "/";
-        DownloadFinisher finisher(dataDir);
+        DownloadFinisher finisher;
         for (QVector<double>* times : {&first, &again}) {
-            if (!writeDownload(files, download)) {
-                out << "cannot write the download folder " << download << "\n";
+            DownloadFolder download(dataDir, monitor.serialNumber());
+            if (!download.claim() || !writeDownload(files, download.path())) {
+                out << "cannot write the download folder " << download.path() << "\n";
                 return 1;
             }
             QElapsedTimer timer;
             timer.start();
-            result = finisher.finish(download);
+            result = finisher.finish(download, true);
             *times << timer.nsecsElapsed() / 1e6;
             if (!result.isStored()) {
                 out << "the sync failed: " << result.reason << "\n";

@@ -297,18 +297,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>正在下载...</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation>下载失败</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>下载完成</translation>
     </message>
@@ -976,6 +975,60 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation>该设备的另一个下载正在进行</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation>下载失败：无法写入数据目录（%1）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation>下载失败。请检查数据线</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation>下载失败</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation>下载完成</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation>Holter记录未下载</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation>
+            <numerusform>已跳过%n条时间无效的记录</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation>
+            <numerusform>%n项测量未保存：已保存的另一类型测量具有相同时间</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation>Holter记录未保存：其大小或时长与文件头不符</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
+        <translation>无法删除下载文件夹（%1）</translation>
     </message>
 </context>
 <context>

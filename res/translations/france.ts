@@ -297,18 +297,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Téléchargement en cours...</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation>Échec du téléchargement</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Téléchargement terminé</translation>
     </message>
@@ -976,6 +975,62 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation>Un autre téléchargement de ce moniteur est en cours</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation>Échec du téléchargement : impossible d&apos;écrire dans le dossier de données (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation>Échec du téléchargement. Vérifiez le câble</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation>Échec du téléchargement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation>Téléchargement terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation>Enregistrement Holter non téléchargé</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation>
+            <numerusform>%n enregistrement sans heure valide ignoré</numerusform>
+            <numerusform>%n enregistrements sans heure valide ignorés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation>
+            <numerusform>%n mesure non enregistrée : une mesure d&apos;un autre type enregistrée a la même heure</numerusform>
+            <numerusform>%n mesures non enregistrées : une mesure d&apos;un autre type enregistrée a la même heure</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation>Enregistrement Holter non enregistré : sa taille ou sa durée ne correspond pas à son en-tête</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
+        <translation>Le dossier de téléchargement n&apos;a pas pu être supprimé (%1)</translation>
     </message>
 </context>
 <context>

@@ -297,18 +297,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Wird heruntergeladen...</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Download abgeschlossen</translation>
     </message>
@@ -976,6 +975,62 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation>Ein anderer Download dieses Monitors läuft</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation>Download fehlgeschlagen: Das Datenverzeichnis ist nicht beschreibbar (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation>Download fehlgeschlagen. Prüfen Sie das Kabel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation>Download fehlgeschlagen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation>Download abgeschlossen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation>Holter-Aufzeichnung nicht heruntergeladen</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation>
+            <numerusform>%n Eintrag ohne gültige Zeit übergangen</numerusform>
+            <numerusform>%n Einträge ohne gültige Zeit übergangen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation>
+            <numerusform>%n Messung nicht gespeichert: Eine gespeicherte Messung anderer Art hat dieselbe Zeit</numerusform>
+            <numerusform>%n Messungen nicht gespeichert: Eine gespeicherte Messung anderer Art hat dieselbe Zeit</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation>Holter-Aufzeichnung nicht gespeichert: Größe oder Dauer passen nicht zu ihrem Kopf</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
+        <translation>Der Download-Ordner konnte nicht entfernt werden (%1)</translation>
     </message>
 </context>
 <context>

@@ -297,18 +297,17 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+28"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Download in corso...</translation>
     </message>
     <message>
-        <location line="-12"/>
-        <location line="+27"/>
+        <location line="+15"/>
         <source>Download failed</source>
         <translation>Download non riuscito</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Download completato</translation>
     </message>
@@ -976,6 +975,62 @@
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <source>Another download of this monitor is running</source>
+        <translation>È in corso un altro download di questo monitor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed: the data directory cannot be written (%1)</source>
+        <translation>Download non riuscito: impossibile scrivere nella cartella dei dati (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed. Check the cable</source>
+        <translation>Download non riuscito. Controllare il cavo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Download failed</source>
+        <translation>Download non riuscito</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Download completed</source>
+        <translation>Download completato</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Holter recording not downloaded</source>
+        <translation>Registrazione Holter non scaricata</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n record(s) without a valid time passed over</source>
+        <translation>
+            <numerusform>%n record senza ora valida ignorato</numerusform>
+            <numerusform>%n record senza ora valida ignorati</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n check(s) not stored: a stored check of another type has the same time</source>
+        <translation>
+            <numerusform>%n misurazione non salvata: una misurazione salvata di altro tipo ha la stessa ora</numerusform>
+            <numerusform>%n misurazioni non salvate: una misurazione salvata di altro tipo ha la stessa ora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Holter recording not stored: its size or duration disagrees with its header</source>
+        <translation>Registrazione Holter non salvata: dimensione o durata non corrispondono all&apos;intestazione</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The download folder could not be removed (%1)</source>
+        <translation>Impossibile rimuovere la cartella di download (%1)</translation>
     </message>
 </context>
 <context>

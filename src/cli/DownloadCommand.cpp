@@ -5,6 +5,7 @@
 #include "cli/DataDirectory.h"
 #include "cli/MonitorDiscovery.h"
 #include "cli/MonitorDownloader.h"
+#include "files/DetailPath.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -31,6 +32,17 @@ QString outcomeName(const MonitorDownloader::Report& report)
 
 QString summaryLine(const MonitorDownloader::Report& report, const QString& deviceDir)
 {
+    const DownloadNotes& notes = report.finish.notes;
+    if (!report.complete && notes.busy)
+        return QString("%1: another download of this monitor into this data directory is running; nothing was "
+                       "downloaded. Run the download again when it has ended.")
+            .arg(report.sn);
+    if (!report.complete && !notes.writeFailure.isEmpty())
+        return QString("%1: download failed after %2 files, %3; nothing was stored. Free some space or make the data "
+                       "directory writable, then run the download again.")
+            .arg(report.sn)
+            .arg(report.files)
+            .arg(notes.writeFailure);
     if (!report.complete)
         return QString("%1: download failed after %2 files; nothing was stored. Check the cable and run the "
                        "download again.")
@@ -41,16 +53,28 @@ QString summaryLine(const MonitorDownloader::Report& report, const QString& devi
             .arg(report.sn)
             .arg(report.files)
             .arg(outcomeName(report), report.finish.reason);
-    return QString("%1: downloaded %2 files and stored; %3 new files in %4 (%5 already there).")
-        .arg(report.sn)
-        .arg(report.files)
-        .arg(report.finish.movedFiles)
-        .arg(QDir::toNativeSeparators(deviceDir))
-        .arg(report.finish.keptFiles);
+    QStringList lines{QString("%1: downloaded %2 files and stored; %3 new files in %4 (%5 already there).")
+                          .arg(report.sn)
+                          .arg(report.files)
+                          .arg(report.finish.movedFiles)
+                          .arg(QDir::toNativeSeparators(deviceDir))
+                          .arg(report.finish.keptFiles)};
+    for (const QString& line : notes.omissions())
+        lines << report.sn + ": " + line;
+    if (!notes.writeFailure.isEmpty())
+        lines << report.sn + ": " + notes.writeFailure;
+    return lines.join("\n");
+}
+
+// Complete and stored, with nothing left on the monitor.
+bool isWhole(const MonitorDownloader::Report& report)
+{
+    return report.finish.isStored() && !report.finish.notes.holterNotDownloaded;
 }
 
 QJsonObject toJson(const MonitorDownloader::Report& report)
 {
+    const DownloadNotes& notes = report.finish.notes;
     return QJsonObject{{"sn", report.sn},
                        {"model", report.model},
                        {"typeCode", report.modelType},
@@ -60,7 +84,13 @@ QJsonObject toJson(const MonitorDownloader::Report& report)
                        {"files", report.files},
                        {"movedFiles", report.finish.movedFiles},
                        {"keptFiles", report.finish.keptFiles},
-                       {"reason", report.finish.reason}};
+                       {"reason", report.finish.reason},
+                       {"busy", notes.busy},
+                       {"writeFailure", notes.writeFailure},
+                       {"holterNotDownloaded", notes.holterNotDownloaded},
+                       {"invalidTimes", notes.invalidTimes},
+                       {"conflicts", QJsonArray::fromStringList(notes.conflicts)},
+                       {"rejectedRecordings", QJsonArray::fromStringList(notes.rejectedRecordings)}};
 }
 
 } // namespace
@@ -72,11 +102,12 @@ int DownloadCommand::run(const QStringList& arguments)
                      "each of them in turn, or only the one named with --sn, and stores its users and\n"
                      "checks in the data directory; detail files, voice notes and Holter recordings go\n"
                      "into the monitor's folder there. Progress goes to stderr. The exit status is 0\n"
-                     "only when every download completed and was stored.");
+                     "only when every download completed and was stored, its Holter recording included.");
     const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
     const QCommandLineOption json("json",
                                   "Print a JSON array with one object per monitor: sn, model, typeCode, "
-                                  "complete, stored, outcome, files, movedFiles, keptFiles, reason.");
+                                  "complete, stored, outcome, files, movedFiles, keptFiles, reason, busy, "
+                                  "writeFailure, holterNotDownloaded, invalidTimes, conflicts, rejectedRecordings.");
     line.parser().addOptions({sn, json});
     double seconds = 0;
     const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);
@@ -118,7 +149,7 @@ int DownloadCommand::run(const QStringList& arguments)
                                 .arg(wanted, connected.join(", ")));
 
     const QString dataDir = Config::instance()->dataDir();
-    MonitorDownloader downloader(discovery.manager(), dataDir);
+    MonitorDownloader downloader(discovery.manager());
     QTextStream err(stderr);
     QJsonArray reports;
     bool allStored = true;
@@ -128,10 +159,10 @@ int DownloadCommand::run(const QStringList& arguments)
             break;
         }
         const MonitorDownloader::Report report = downloader.download(device);
-        err << summaryLine(report, DownloadFinisher(dataDir).deviceDir(report.sn)) << "\n";
+        err << summaryLine(report, DetailPath::of(dataDir, report.sn, QString())) << "\n";
         err.flush();
         reports << toJson(report);
-        allStored = allStored && report.finish.isStored();
+        allStored = allStored && isWhole(report);
     }
     if (line.parser().isSet(json))
         QTextStream(stdout) << QJsonDocument(reports).toJson(QJsonDocument::Indented);

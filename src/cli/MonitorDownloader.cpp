@@ -2,6 +2,7 @@
 
 #include "device/DeviceManager.h"
 #include "device/VitacorDevice.h"
+#include "sync/DownloadFolder.h"
 
 #include <QTextStream>
 
@@ -15,9 +16,8 @@ constexpr int kLogIntervalMs = 1000;
 
 } // namespace
 
-MonitorDownloader::MonitorDownloader(DeviceManager& manager, const QString& dataDir)
+MonitorDownloader::MonitorDownloader(DeviceManager& manager)
     : m_manager(manager)
-    , m_finisher(dataDir)
     , m_terminal(isatty(fileno(stderr)) == 1)
 {
     connect(&m_manager, &DeviceManager::deviceDownloadEnd, this, &MonitorDownloader::onDownloadEnd);
@@ -46,7 +46,8 @@ MonitorDownloader::Report MonitorDownloader::download(const std::shared_ptr<Vita
     report.files = m_progress.files();
     if (m_terminal)
         QTextStream(stderr) << "\n";
-    report.finish = m_finisher.finish(m_path);
+    if (const std::shared_ptr<DownloadFolder> folder = device->takeDownloadFolder())
+        report.finish = m_finisher.finish(*folder, report.complete);
     return report;
 }
 

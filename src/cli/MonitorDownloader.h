@@ -30,7 +30,7 @@ public:
         DownloadFinisher::Result finish;
     };
 
-    MonitorDownloader(DeviceManager& manager, const QString& dataDir);
+    explicit MonitorDownloader(DeviceManager& manager);
 
     // Blocks (running the event loop) until the download has ended and was finished.
     Report download(const std::shared_ptr<VitacorDevice>& device);

@@ -281,6 +281,14 @@ bool DbOperator::checkExists(const QString& sn, const QString& flowid)
         .isValid();
 }
 
+int DbOperator::storedCheckType(const QString& sn, const QString& flowid)
+{
+    QMutexLocker lock(&m_lock);
+    return scalar("select checkType from tb_devCheck where sn = ? and flowid = ?", {sn, flowid},
+                  "query check type failed: ")
+        .toInt();
+}
+
 bool DbOperator::storeDevice(const DeviceInfo& info)
 {
     QMutexLocker lock(&m_lock);

@@ -56,6 +56,8 @@ public:
     bool deviceExists(const QString& sn);
     bool userExists(const QString& userid);
     bool checkExists(const QString& sn, const QString& flowid);
+    // The check type stored under that flow id for the device; 0 when none is.
+    int storedCheckType(const QString& sn, const QString& flowid);
 
     // Devices. The display name is the serial number; storing again replaces
     // the row and makes it the newest.
@@ -80,8 +82,9 @@ public:
     // device (or user) is unknown.
     bool insertChecks(const QString& sn, int checkType, const QList<QByteArray>& records,
                       const CheckUser& user = CheckUser());
-    // An empty user id stores the recording without a user. An existing
-    // recording row is kept.
+    // An empty user id stores the recording without a user and keeps the
+    // user of a stored recording. An existing recording row is kept, with
+    // the longer of the two durations.
     bool insertHolter(const QString& sn, const CheckUser& user, const QString& checkTime, int duration);
 
     // Check queries, newest first. An empty user id lists every user's

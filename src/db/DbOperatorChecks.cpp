@@ -185,9 +185,14 @@ bool DbOperator::insertHolter(const QString& sn, const CheckUser& user, const QS
     return savepoint.isOpen() &&
         exec("insert or ignore into tb_holter (flowid, checktime, duration) values (?, ?, ?)",
              {flowid, checkTime, duration}, "insert holter failed: ") &&
+        exec("update tb_holter set duration = ? where flowid = ? and duration < ?", {duration, flowid, duration},
+             "update holter failed: ") &&
         exec(Vitacor::kInsertDevCheckPrefix + valueGroup(3), {flowid, sn, int(CheckType::Holter)},
              "insert devcheck failed: ") &&
-        exec(Vitacor::kInsertCheckPrefix + valueGroup(2), {flowid, user.userid}, "insert check failed: ") &&
+        exec((user.userid.isEmpty() ? "insert or ignore into tb_check (flowid, userid) values "
+                                    : QString(Vitacor::kInsertCheckPrefix)) +
+                 valueGroup(2),
+             {flowid, user.userid}, "insert check failed: ") &&
         savepoint.release();
 }
 

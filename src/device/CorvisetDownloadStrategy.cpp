@@ -1,6 +1,5 @@
 #include "device/CorvisetDownloadStrategy.h"
 
-#include "db/DbOperator.h"
 #include "files/CorvisetDailyRecord.h"
 #include "files/RecordCodec.h"
 
@@ -24,10 +23,11 @@ bool CorvisetDownloadStrategy::download(const QString& folder)
         return false;
     setTotalFiles(records.size());
     for (const CorvisetDailyRecord& record : RecordCodec::decodeAll<CorvisetDailyRecord>(records)) {
+        // A record without a real time stamp is passed over by the sync; its detail would be an orphan.
+        if (!record.checkTime.isValid())
+            continue;
         const QString checkTime = record.checkTime.text();
-        // Stored checks carry the check time followed by the serial number as their flow id.
-        const bool stored = DbOperator::instance()->checkExists(serialNumber(), checkTime + serialNumber());
-        if (fetchCounted(folder, checkTime, stored) < 0)
+        if (fetchCounted(folder, checkTime, isStored(checkTime)) < 0)
             return false;
     }
     return true;

@@ -3,7 +3,6 @@
 #include "app/CrashHandler.h"
 #include "app/LogHelper.h"
 
-#include <QDir>
 #include <QTimer>
 
 namespace {
@@ -115,9 +114,6 @@ bool DeviceManager::connectNewDevices()
 
 void DeviceManager::onDeviceDownloadEnd(bool isComplete, QString path)
 {
-    if (!isComplete) {
-        QDir(path).removeRecursively();
-        path.clear();
-    }
-    emit deviceDownloadEnd(path);
+    // The folder of a failed download is removed by its owner, the device's download folder.
+    emit deviceDownloadEnd(isComplete ? path : QString());
 }

@@ -42,7 +42,7 @@ signals:
 
 public slots:
     void onRefreshDevice();
-    // Removes the folder of a failed download before passing the end on.
+    // Passes the end on, with an empty path for a failed download.
     void onDeviceDownloadEnd(bool isComplete, QString path);
 
 private:

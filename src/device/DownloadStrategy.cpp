@@ -1,6 +1,7 @@
 #include "device/DownloadStrategy.h"
 
 #include "app/Config.h"
+#include "db/DbOperator.h"
 #include "device/CorvisetDownloadStrategy.h"
 #include "device/VitacorProDownloadStrategy.h"
 #include "device/XHarvo2.h"
@@ -56,9 +57,20 @@ int DownloadStrategy::fetchLargeFile(const QString& folder, const QString& name)
     return m_protocol ? m_protocol->getLargeFile(folder + name, name, kHolterBlockCount) : -1;
 }
 
-bool DownloadStrategy::isStored(const QString& name) const
+QString DownloadStrategy::writeFailure() const
 {
-    return QFileInfo::exists(DetailPath::of(Config::instance()->dataDir(), m_sn, name));
+    return failedLocally() ? m_protocol->writeFailure() : QString();
+}
+
+bool DownloadStrategy::isStored(const QString& checkTime) const
+{
+    return QFileInfo::exists(DetailPath::of(Config::instance()->dataDir(), m_sn, checkTime)) &&
+        DbOperator::instance()->checkExists(m_sn, checkTime + m_sn);
+}
+
+bool DownloadStrategy::failedLocally() const
+{
+    return m_protocol && m_protocol->lastFailure() == XHarvo2::Failure::LocalWrite;
 }
 
 int DownloadStrategy::fetchCounted(const QString& folder, const QString& name, bool alreadyStored)

@@ -34,6 +34,10 @@ public:
 
     // Copies the monitor's files into `folder` (ending in '/'); true when the download is complete.
     virtual bool download(const QString& folder);
+    // The Holter recording was passed over because the monitor did not answer its start.
+    bool holterNotDownloaded() const { return m_holterNotDownloaded; }
+    // For a download that failed on this side: the path and the system's reason; empty for a link failure.
+    QString writeFailure() const;
 
 signals:
     // Files handled so far. `totalFile` is never negative and never below
@@ -48,8 +52,11 @@ protected:
     // Copies one file; its size, 0 when the monitor has no such file or an empty one, -1 on failure.
     int fetchFile(const QString& folder, const QString& name);
     int fetchLargeFile(const QString& folder, const QString& name);
-    // Whether a file of that name is already in the device folder of the data directory.
-    bool isStored(const QString& name) const;
+    // Whether the check of that check time is stored: its row exists and its
+    // detail file is in the device folder of the data directory.
+    bool isStored(const QString& checkTime) const;
+    // The last transfer failed because its file could not be written here.
+    bool failedLocally() const;
     // Counts a stored file without copying it, else copies it and counts it when it arrived.
     int fetchCounted(const QString& folder, const QString& name, bool alreadyStored);
     // Copies the index file of a check type; false only on a failed transfer.
@@ -64,6 +71,7 @@ protected:
     static bool readRecords(const QString& path, int recordSize, QList<QByteArray>* records);
 
     XHarvo2* m_protocol = nullptr;
+    bool m_holterNotDownloaded = false;
 
 private:
     int m_modelType = 0;

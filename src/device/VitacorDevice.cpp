@@ -6,6 +6,7 @@
 #include "app/LogHelper.h"
 #include "device/DownloadStrategy.h"
 #include "device/XHarvo2.h"
+#include "sync/DownloadFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -83,24 +84,39 @@ bool VitacorDevice::requestDownload()
     return true;
 }
 
+std::shared_ptr<DownloadFolder> VitacorDevice::takeDownloadFolder()
+{
+    QMutexLocker lock(&m_folderMutex);
+    return std::move(m_folder);
+}
+
 void VitacorDevice::downloadAllFile_SLOT()
 {
     LogHelper::instance()->writeLog(m_sn + " start download.");
-    const QString folder = QString("%1/temp_%2/").arg(Config::instance()->dataDir(), m_sn);
-    const bool result = download(folder);
+    // A folder no finisher took would hold the lock this download needs.
+    takeDownloadFolder();
+    auto folder = std::make_shared<DownloadFolder>(Config::instance()->dataDir(), m_sn);
+    const bool result = download(*folder);
+    // Nothing of a failed download is kept, and the next download of the monitor need not wait.
+    if (!result)
+        folder->release();
     LogHelper::instance()->writeLog(QString("Download result:%1").arg(result ? 1 : 0));
+    if (!folder->notes().writeFailure.isEmpty())
+        LogHelper::instance()->writeLog("Download of " + m_sn + " failed here: " + folder->notes().writeFailure);
+    else if (folder->notes().busy)
+        LogHelper::instance()->writeLog("Download of " + m_sn + " not started: another download of it is running.");
+    {
+        QMutexLocker lock(&m_folderMutex);
+        m_folder = folder;
+    }
     setState(Connected);
-    emit downloadEnd(result, folder);
+    emit downloadEnd(result, folder->path());
 }
 
-bool VitacorDevice::download(const QString& folder)
+bool VitacorDevice::download(DownloadFolder& folder)
 {
-    // A folder left by an interrupted run would pass its files off as this download's.
-    QDir(folder).removeRecursively();
-    if (!QDir().mkpath(folder)) {
-        LogHelper::instance()->writeLog(folder + " created failed.");
+    if (!folder.claim())
         return false;
-    }
     {
         QMutexLocker lock(&stateLock());
         setState(Downloading);
@@ -116,14 +132,19 @@ bool VitacorDevice::download(const QString& folder)
             Qt::DirectConnection);
     connect(m_strategy.get(), &DownloadStrategy::singleFileDownloadProgress, this,
             &VitacorDevice::singleFileDownloadProgress);
-    return m_strategy->download(folder);
+    const bool complete = m_strategy->download(folder.path());
+    folder.notes().holterNotDownloaded = m_strategy->holterNotDownloaded();
+    folder.notes().writeFailure = m_strategy->writeFailure();
+    return complete;
 }
 
-bool VitacorDevice::writeDeviceFile(const QString& folder) const
+bool VitacorDevice::writeDeviceFile(DownloadFolder& folder) const
 {
-    QFile file(folder + Vitacor::kDeviceFileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
+    QFile file(folder.path() + Vitacor::kDeviceFileName);
     const QByteArray content = m_info.toFileBytes();
-    return file.write(content) == content.size();
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size() && file.flush())
+        return true;
+    folder.notes().writeFailure =
+        QString("cannot write %1: %2").arg(QDir::toNativeSeparators(file.fileName()), file.errorString());
+    return false;
 }

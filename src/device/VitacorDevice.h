@@ -12,6 +12,7 @@
 
 #include <memory>
 
+class DownloadFolder;
 class DownloadStrategy;
 class XHarvo2;
 
@@ -53,11 +54,14 @@ public:
     // "V<byte 22>.<byte 21>" of the device information.
     QString versionText() const { return m_version; }
     QString branchCode() const { return m_info.branchcode; }
+    // The folder of the last ended download, with its notes, for its finisher;
+    // empty when none is left. Removed with its lock when let go.
+    std::shared_ptr<DownloadFolder> takeDownloadFolder();
 
 signals:
     // Asks the worker thread to download (queued into it).
     void signalDownloadAllFile();
-    // The end of a download; `path` is the temporary folder, ending in '/'.
+    // The end of a download; `path` is the download folder, ending in '/'.
     void downloadEnd(bool isComplete, QString path);
     // Files handled of the total; the total is never negative nor below the count.
     void fileDownloadProgress(int fileDownloaded, int totalFile);
@@ -69,8 +73,8 @@ public slots:
     void downloadAllFile_SLOT();
 
 private:
-    bool download(const QString& folder);
-    bool writeDeviceFile(const QString& folder) const;
+    bool download(DownloadFolder& folder);
+    bool writeDeviceFile(DownloadFolder& folder) const;
     void setState(State state) { m_state.storeRelease(state); }
 
     XHarvo2* m_protocol;
@@ -81,4 +85,6 @@ private:
     QString m_sn;
     QThread m_thread;
     std::shared_ptr<DownloadStrategy> m_strategy;
+    QMutex m_folderMutex;
+    std::shared_ptr<DownloadFolder> m_folder;
 };

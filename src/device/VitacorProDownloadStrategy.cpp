@@ -139,6 +139,9 @@ bool VitacorProDownloadStrategy::fetchWithDetails(const QString& folder, const Q
     if (!readRecords(folder + indexName, R::kSize, &records))
         return false;
     for (const R& record : RecordCodec::decodeAll<R>(records)) {
+        // A record without a real time stamp is passed over by the sync; its files would be orphans.
+        if (!record.checkTime.isValid())
+            continue;
         const QString name = record.checkTime.text();
         const bool stored = skipStored && isStored(name);
         if (fetchCounted(folder, name, stored) < 0)
@@ -174,8 +177,9 @@ bool VitacorProDownloadStrategy::fetchUserIndexes(const QString& folder, const Q
 
 bool VitacorProDownloadStrategy::fetchHolter(const QString& folder)
 {
-    // A recording whose transfer began and broke is a failed download; only a
-    // refused start (the monitor holds no recording) is passed over.
+    // A recording whose transfer began and broke, or could not be written, is a
+    // failed download; a start that was refused (the monitor holds no recording)
+    // or went unanswered is passed over while the monitor still answers.
     bool started = false;
     const QMetaObject::Connection watch = connect(
         m_protocol, &XHarvo2::downloadProgress, this, [&started] { started = true; }, Qt::DirectConnection);
@@ -185,9 +189,12 @@ bool VitacorProDownloadStrategy::fetchHolter(const QString& folder)
         countFile();
         return true;
     }
-    if (result == 0)
+    if (result == 0 || started || failedLocally() || !monitorAnswers())
         return false;
-    return !started && monitorAnswers();
+    // A start without a reply from a monitor that still answers leaves the recording on the monitor.
+    if (m_protocol->lastFailure() == XHarvo2::Failure::Link)
+        m_holterNotDownloaded = true;
+    return true;
 }
 
 bool VitacorProDownloadStrategy::fetchMultiTests(const QString& folder, const QList<quint8>& users)
@@ -203,9 +210,12 @@ bool VitacorProDownloadStrategy::fetchMultiTests(const QString& folder, const QL
         if (file.status == MultiTestFile::Status::Unreadable)
             return false;
         for (const MultiTestRecord& record : RecordCodec::decodeAll<MultiTestRecord>(file.records)) {
+            if (!record.checkTime.isValid())
+                continue;
             const QString name = record.checkTime.text();
-            // A missing detail does not stop the download, a monitor that stopped answering does.
-            if (fetchCounted(folder, name, isStored(name)) < 0 && !monitorAnswers())
+            // A missing detail does not stop the download; a file that cannot be written here, or a
+            // monitor that stopped answering, does.
+            if (fetchCounted(folder, name, isStored(name)) < 0 && (failedLocally() || !monitorAnswers()))
                 return false;
         }
     }

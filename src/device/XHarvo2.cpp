@@ -4,12 +4,14 @@
 #include "device/Crc8.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtEndian>
 
 #include <algorithm>
+#include <cerrno>
 
 namespace {
 
@@ -154,6 +156,7 @@ int XHarvo2::getFileCount()
 
 int XHarvo2::getFile(const QString& localPath, const QString& deviceName)
 {
+    m_failure = Failure::None;
     QByteArray packet = requestPacket(FileSize, deviceName.toLatin1());
     const int result = fetchFile(packet, localPath);
     closeTransfer(requestPacket(FileEnd));
@@ -166,6 +169,7 @@ int XHarvo2::fetchFile(QByteArray& packet, const QString& localPath)
     if (!send(packet) || !receive(reply, kReplySize)) {
         debugLine("[ERR] sharvo2 fail to get file size");
         logLine("Get file size failed.");
+        m_failure = Failure::Link;
         return -1;
     }
     const int size = isAccepted(reply) ? payloadInt(reply) : 0;
@@ -176,6 +180,7 @@ int XHarvo2::fetchFile(QByteArray& packet, const QString& localPath)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         debugLine("[ERR] sharvo2 create file err");
         logLine("Create file " + localPath + " failed.");
+        failLocally(file, file.errorString());
         return -1;
     }
     setCommand(packet, FileData);
@@ -193,6 +198,7 @@ int XHarvo2::fetchFile(QByteArray& packet, const QString& localPath)
 int XHarvo2::getLargeFile(const QString& localPath, const QString& deviceName, int blockCount)
 {
     // Without at least one block a data reply could never carry data.
+    m_failure = Failure::None;
     if (blockCount < 1)
         return -1;
     QByteArray packet = largeFilePacket(LargeFileStart, deviceName.toLatin1(), blockCount);
@@ -207,20 +213,24 @@ int XHarvo2::fetchLargeFile(QByteArray& packet, const QString& localPath, int bl
     QByteArray reply;
     if (!send(packet)) {
         logLine("Get file large start send failed.");
+        m_failure = Failure::Link;
         return -1;
     }
     if (!receive(reply, kReplySize)) {
         logLine("Get file large start ack failed.");
+        m_failure = Failure::Link;
         return -1;
     }
     if (!isAccepted(reply)) {
         logLine("Get file large start ack code != ACKCMD_OK.");
+        m_failure = Failure::Refused;
         return -1;
     }
     const int size = payloadInt(reply);
     QFile file(localPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         logLine("Create Holter file failed.");
+        failLocally(file, file.errorString());
         return -1;
     }
     setCommand(packet, LargeFileData);
@@ -256,12 +266,28 @@ bool XHarvo2::copyData(const QByteArray& packet, QFile& file, int size, const Da
         if (format.debugRemaining)
             debugLine("waveFile :" + QString::number(remaining));
         const int chunk = std::min(format.chunkSize, remaining);
-        if (file.write(reply.constData() + format.dataOffset, chunk) != chunk)
+        if (file.write(reply.constData() + format.dataOffset, chunk) != chunk) {
+            failLocally(file, qt_error_string(errno));
             break;
+        }
         remaining -= chunk;
         emit downloadProgress(size - remaining, size);
     }
-    if (remaining > 0)
+    // Buffered data that cannot reach the disk (disk full) fails here.
+    if (remaining <= 0 && !file.flush()) {
+        failLocally(file, qt_error_string(errno));
+        remaining = size;
+    }
+    if (remaining > 0) {
+        if (m_failure == Failure::None)
+            m_failure = Failure::Link;
         discardPartialFile(file);
+    }
     return remaining <= 0;
+}
+
+void XHarvo2::failLocally(const QFile& file, const QString& reason)
+{
+    m_failure = Failure::LocalWrite;
+    m_writeFailure = QString("cannot write %1: %2").arg(QDir::toNativeSeparators(file.fileName()), reason);
 }

@@ -31,6 +31,9 @@ public:
         BranchCode = 0x21,
     };
 
+    // Why the last file transfer gave no file.
+    enum class Failure { None, Refused, Link, LocalWrite };
+
     static constexpr int kRequestSize = 1152;
     static constexpr int kReplySize = 640;
     static constexpr int kInfoSize = 30;
@@ -63,6 +66,9 @@ public:
     int getFile(const QString& localPath, const QString& deviceName);
     // The size of the copied file, or -1; the monitor answers in `blockCount` x 640-byte replies.
     int getLargeFile(const QString& localPath, const QString& deviceName, int blockCount);
+    Failure lastFailure() const { return m_failure; }
+    // For a LocalWrite failure: the local path and the system's reason.
+    QString writeFailure() const { return m_writeFailure; }
 
     // A request with the file name zero-terminated at 15 (empty name: no payload).
     static QByteArray requestPacket(quint8 command, const QByteArray& name = QByteArray());
@@ -98,5 +104,10 @@ private:
     // Sends the closing request of a transfer and reads its reply, ignoring both results.
     void closeTransfer(const QByteArray& packet);
 
+    // The file could not be written here; `reason` is the system's.
+    void failLocally(const QFile& file, const QString& reason);
+
     std::shared_ptr<HidClass> m_hid;
+    Failure m_failure = Failure::None;
+    QString m_writeFailure;
 };

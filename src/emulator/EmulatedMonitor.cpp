@@ -100,6 +100,7 @@ void EmulatedMonitor::addFault(const EmulatorFault& fault)
     case EmulatorFault::NoReply: m_noReply.insert(int(fault.number())); break;
     case EmulatorFault::ShortReply: m_shortReply.insert(int(fault.number()), fault.reports()); break;
     case EmulatorFault::Refuse: m_refused.insert(fault.fileName()); break;
+    case EmulatorFault::Silent: m_silent.insert(fault.fileName()); break;
     case EmulatorFault::UnplugAfter: m_unplugAfter.insert(fault.fileName(), fault.number()); break;
     case EmulatorFault::FailPings: m_pingFailures += int(fault.number()); break;
     case EmulatorFault::FileCountStatus: m_fileCountStatus = int(fault.number()); break;
@@ -401,6 +402,9 @@ bool EmulatedMonitor::openTransfer(Transfer kind, const QByteArray& name, int bl
     m_transferName = name;
     m_blockCount = blockCount;
     const QString file = QString::fromLatin1(name);
+    // Still opened, as a monitor that received the request and then stalled.
+    if (m_silent.remove(file))
+        m_noReply.insert(m_requestCount);
     if (m_refused.contains(file) || !isServedFile(file))
         return false;
     m_file.setFileName(m_folder + "/" + file);

@@ -118,6 +118,7 @@ private:
     QSet<int> m_noReply;
     QMap<int, int> m_shortReply;
     QSet<QString> m_refused;
+    QSet<QString> m_silent;
     QMap<QString, qint64> m_unplugAfter;
     int m_pingFailures = 0;
     int m_fileCountStatus = 0;

@@ -26,6 +26,11 @@ EmulatorFault EmulatorFault::refuse(const QString& fileName)
     return EmulatorFault(Refuse, 0, 0, fileName);
 }
 
+EmulatorFault EmulatorFault::silent(const QString& fileName)
+{
+    return EmulatorFault(Silent, 0, 0, fileName);
+}
+
 EmulatorFault EmulatorFault::unplugAfter(const QString& fileName, qint64 bytes)
 {
     return EmulatorFault(UnplugAfter, bytes, 0, fileName);
@@ -83,6 +88,8 @@ std::optional<EmulatorFault> EmulatorFault::parseLine(const QString& line, QStri
             return shortReply(int(*n), int(*reports));
     } else if (rule == "refuse" && words.size() >= 2) {
         return refuse(rest(1));
+    } else if (rule == "silent" && words.size() >= 2) {
+        return silent(rest(1));
     } else if (rule == "unplug-after" && words.size() >= 3) {
         if (const auto bytes = wholeNumber(words[1], 0, std::numeric_limits<qint64>::max()))
             return unplugAfter(rest(2), *bytes);

@@ -19,6 +19,8 @@
 //                              64-byte reports (default 3)
 //   refuse NAME                file-size and large-file-start requests for NAME
 //                              are refused (status 1)
+//   silent NAME                the first file-size or large-file-start request
+//                              for NAME gets no reply at all
 //   unplug-after BYTES NAME    the monitor drops off the bus as soon as the first
 //                              BYTES bytes of NAME have crossed it
 //   fail-pings N               the next N pings get no reply
@@ -28,7 +30,7 @@
 class EmulatorFault
 {
 public:
-    enum Kind { NoReply, ShortReply, Refuse, UnplugAfter, FailPings, FileCountStatus };
+    enum Kind { NoReply, ShortReply, Refuse, Silent, UnplugAfter, FailPings, FileCountStatus };
 
     static constexpr int kDefaultShortReports = 3;
 
@@ -38,6 +40,7 @@ public:
     static EmulatorFault noReply(int request);
     static EmulatorFault shortReply(int request, int reports = kDefaultShortReports);
     static EmulatorFault refuse(const QString& fileName);
+    static EmulatorFault silent(const QString& fileName);
     static EmulatorFault unplugAfter(const QString& fileName, qint64 bytes);
     static EmulatorFault failPings(int count);
     static EmulatorFault fileCountStatus(int status);

@@ -11,6 +11,11 @@ QDateTime CheckTime::toDateTime() const
     return QDateTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
+bool CheckTime::isValid() const
+{
+    return year >= 2000 && year <= 2099 && QDate::isValid(year, month, day) && QTime::isValid(hour, minute, second);
+}
+
 CheckTime CheckTime::fromText(const QString& text)
 {
     // The year takes whatever precedes the last ten digits, so years past 9999 survive.

@@ -18,6 +18,8 @@ struct CheckTime
     // gives a distinct name instead of the empty text of an invalid date.
     QString text() const;
     QDateTime toDateTime() const;
+    // A real calendar date and time of the years 2000 to 2099, as a monitor can set.
+    bool isValid() const;
     // Parses the text form; fields that are not digits read as 0.
     static CheckTime fromText(const QString& text);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/CheckTime.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -14,6 +16,7 @@ struct HolterHeader
     static constexpr quint16 kAbsent16 = 0xFFFF;
     static constexpr quint32 kAbsent32 = 0xFFFFFFFFu;
     static constexpr quint16 kPackedFormat = 192;
+    static constexpr int kSamplesPerSecond = 125;
 
     quint32 dataLength = 0;
     quint32 dataOffset = 0;
@@ -80,4 +83,10 @@ struct HolterHeader
     static std::optional<HolterHeader> readFile(const QString& path);
     // The start time "yyyyMMddHHmmss" that names the stored recording.
     QString checkTimeText() const;
+    CheckTime startTime() const;
+    // ECG samples of the data: four in five bytes when packed, else one in two.
+    qint64 sampleCount() const;
+    // Whether a recording of `fileSize` bytes holds what this header says: the
+    // data ends the file, and the duration is the samples' to within a second.
+    bool agreesWith(qint64 fileSize) const;
 };

@@ -1,9 +1,11 @@
 #include "files/UserRecord.h"
 
+#include "files/UserId.h"
+
 CheckUser UserRecord::toCheckUser(const QString& sn) const
 {
     CheckUser user;
-    user.userid = sn + QString::fromUtf8(name);
+    user.userid = UserId::of(sn, name);
     user.name = QString::fromLatin1(name);
     user.sex = sex;
     user.birthday = QDate(birthYear, birthMonth, birthDay);

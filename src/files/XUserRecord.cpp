@@ -1,9 +1,11 @@
 #include "files/XUserRecord.h"
 
+#include "files/UserId.h"
+
 CheckUser XUserRecord::toCheckUser(const QString& sn) const
 {
     CheckUser user;
-    user.userid = sn + QString::fromUtf8(medicalId);
+    user.userid = UserId::of(sn, medicalId);
     user.medicalid = QString::fromLatin1(medicalId);
     user.name = QString::fromLatin1(name);
     user.sex = sex == 1 ? 0 : sex == 2 ? 1 : 2;

@@ -20,7 +20,7 @@ class HolterReport : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kSamplesPerSecond = 125;
+    static constexpr int kSamplesPerSecond = HolterHeader::kSamplesPerSecond;
     static constexpr int kSamplesPerMinute = 60 * kSamplesPerSecond;
     // No device records anywhere near this much; a bigger file is refused
     // rather than read into memory.

@@ -6,5 +6,5 @@
 class CorvisetSyncStrategy : public SyncStrategy
 {
 public:
-    bool sync(const QString& dir) override;
+    bool sync(DownloadFolder& folder) override;
 };

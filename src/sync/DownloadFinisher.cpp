@@ -4,32 +4,8 @@
 #include "app/LogHelper.h"
 #include "db/DbOperator.h"
 #include "files/DeviceInfo.h"
+#include "sync/DownloadFolder.h"
 #include "sync/SyncStrategyFactory.h"
-
-#include <QDebug>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-namespace {
-
-// Summary and index files are parsed and then dropped; everything else
-// (detail files, voice notes, the renamed Holter recording) is kept.
-bool isKept(const QString& name)
-{
-    return !name.contains('.') || name.contains(".wav");
-}
-
-} // namespace
-
-DownloadFinisher::DownloadFinisher(const QString& dataDir)
-    : m_dataDir(dataDir)
-{}
-
-QString DownloadFinisher::deviceDir(const QString& sn) const
-{
-    return m_dataDir + "/" + sn + "/";
-}
 
 bool DownloadFinisher::isUsableSerial(const QString& sn)
 {
@@ -42,87 +18,69 @@ bool DownloadFinisher::isUsableSerial(const QString& sn)
     return true;
 }
 
-DownloadFinisher::Result DownloadFinisher::finish(const QString& downloadDir)
+DownloadFinisher::Result DownloadFinisher::finish(DownloadFolder& folder, bool complete)
 {
     Result result;
-    if (downloadDir.isEmpty())
+    if (!complete) {
+        folder.remove();
+        result.notes = folder.notes();
         return result;
-    const QString dir = downloadDir.endsWith('/') ? downloadDir : downloadDir + '/';
-
-    const auto info = DeviceInfo::readFile(dir + Vitacor::kDeviceFileName);
+    }
+    const QString dir = folder.path();
+    auto info = DeviceInfo::readFile(dir + Vitacor::kDeviceFileName);
     if (!info)
-        return discard(dir, result, Outcome::NoDeviceInfo, "dev.dat is missing or empty");
+        return discard(folder, result, Outcome::NoDeviceInfo, "dev.dat is missing or empty");
     result.sn = info->sn;
     result.modelType = info->modelType;
-    if (!isUsableSerial(info->sn))
-        return discard(dir, result, Outcome::NoDeviceInfo,
-                       "dev.dat names no usable serial number: \"" + info->sn + "\"");
+    if (!isUsableSerial(info->sn) || info->sn != folder.sn())
+        return discard(folder, result, Outcome::NoDeviceInfo,
+                       "dev.dat names no usable serial number or another one: \"" + info->sn + "\"");
 
     DbOperator* db = DbOperator::instance();
     if (!db->beginTransaction())
-        return discard(dir, result, Outcome::DeviceNotStored, "the record store cannot start a transaction");
+        return discard(folder, result, Outcome::DeviceNotStored, "the record store cannot start a transaction");
+    // A monitor that gave no branch code this time keeps the one stored.
+    DeviceInfo stored;
+    if (info->branchcode.isEmpty() && db->device(info->sn, &stored))
+        info->branchcode = stored.branchcode;
     if (!db->storeDevice(*info)) {
         db->rollback();
-        return discard(dir, result, Outcome::DeviceNotStored, "the device could not be stored");
+        return discard(folder, result, Outcome::DeviceNotStored, "the device could not be stored");
     }
-    if (!SyncStrategyFactory::create(info->modelType, info->sn)->sync(dir)) {
+    if (!SyncStrategyFactory::create(info->modelType, info->sn)->sync(folder)) {
         db->rollback();
-        return discard(dir, result, Outcome::SyncFailed, "storing its users and checks failed");
+        return discard(folder, result, Outcome::SyncFailed, "storing its users and checks failed");
     }
-    const QString destination = deviceDir(info->sn);
-    QStringList moved;
-    if (!moveFiles(dir, destination, &moved, result)) {
+    if (!folder.moveIntoDeviceFolder(&result.movedFiles, &result.keptFiles)) {
         db->rollback();
-        return discard(dir, result, Outcome::MoveFailed, "its files could not be moved into " + destination);
+        return discard(folder, result, Outcome::MoveFailed, folder.notes().writeFailure);
     }
     if (!db->commit()) {
-        moveBack(dir, destination, moved);
+        folder.undoMove();
         db->rollback();
-        return discard(dir, result, Outcome::SyncFailed, "the record store could not commit");
+        return discard(folder, result, Outcome::SyncFailed, "the record store could not commit");
     }
-    QDir(dir).removeRecursively();
     result.outcome = Outcome::Stored;
+    // The checks are stored; a scratch folder that stays is told, not undone.
+    folder.remove();
+    result.notes = folder.notes();
+    for (const QString& line : result.notes.omissions())
+        LogHelper::instance()->writeLog("Download of " + result.sn + ": " + line);
+    if (!result.notes.writeFailure.isEmpty())
+        LogHelper::instance()->writeLog("Download of " + result.sn + ": " + result.notes.writeFailure);
     return result;
 }
 
-bool DownloadFinisher::moveFiles(const QString& dir, const QString& destination, QStringList* moved, Result& result)
-{
-    if (!QDir().mkpath(destination))
-        return false;
-    const QStringList names = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-    for (const QString& name : names) {
-        if (!isKept(name))
-            continue;
-        if (QFileInfo::exists(destination + name)) {
-            ++result.keptFiles;
-            continue;
-        }
-        if (!QFile::rename(dir + name, destination + name)) {
-            qDebug() << "cannot move" << dir + name << "to" << destination;
-            moveBack(dir, destination, *moved);
-            return false;
-        }
-        *moved << name;
-    }
-    result.movedFiles = moved->size();
-    return true;
-}
-
-void DownloadFinisher::moveBack(const QString& dir, const QString& destination, const QStringList& names)
-{
-    for (const QString& name : names)
-        QFile::rename(destination + name, dir + name);
-    QDir().rmdir(destination);
-}
-
-DownloadFinisher::Result DownloadFinisher::discard(const QString& dir, Result result, Outcome outcome,
+DownloadFinisher::Result DownloadFinisher::discard(DownloadFolder& folder, Result result, Outcome outcome,
                                                    const QString& reason)
 {
-    QDir(dir).removeRecursively();
+    folder.remove();
     result.outcome = outcome;
     result.reason = reason;
     result.movedFiles = 0;
     result.keptFiles = 0;
-    LogHelper::instance()->writeLog("Download in " + dir + " not stored: " + reason + "; its files were removed.");
+    result.notes = folder.notes();
+    LogHelper::instance()->writeLog("Download in " + folder.path() + " not stored: " + reason +
+                                    "; its files were removed.");
     return result;
 }

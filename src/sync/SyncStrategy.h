@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class DownloadFolder;
+
 // Turns the files of one finished download into stored users and checks; one
 // kind per device family. Runs on the thread that finishes downloads.
 class SyncStrategy
@@ -14,10 +16,11 @@ public:
     QString serialNumber() const { return m_sn; }
     void setSerialNumber(const QString& sn) { m_sn = sn; }
 
-    // Reads the download folder `dir` (ending in "/") and stores what it
-    // holds; missing files are skipped. False as soon as a store operation
-    // fails: the caller runs the whole sync in one transaction and undoes it.
-    virtual bool sync(const QString& dir) = 0;
+    // Reads the download folder and stores what it holds; missing files are
+    // skipped, and what is left out is noted in the folder's notes. False as
+    // soon as a store operation fails: the caller runs the whole sync in one
+    // transaction and undoes it.
+    virtual bool sync(DownloadFolder& folder) = 0;
 
 private:
     int m_modelType = 0;

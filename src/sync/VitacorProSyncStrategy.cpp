@@ -6,7 +6,10 @@
 #include "files/DeviceModel.h"
 #include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
+#include "files/MultiTestRecord.h"
+#include "files/RecordCodec.h"
 #include "files/RecordFile.h"
+#include "sync/DownloadFolder.h"
 
 #include <QDebug>
 #include <QFile>
@@ -32,8 +35,10 @@ QList<CheckUser> checkUsers(const QList<U>& records, const QString& sn)
 
 } // namespace
 
-bool VitacorProSyncStrategy::sync(const QString& dir)
+bool VitacorProSyncStrategy::sync(DownloadFolder& folder)
 {
+    const QString dir = folder.path();
+    m_screen.emplace(serialNumber(), &folder.notes());
     m_users = RecordFile::read<UserRecord>(dir + Vitacor::kUserFileName);
     m_xusers = RecordFile::read<XUserRecord>(dir + Vitacor::kXUserFileName);
     DbOperator* db = DbOperator::instance();
@@ -42,7 +47,9 @@ bool VitacorProSyncStrategy::sync(const QString& dir)
             return false;
     }
     for (int code : kSyncOrder) {
-        if (DeviceModel::of(modelType()).offers(code) && !syncCheckType(dir, code)) {
+        if (!DeviceModel::of(modelType()).offers(code))
+            continue;
+        if (!(code == CheckType::Holter ? syncHolter(folder) : syncCheckType(dir, code))) {
             qDebug() << "sync of check type" << code << "failed for" << serialNumber();
             return false;
         }
@@ -52,11 +59,8 @@ bool VitacorProSyncStrategy::sync(const QString& dir)
 
 bool VitacorProSyncStrategy::syncCheckType(const QString& dir, int checkType)
 {
-    switch (checkType) {
-    case CheckType::Holter: return syncHolter(dir);
-    case CheckType::MultiTest: return syncMultiTests(dir);
-    default: break;
-    }
+    if (checkType == CheckType::MultiTest)
+        return syncMultiTests(dir);
     switch (CheckType::userList(checkType)) {
     case CheckType::UserList::Users: return syncPerUser(dir, checkType, m_users);
     case CheckType::UserList::ExtendedUsers: return syncPerUser(dir, checkType, m_xusers);
@@ -64,26 +68,50 @@ bool VitacorProSyncStrategy::syncCheckType(const QString& dir, int checkType)
     }
     return DbOperator::instance()->insertChecks(
         serialNumber(), checkType,
-        RecordFile::read(dir + CheckType::fileName(checkType), CheckType::recordSize(checkType)));
+        m_screen->admit(checkType,
+                        RecordFile::read(dir + CheckType::fileName(checkType), CheckType::recordSize(checkType))));
 }
 
 template <class U>
 bool VitacorProSyncStrategy::syncPerUser(const QString& dir, int checkType, const QList<U>& users)
 {
     for (const U& user : users) {
-        const QList<QByteArray> records =
-            RecordFile::read(dir + CheckType::perUserFileName(user.index, checkType), CheckType::recordSize(checkType));
-        if (!DbOperator::instance()->insertChecks(serialNumber(), checkType, records, user.toCheckUser(serialNumber())))
+        const CheckUser checkUser = user.toCheckUser(serialNumber());
+        // Glucose checks of different users at the same second stay apart by the user's name.
+        const QString flowSuffix = checkType == CheckType::UserGlucose ? checkUser.name : QString();
+        const QList<QByteArray> records = m_screen->admit(
+            checkType,
+            RecordFile::read(dir + CheckType::perUserFileName(user.index, checkType), CheckType::recordSize(checkType)),
+            flowSuffix);
+        if (!DbOperator::instance()->insertChecks(serialNumber(), checkType, records, checkUser))
             return false;
     }
     return true;
 }
 
-bool VitacorProSyncStrategy::syncHolter(const QString& dir)
+bool VitacorProSyncStrategy::syncHolter(DownloadFolder& folder)
 {
-    const QString recording = dir + HolterHeader::fileName();
-    const auto header = HolterHeader::readFile(recording);
-    if (!header)
+    const QString recording = folder.path() + HolterHeader::fileName();
+    QFile file(recording);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    const qint64 size = file.size();
+    const auto header = HolterHeader::fromBytes(file.read(HolterHeader::kSize));
+    file.close();
+    // The folder never keeps "waveFile" under that name, so a rejected recording goes with it.
+    if (!header || !header->agreesWith(size)) {
+        const QString line = header
+            ? QString("Holter recording at %1 not stored: its %2 bytes and %3 s disagree with its header.")
+                  .arg(header->checkTimeText())
+                  .arg(size)
+                  .arg(header->duration)
+            : QString("Holter recording not stored: its %1 bytes are shorter than its %2-byte header.")
+                  .arg(size)
+                  .arg(HolterHeader::kSize);
+        folder.notes().rejectedRecordings << line;
+        return true;
+    }
+    if (!m_screen->admits(CheckType::Holter, header->startTime()))
         return true;
     CheckUser owner;
     for (const UserRecord& user : qAsConst(m_users)) {
@@ -93,7 +121,13 @@ bool VitacorProSyncStrategy::syncHolter(const QString& dir)
         }
     }
     const QString checkTime = header->checkTimeText();
-    const QString target = dir + checkTime;
+    const int duration = int(qMin<quint32>(header->duration, quint32(INT_MAX)));
+    for (const HolterCheck& stored : DbOperator::instance()->holterChecks(serialNumber())) {
+        // The monitor still recorded when it was downloaded before: the longer recording wins.
+        if (stored.checkTime == checkTime && stored.duration < duration)
+            folder.replace(checkTime);
+    }
+    const QString target = folder.path() + checkTime;
     if (QFile::exists(target) && !QFile::remove(target)) {
         qDebug() << "cannot replace" << target << "by the Holter recording";
         return false;
@@ -102,7 +136,7 @@ bool VitacorProSyncStrategy::syncHolter(const QString& dir)
         qDebug() << "cannot rename" << recording << "to" << target;
         return false;
     }
-    return DbOperator::instance()->insertHolter(serialNumber(), owner, checkTime, header->duration);
+    return DbOperator::instance()->insertHolter(serialNumber(), owner, checkTime, duration);
 }
 
 bool VitacorProSyncStrategy::syncMultiTests(const QString& dir)
@@ -122,6 +156,8 @@ bool VitacorProSyncStrategy::syncMultiTests(const QString& dir)
         if (file.hasData && !db->setMultiTestUserHidden(sn, user.medicalid, false))
             return false;
         for (const QByteArray& test : file.records) {
+            if (!m_screen->admits(CheckType::MultiTest, RecordCodec::decode<MultiTestRecord>(test).checkTime))
+                continue;
             if (!db->insertMultiTest(sn, user, test) || !db->ensureMultiTestRemark(sn, test))
                 return false;
         }

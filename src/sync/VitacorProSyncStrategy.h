@@ -2,9 +2,12 @@
 
 #include "files/UserRecord.h"
 #include "files/XUserRecord.h"
+#include "sync/CheckScreen.h"
 #include "sync/SyncStrategy.h"
 
 #include <QList>
+
+#include <optional>
 
 // Every monitor but the Corviset: the two user lists first (so the checks
 // find their users), then the index files of each check type the model
@@ -12,17 +15,19 @@
 class VitacorProSyncStrategy : public SyncStrategy
 {
 public:
-    bool sync(const QString& dir) override;
+    bool sync(DownloadFolder& folder) override;
 
 private:
     bool syncCheckType(const QString& dir, int checkType);
     // Stores the checks of each listed user's own index file of the type.
     template <class U>
     bool syncPerUser(const QString& dir, int checkType, const QList<U>& users);
-    // Renames "waveFile" after its start time and stores the recording.
-    bool syncHolter(const QString& dir);
+    // Renames "waveFile" after its start time and stores the recording, if
+    // its header and size agree; a longer recording replaces a stored one.
+    bool syncHolter(DownloadFolder& folder);
     bool syncMultiTests(const QString& dir);
 
     QList<UserRecord> m_users;
     QList<XUserRecord> m_xusers;
+    std::optional<CheckScreen> m_screen;
 };

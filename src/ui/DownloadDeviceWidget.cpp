@@ -43,9 +43,16 @@ DownloadDeviceWidget::~DownloadDeviceWidget()
     delete ui;
 }
 
-void DownloadDeviceWidget::showStoreFailed()
+void DownloadDeviceWidget::showResult(const QStringList& lines)
 {
-    ui->labelProgress->setText(tr("Download failed"));
+    ui->labelProgress->setText(lines.join('\n'));
+    ui->labelProgress->setToolTip(lines.join('\n'));
+    m_resultShown = true;
+}
+
+QString DownloadDeviceWidget::resultText() const
+{
+    return ui->labelProgress->text();
 }
 
 void DownloadDeviceWidget::hideEvent(QHideEvent* event)
@@ -58,6 +65,7 @@ void DownloadDeviceWidget::onFileDownloadProgress(int fileDownloaded, int totalF
 {
     setProgress(ui->progressBar, fileDownloaded, totalFile);
     ui->labelProgress->setText(tr("Downloading..."));
+    m_resultShown = false;
     showProgressView();
 }
 
@@ -68,12 +76,10 @@ void DownloadDeviceWidget::onSingleFileDownloadProgress(int current, int total)
 
 void DownloadDeviceWidget::onDownloadEnd(bool isComplete, QString)
 {
-    if (isComplete) {
+    if (isComplete)
         ui->progressBar->setValue(ui->progressBar->maximum());
-        ui->labelProgress->setText(tr("Download completed"));
-    } else {
-        ui->labelProgress->setText(tr("Download failed"));
-    }
+    if (!m_resultShown)
+        ui->labelProgress->setText(isComplete ? tr("Download completed") : tr("Download failed"));
 }
 
 void DownloadDeviceWidget::showIdleView()

@@ -21,8 +21,9 @@ public:
     ~DownloadDeviceWidget() override;
 
     std::shared_ptr<VitacorDevice> device() const { return m_device; }
-    // The download arrived but could not be stored.
-    void showStoreFailed();
+    // The outcome of the finished download, one line each, in place of the progress text.
+    void showResult(const QStringList& lines);
+    QString resultText() const;
 
 protected:
     void hideEvent(QHideEvent* event) override;
@@ -38,4 +39,6 @@ private:
 
     Ui::DownloadDeviceWidget* ui;
     std::shared_ptr<VitacorDevice> m_device;
+    // The dialog's result may arrive before the device's own end of the download.
+    bool m_resultShown = false;
 };

@@ -1,9 +1,9 @@
 #include "ui/SyncDlg.h"
 #include "ui_SyncDlg.h"
 
-#include "app/Config.h"
 #include "device/DeviceManager.h"
 #include "sync/DownloadFinisher.h"
+#include "sync/DownloadFolder.h"
 #include "ui/DownloadDeviceWidget.h"
 
 #include <QCloseEvent>
@@ -97,17 +97,57 @@ void SyncDlg::startDownload()
     m_manager->downloadDevice(index);
 }
 
+namespace {
+
+// The lines a finished download shows in its row.
+QStringList resultLines(const DownloadFinisher::Result& result)
+{
+    const DownloadNotes& notes = result.notes;
+    if (notes.busy)
+        return {SyncDlg::tr("Another download of this monitor is running")};
+    if (result.outcome == DownloadFinisher::Outcome::NoDownload && !notes.writeFailure.isEmpty())
+        return {SyncDlg::tr("Download failed: the data directory cannot be written (%1)").arg(notes.writeFailure)};
+    if (result.outcome == DownloadFinisher::Outcome::NoDownload)
+        return {SyncDlg::tr("Download failed. Check the cable")};
+    if (!result.isStored())
+        return {SyncDlg::tr("Download failed")};
+    QStringList lines{SyncDlg::tr("Download completed")};
+    if (notes.holterNotDownloaded)
+        lines << SyncDlg::tr("Holter recording not downloaded");
+    if (notes.invalidTimes > 0)
+        lines << SyncDlg::tr("%n record(s) without a valid time passed over", "", notes.invalidTimes);
+    if (!notes.conflicts.isEmpty())
+        lines << SyncDlg::tr("%n check(s) not stored: a stored check of another type has the same time", "",
+                             notes.conflicts.size());
+    if (!notes.rejectedRecordings.isEmpty())
+        lines << SyncDlg::tr("Holter recording not stored: its size or duration disagrees with its header");
+    if (!notes.writeFailure.isEmpty())
+        lines << SyncDlg::tr("The download folder could not be removed (%1)").arg(notes.writeFailure);
+    return lines;
+}
+
+} // namespace
+
+DownloadDeviceWidget* SyncDlg::rowWidget(const QString& sn) const
+{
+    for (int row = 0; row < ui->listWidget->count(); ++row) {
+        if (rowWidget(row)->device()->serialNumber() == sn)
+            return rowWidget(row);
+    }
+    return nullptr;
+}
+
 void SyncDlg::onDownloadEnd(QString path)
 {
-    const QString sn = m_downloadingSn;
-    const DownloadFinisher::Result result = DownloadFinisher(Config::instance()->dataDir()).finish(path);
-    if (result.isStored()) {
-        emit downloadEnd(result.sn);
-    } else if (!path.isEmpty()) {
-        qDebug() << "download of" << sn << "not stored:" << result.reason;
-        for (int row = 0; row < ui->listWidget->count(); ++row)
-            if (rowWidget(row)->device()->serialNumber() == sn)
-                rowWidget(row)->showStoreFailed();
+    DownloadDeviceWidget* row = rowWidget(m_downloadingSn);
+    const std::shared_ptr<DownloadFolder> folder = row ? row->device()->takeDownloadFolder() : nullptr;
+    if (folder) {
+        const DownloadFinisher::Result result = DownloadFinisher().finish(*folder, !path.isEmpty());
+        if (result.isStored())
+            emit downloadEnd(result.sn);
+        else if (!path.isEmpty())
+            qDebug() << "download of" << m_downloadingSn << "not stored:" << result.reason;
+        row->showResult(resultLines(result));
     }
     m_downloading = false;
     m_downloadingSn.clear();

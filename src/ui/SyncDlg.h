@@ -44,6 +44,7 @@ protected:
 
 private:
     DownloadDeviceWidget* rowWidget(int row) const;
+    DownloadDeviceWidget* rowWidget(const QString& sn) const;
     void startDownload();
     void applyStyleSheet();
 

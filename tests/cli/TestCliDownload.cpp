@@ -126,7 +126,7 @@ void copyFolder(const QString& from, const QString& to)
 
 QStringList tempFolders(const QString& dataDir)
 {
-    return QDir(dataDir).entryList({"temp_*"}, QDir::Dirs | QDir::Hidden);
+    return QDir(dataDir).entryList({".temp_*", "temp_*"}, QDir::Dirs | QDir::Files | QDir::Hidden);
 }
 
 } // namespace

@@ -46,6 +46,7 @@ void TestDbClosedConnection::operationFails_data()
     QTest::newRow("deviceExists") << Operation([](DbOperator& db) { return !db.deviceExists("C1"); });
     QTest::newRow("userExists") << Operation([=](DbOperator& db) { return !db.userExists(ann.userid); });
     QTest::newRow("checkExists") << Operation([](DbOperator& db) { return !db.checkExists("C1", "x"); });
+    QTest::newRow("storedCheckType") << Operation([](DbOperator& db) { return db.storedCheckType("C1", "x") == 0; });
     QTest::newRow("storeDevice") << Operation([](DbOperator& db) { return !db.storeDevice(device("C2", 0)); });
     QTest::newRow("allDevices") << Operation([](DbOperator& db) { return db.allDevices().isEmpty(); });
     QTest::newRow("device") << Operation([](DbOperator& db) {

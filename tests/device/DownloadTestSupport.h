@@ -4,6 +4,7 @@
 #include "app/Constants.h"
 #include "files/CheckTime.h"
 #include "files/RecordCodec.h"
+#include "sync/DownloadFolder.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -40,7 +41,7 @@ inline void freshDataDir()
 
 inline QString tempFolder(const QString& sn)
 {
-    return dataDir() + "/temp_" + sn + "/";
+    return DownloadFolder::scratchPath(dataDir(), sn);
 }
 
 inline QByteArray readFile(const QString& path)

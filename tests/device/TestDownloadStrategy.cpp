@@ -46,6 +46,12 @@ QString timeName(const CheckTime& time)
     return time.text();
 }
 
+void writeFileAt(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
 } // namespace
 
 // The download strategies against emulated monitors, through the real
@@ -64,7 +70,8 @@ private slots:
     void dailyModelsFetchExactly_data();
     void dailyModelsFetchExactly();
     void fileCountZeroFailsBeforeAnyFile();
-    void storedEcgDetailIsCountedNotFetched();
+    void storedDetailIsCountedNotFetched_data();
+    void storedDetailIsCountedNotFetched();
     void multiTestOnlyInChineseEdition_data();
     void multiTestOnlyInChineseEdition();
     void multiTestLinkCutFails();
@@ -73,7 +80,6 @@ private slots:
     void refusedDetailIsPassedOver();
     void corvisetDownload_data();
     void corvisetDownload();
-    void corvisetSkipsStoredChecks();
     void progressTotalIsNeverBelowCount();
 
 private:
@@ -229,25 +235,50 @@ void TestDownloadStrategy::fileCountZeroFailsBeforeAnyFile()
     QVERIFY(m_progress.isEmpty());
 }
 
-void TestDownloadStrategy::storedEcgDetailIsCountedNotFetched()
+void TestDownloadStrategy::storedDetailIsCountedNotFetched_data()
 {
-    const MonitorFolder monitor = plug(49);
-    const CheckTime kept = checkTime(4, 7), fresh = checkTime(5, 7);
-    monitor.writeFile("ecg.dat", record<EcgRecord>(kept, 1) + record<EcgRecord>(fresh));
-    monitor.writeRandomFile(timeName(kept), 500);
-    monitor.writeRandomFile(timeName(kept) + ".wav", 500);
-    monitor.writeRandomFile(timeName(fresh), 500);
-    QDir().mkpath(dataDir() + "/" + kSn);
-    QFile stored(dataDir() + "/" + kSn + "/" + timeName(kept));
-    QVERIFY(stored.open(QIODevice::WriteOnly));
-    stored.close();
+    QTest::addColumn<int>("modelType");
+    QTest::addColumn<bool>("rowStored");
+    QTest::addColumn<bool>("fileKept");
+    QTest::addColumn<bool>("fetched");
+    for (int modelType : {49, 5}) {
+        QTest::addRow("model %d, row and file", modelType) << modelType << true << true << false;
+        QTest::addRow("model %d, row without file", modelType) << modelType << true << false << true;
+        QTest::addRow("model %d, file without row", modelType) << modelType << false << true << true;
+        QTest::addRow("model %d, neither", modelType) << modelType << false << false << true;
+    }
+}
 
-    QVERIFY(download(49));
+// Only a check whose row is stored and whose detail file is in the device folder is counted without a transfer.
+void TestDownloadStrategy::storedDetailIsCountedNotFetched()
+{
+    QFETCH(int, modelType);
+    QFETCH(bool, rowStored);
+    QFETCH(bool, fileKept);
+    QFETCH(bool, fetched);
+    const MonitorFolder monitor = plug(quint8(modelType));
+    const CheckTime time = checkTime(4, 7);
+    const int checkType = modelType == 5 ? CheckType::CorvisetDailyCheck : CheckType::Ecg;
+    const QByteArray index = modelType == 5 ? record<CorvisetDailyRecord>(time) : record<EcgRecord>(time);
+    monitor.writeFile(modelType == 5 ? "1dlc.dat" : "ecg.dat", index);
+    monitor.writeRandomFile(timeName(time), 500);
+    DeviceInfo device;
+    device.modelType = modelType;
+    device.sn = kSn;
+    QVERIFY(DbOperator::instance()->storeDevice(device));
+    if (rowStored)
+        QVERIFY(DbOperator::instance()->insertChecks(kSn, checkType, {index}));
+    else
+        QVERIFY(DbOperator::instance()->deleteCheck(kSn, checkType, timeName(time)));
+    if (fileKept) {
+        QDir().mkpath(dataDir() + "/" + kSn);
+        writeFileAt(dataDir() + "/" + kSn + "/" + timeName(time));
+    }
 
-    QCOMPARE(requestedFiles(*m_log),
-             (QStringList{"usr.dat", "xusr.dat", "ecg.dat", timeName(kept) + ".wav", timeName(fresh)}));
-    QCOMPARE(m_progress.last().first, 4);
-    QVERIFY(!QFile::exists(tempFolder(kSn) + timeName(kept)));
+    QVERIFY(download(modelType));
+
+    QCOMPARE(requestedFiles(*m_log).contains(timeName(time)), fetched);
+    QCOMPARE(QFile::exists(tempFolder(kSn) + timeName(time)), fetched);
 }
 
 void TestDownloadStrategy::multiTestOnlyInChineseEdition_data()
@@ -377,31 +408,6 @@ void TestDownloadStrategy::corvisetDownload()
 }
 
 // Stored checks are known by their flow id, the check time followed by the serial number.
-void TestDownloadStrategy::corvisetSkipsStoredChecks()
-{
-    const QString sn = "CORV01";
-    const MonitorFolder monitor = plug(5, "m1", sn.toLatin1());
-    const QList<CheckTime> times{checkTime(20, 6), checkTime(21, 6), checkTime(22, 6)};
-    QByteArray index;
-    for (const CheckTime& time : times) {
-        index += record<CorvisetDailyRecord>(time);
-        monitor.writeRandomFile(timeName(time), 300);
-    }
-    monitor.writeFile("1dlc.dat", index);
-    DeviceInfo device;
-    device.modelType = 5;
-    device.sn = sn;
-    QVERIFY(DbOperator::instance()->storeDevice(device));
-    QVERIFY(DbOperator::instance()->insertChecks(
-        sn, CheckType::CorvisetDailyCheck,
-        {record<CorvisetDailyRecord>(times.at(0)), record<CorvisetDailyRecord>(times.at(2))}));
-
-    QVERIFY(download(5, sn));
-
-    QCOMPARE(requestedFiles(*m_log), (QStringList{"1dlc.dat", timeName(times.at(1))}));
-    QCOMPARE(m_progress.last(), qMakePair(3, 3));
-}
-
 // A monitor that cannot say how many files it holds (-1): the total rises with the count.
 void TestDownloadStrategy::progressTotalIsNeverBelowCount()
 {

@@ -12,6 +12,7 @@
 #include "support/MonitorFolder.h"
 #include "support/TestBus.h"
 
+#include <QLockFile>
 #include <QtTest>
 
 #include <atomic>
@@ -46,6 +47,8 @@ private slots:
     void downloadStartsFromEmptyFolder();
     void corvisetAsksStoreFromWorker();
     void uncreatableTemporaryFolder();
+    void scratchFolderIsNoDeviceFolder();
+    void lockedMonitorIsNotDownloaded();
 
 private:
     // Connects a device to the monitor and downloads it; the downloadEnd arguments.
@@ -213,7 +216,7 @@ void TestVitacorDevice::serialNumberIsMadeSafe()
     QFETCH(QByteArray, reported);
     QFETCH(QString, serial);
     QFETCH(QString, key);
-    MonitorFolder(m_bus->busDir(), "m1", quint8(modelType), reported);
+    MonitorFolder(m_bus->busDir(), "m1", quint8(modelType), reported).writeFile("usr.dat", userRecord(1, 27));
     VitacorDevice device;
     QVERIFY(device.connectDevice());
     QCOMPARE(device.serialNumber(), serial);
@@ -302,6 +305,10 @@ void TestVitacorDevice::corvisetAsksStoreFromWorker()
     QVERIFY(DbOperator::instance()->storeDevice(info));
     QVERIFY(
         DbOperator::instance()->insertChecks(sn, CheckType::CorvisetDailyCheck, {record<CorvisetDailyRecord>(stored)}));
+    QVERIFY(QDir().mkpath(dataDir() + "/" + sn));
+    QFile kept(dataDir() + "/" + sn + "/" + stored.text());
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.close();
     VitacorDevice device;
     QVERIFY(device.connectDevice());
 
@@ -312,7 +319,7 @@ void TestVitacorDevice::corvisetAsksStoreFromWorker()
 void TestVitacorDevice::uncreatableTemporaryFolder()
 {
     MonitorFolder(m_bus->busDir(), "m1", 49, kSn);
-    QFile blocker(dataDir() + "/temp_" + kSn);
+    QFile blocker(tempFolder(kSn).chopped(1));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     VitacorDevice device;
@@ -320,8 +327,47 @@ void TestVitacorDevice::uncreatableTemporaryFolder()
     LinkLog log;
 
     QCOMPARE(downloadWith(device), (QVariantList{false, tempFolder(kSn)}));
-    QVERIFY(log.logLines().contains(tempFolder(kSn) + " created failed."));
+    const QString failure = "Download of " + kSn + " failed here: cannot create " + tempFolder(kSn) + ": ";
+    const QStringList lines = log.logLines();
+    QVERIFY(
+        std::any_of(lines.begin(), lines.end(), [&failure](const QString& line) { return line.startsWith(failure); }));
     QCOMPARE(device.state(), int(VitacorDevice::Connected));
+    QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::BranchCode}));
+}
+
+// The folder of a monitor whose serial number is "temp_" + this one's is a device folder like any other.
+void TestVitacorDevice::scratchFolderIsNoDeviceFolder()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 49, kSn).writeFile("usr.dat", userRecord(1, 27));
+    const QString otherDevice = dataDir() + "/temp_" + kSn + "/";
+    QVERIFY(QDir().mkpath(otherDevice));
+    QFile kept(otherDevice + "20240101000000");
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.close();
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+
+    const QVariantList end = downloadWith(device);
+
+    QCOMPARE(end.value(0).toBool(), true);
+    QVERIFY(QDir(end.value(1).toString()) != QDir(otherDevice));
+    QCOMPARE(entries(otherDevice), QStringList{"20240101000000"});
+    device.takeDownloadFolder().reset();
+    QCOMPARE(entries(otherDevice), QStringList{"20240101000000"});
+}
+
+// A download of the monitor by another process holds its lock: this one waits, then says so and fetches nothing.
+void TestVitacorDevice::lockedMonitorIsNotDownloaded()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 49, kSn);
+    QLockFile other(DownloadFolder::lockPath(dataDir(), kSn));
+    QVERIFY(other.tryLock());
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+
+    QCOMPARE(downloadWith(device).value(0).toBool(), false);
+
+    QVERIFY(device.takeDownloadFolder()->notes().busy);
     QCOMPARE(m_log->commands(), (QList<int>{RequestLog::kIdentify, XHarvo2::BranchCode}));
 }
 

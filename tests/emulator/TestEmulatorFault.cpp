@@ -24,6 +24,7 @@ void TestEmulatorFault::parsesRules_data()
     QTest::newRow("short reply, default reports") << "short-reply 7" << EmulatorFault::shortReply(7, 3);
     QTest::newRow("short reply, one report") << "short-reply 7 1" << EmulatorFault::shortReply(7, 1);
     QTest::newRow("refuse") << "refuse usr.dat" << EmulatorFault::refuse("usr.dat");
+    QTest::newRow("silent") << "silent waveFile" << EmulatorFault::silent("waveFile");
     QTest::newRow("refuse a name with blanks") << "refuse  my  file " << EmulatorFault::refuse("my  file");
     QTest::newRow("unplug after") << "unplug-after 1000 waveFile" << EmulatorFault::unplugAfter("waveFile", 1000);
     QTest::newRow("unplug before any byte") << "unplug-after 0 ecg.dat" << EmulatorFault::unplugAfter("ecg.dat", 0);

@@ -62,6 +62,8 @@ private slots:
     void recordFileDropsPartialRecord();
     void recordFileMissingOrEmpty();
     void userList();
+    void userIdsReadValidUtf8ElseLatin1_data();
+    void userIdsReadValidUtf8ElseLatin1();
     void extendedUserSex_data();
     void extendedUserSex();
     void extendedUser();
@@ -339,6 +341,28 @@ void TestRecordFiles::userList()
     QCOMPARE(j.name, QString::fromLatin1("J\xC3\xBCrgen"));
     QCOMPARE(j.sex, 7);
     QVERIFY(!j.birthday.isValid());
+}
+
+void TestRecordFiles::userIdsReadValidUtf8ElseLatin1_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("id");
+    QTest::newRow("ASCII") << QByteArray("Anna") << QString("SN1Anna");
+    QTest::newRow("valid UTF-8") << QByteArray("J\xC3\xBCrgen") << QString::fromUtf8("SN1J\xC3\xBCrgen");
+    QTest::newRow("Latin-1 u umlaut") << QByteArray("J\xFCrgen") << QString::fromLatin1("SN1J\xFCrgen");
+    QTest::newRow("Latin-1 o umlaut") << QByteArray("J\xF6rgen") << QString::fromLatin1("SN1J\xF6rgen");
+    QTest::newRow("cut UTF-8 sequence") << QByteArray("Jo\xC3") << QString::fromLatin1("SN1Jo\xC3");
+}
+
+void TestRecordFiles::userIdsReadValidUtf8ElseLatin1()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QString, id);
+    const QByteArray user = ByteFixture().u8(1).text(name, 17).u8(0).u16(1970).u8(1).u8(1).u16(0).u16(0);
+    QCOMPARE(RecordCodec::decode<UserRecord>(user).toCheckUser("SN1").userid, id);
+    const QByteArray xuser =
+        ByteFixture().u8(1).text(name, 32).text("Bob", 32).u8(1).u8(0).u16(0).u16(0).u16(1990).u8(1).u8(1);
+    QCOMPARE(RecordCodec::decode<XUserRecord>(xuser).toCheckUser("SN1").userid, id);
 }
 
 void TestRecordFiles::extendedUserSex_data()

@@ -81,10 +81,24 @@ inline QByteArray records(int checkType, int size, int minute, int count)
 }
 
 // A Holter recording: the 62-byte header and some samples.
-inline QByteArray waveFile(int userIndex, int hour, int duration, const QByteArray& samples = QByteArray(300, '\x11'))
+// A Holter recording of `duration` seconds whose header agrees with its size:
+// the 62-byte header, then 125 two-byte samples a second.
+inline QByteArray waveFile(int userIndex, int hour, int duration, char sample = '\x11')
 {
-    return ByteFixture().zeros(8).u16(2024).u8(5).u8(6).u8(hour).u8(30).u8(0).u32(duration).u8(userIndex).zeros(42).raw(
-        samples);
+    const QByteArray samples(duration * 125 * 2, sample);
+    return ByteFixture()
+        .u32(quint32(samples.size()))
+        .u32(62)
+        .u16(2024)
+        .u8(5)
+        .u8(6)
+        .u8(hour)
+        .u8(30)
+        .u8(0)
+        .u32(duration)
+        .u8(userIndex)
+        .zeros(42)
+        .raw(samples);
 }
 
 inline QString holterTime(int hour)

@@ -4,6 +4,7 @@
 #include "files/CheckType.h"
 #include "support/SyncFixture.h"
 #include "sync/DownloadFinisher.h"
+#include "sync/DownloadFolder.h"
 
 #include <QtTest>
 
@@ -22,8 +23,7 @@ class TestDownloadFinisher : public QObject
 private slots:
     void initTestCase();
     void init();
-    void emptyPathDoesNothing();
-    void completeDownloadIsStoredAndMoved_data();
+    void incompleteDownloadIsOnlyRemoved();
     void completeDownloadIsStoredAndMoved();
     void secondDownloadKeepsOneRowAndOneCopy();
     void unusableDeviceInfo_data();
@@ -31,10 +31,12 @@ private slots:
     void failedStoreUndoesEverything_data();
     void failedStoreUndoesEverything();
     void unmovableFilesUndoEverything();
+    void missingInformationKeepsTheStored();
+    void longerRecordingReplacesTheStored();
 
 private:
     QString dataDir() const { return Config::instance()->dataDir(); }
-    QString tempDir() const { return dataDir() + "/temp_" + kSn + "/"; }
+    QString tempDir() const { return DownloadFolder::scratchPath(dataDir(), kSn); }
     QString deviceDir() const { return dataDir() + "/" + kSn + "/"; }
     // A complete download of a Vitacor Pro (model 0): users, ECG with a
     // voice note, oximetry, daily checks of user 1 and a Holter recording.
@@ -49,8 +51,10 @@ private:
     };
     Snapshot snapshot() const { return {dump(), entries(dataDir()), entries(deviceDir())}; }
     void storeOtherDevice();
+    DownloadFinisher::Result finish(bool complete = true) { return m_finisher.finish(*m_folder, complete); }
 
-    DownloadFinisher m_finisher{QString()};
+    DownloadFinisher m_finisher;
+    std::unique_ptr<DownloadFolder> m_folder;
 };
 
 void TestDownloadFinisher::initTestCase()
@@ -58,7 +62,6 @@ void TestDownloadFinisher::initTestCase()
     DbTestSupport::freshDataDir();
     QVERIFY(DbOperator::instance());
     LogHelper::instance()->writeLog("finisher test");
-    m_finisher = DownloadFinisher(dataDir());
 }
 
 void TestDownloadFinisher::init()
@@ -72,7 +75,9 @@ void TestDownloadFinisher::init()
 
 void TestDownloadFinisher::writeDownload(const QByteArray& detailContent)
 {
-    QVERIFY(QDir().mkpath(tempDir()));
+    m_folder.reset();
+    m_folder = std::make_unique<DownloadFolder>(dataDir(), kSn);
+    QVERIFY(m_folder->claim());
     writeFile(tempDir() + "dev.dat", devDat(0, kSn.toLatin1()));
     writeFile(tempDir() + "usr.dat", user(1, "Anna"));
     writeFile(tempDir() + "xusr.dat", xuser(2, "MID2", "Bea"));
@@ -94,31 +99,23 @@ void TestDownloadFinisher::storeOtherDevice()
     QVERIFY(DbOperator::instance()->insertChecks("OTHER1", CheckType::Ecg, {record(1, 10, 40, 0)}));
 }
 
-void TestDownloadFinisher::emptyPathDoesNothing()
+void TestDownloadFinisher::incompleteDownloadIsOnlyRemoved()
 {
     writeDownload();
     const Snapshot before = snapshot();
-    const QStringList download = entries(tempDir());
-    const DownloadFinisher::Result result = m_finisher.finish(QString());
+    const DownloadFinisher::Result result = finish(false);
     QCOMPARE(result.outcome, DownloadFinisher::Outcome::NoDownload);
     QVERIFY(!result.isStored());
     QCOMPARE(dump(), before.store);
-    QCOMPARE(entries(dataDir()), before.dataDir);
-    QCOMPARE(entries(tempDir()), download);
-}
-
-void TestDownloadFinisher::completeDownloadIsStoredAndMoved_data()
-{
-    QTest::addColumn<bool>("trailingSlash");
-    QTest::newRow("path ending in /") << true;
-    QTest::newRow("path without /") << false;
+    QStringList left = before.dataDir;
+    left.removeAll(QFileInfo(tempDir().chopped(1)).fileName() + "/");
+    QCOMPARE(entries(dataDir()), left);
 }
 
 void TestDownloadFinisher::completeDownloadIsStoredAndMoved()
 {
-    QFETCH(bool, trailingSlash);
     writeDownload();
-    const DownloadFinisher::Result result = m_finisher.finish(trailingSlash ? tempDir() : tempDir().chopped(1));
+    const DownloadFinisher::Result result = finish();
 
     QCOMPARE(result.outcome, DownloadFinisher::Outcome::Stored);
     QVERIFY(result.isStored());
@@ -143,12 +140,12 @@ void TestDownloadFinisher::completeDownloadIsStoredAndMoved()
 void TestDownloadFinisher::secondDownloadKeepsOneRowAndOneCopy()
 {
     writeDownload("first copy");
-    QVERIFY(m_finisher.finish(tempDir()).isStored());
+    QVERIFY(finish().isStored());
     const QString store = dump();
     const QStringList files = entries(deviceDir());
 
     writeDownload("second copy");
-    const DownloadFinisher::Result again = m_finisher.finish(tempDir());
+    const DownloadFinisher::Result again = finish();
 
     QVERIFY(again.isStored());
     QCOMPARE(again.movedFiles, 0);
@@ -181,13 +178,13 @@ void TestDownloadFinisher::unusableDeviceInfo()
         writeFile(tempDir() + "dev.dat", deviceFile);
     const Snapshot before = snapshot();
 
-    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+    const DownloadFinisher::Result result = finish();
 
     QCOMPARE(result.outcome, DownloadFinisher::Outcome::NoDeviceInfo);
     QVERIFY(!result.reason.isEmpty());
     QCOMPARE(dump(), before.store);
     QStringList left = before.dataDir;
-    left.removeAll("temp_" + kSn + "/");
+    left.removeAll(QFileInfo(tempDir().chopped(1)).fileName() + "/");
     QCOMPARE(entries(dataDir()), left);
     QVERIFY(!QFileInfo::exists(dataDir() + "/../evil"));
 }
@@ -215,7 +212,7 @@ void TestDownloadFinisher::failedStoreUndoesEverything()
     const Snapshot before = snapshot();
 
     QVERIFY(DbTestSupport::breakTable(brokenTable));
-    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+    const DownloadFinisher::Result result = finish();
     QVERIFY(DbTestSupport::repairTable(brokenTable));
 
     QCOMPARE(int(result.outcome), outcome);
@@ -225,7 +222,7 @@ void TestDownloadFinisher::failedStoreUndoesEverything()
     QVERIFY(!QFileInfo::exists(tempDir()));
     // Nothing is left open: the next download of the monitor is stored.
     writeDownload();
-    QVERIFY(m_finisher.finish(tempDir()).isStored());
+    QVERIFY(finish().isStored());
 }
 
 void TestDownloadFinisher::unmovableFilesUndoEverything()
@@ -235,13 +232,47 @@ void TestDownloadFinisher::unmovableFilesUndoEverything()
     writeDownload();
     const Snapshot before = snapshot();
 
-    const DownloadFinisher::Result result = m_finisher.finish(tempDir());
+    const DownloadFinisher::Result result = finish();
 
     QCOMPARE(result.outcome, DownloadFinisher::Outcome::MoveFailed);
     QCOMPARE(dump(), before.store);
     QVERIFY(!QFileInfo::exists(tempDir()));
     QCOMPARE(readFile(dataDir() + "/" + kSn), QByteArray("a plain file where the device folder belongs"));
     QFile::remove(dataDir() + "/" + kSn);
+}
+
+// A download without the branch code and without the user list changes neither.
+void TestDownloadFinisher::missingInformationKeepsTheStored()
+{
+    writeDownload();
+    QVERIFY(finish().isStored());
+
+    writeDownload();
+    writeFile(tempDir() + "dev.dat", devDat(0, kSn.toLatin1(), ""));
+    QVERIFY(QFile::remove(tempDir() + "usr.dat"));
+    QVERIFY(finish().isStored());
+
+    DeviceInfo stored;
+    QVERIFY(DbOperator::instance()->device(kSn, &stored));
+    QCOMPARE(stored.branchcode, QString("B7"));
+    const QList<HolterCheck> holter = DbOperator::instance()->holterChecks(kSn);
+    QCOMPARE(holter.size(), 1);
+    QCOMPARE(holter.at(0).userid, kSn + "Anna");
+}
+
+// The same start time downloaded again: the longest recording is kept, file and duration.
+void TestDownloadFinisher::longerRecordingReplacesTheStored()
+{
+    for (int duration : {60, 120, 30}) {
+        writeDownload();
+        writeFile(tempDir() + "waveFile", waveFile(1, 22, duration, char(duration)));
+        QVERIFY(finish().isStored());
+    }
+    QCOMPARE(readFile(deviceDir() + holterTime(22)), waveFile(1, 22, 120, char(120)));
+    const QList<HolterCheck> holter = DbOperator::instance()->holterChecks(kSn);
+    QCOMPARE(holter.size(), 1);
+    QCOMPARE(holter.at(0).duration, 120);
+    QVERIFY(!QFileInfo::exists(tempDir()));
 }
 
 QTEST_GUILESS_MAIN(TestDownloadFinisher)

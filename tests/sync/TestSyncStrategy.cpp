@@ -1,7 +1,10 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "support/SyncFixture.h"
+#include "sync/DownloadFolder.h"
 #include "sync/SyncStrategyFactory.h"
+
+#include "app/Config.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,7 +44,12 @@ private slots:
     void holterUser_data();
     void holterUser();
     void holterReplacesSameNamedFile();
-    void holterHeaderTooShortIsSkipped();
+    void disagreeingRecordingIsNotStored_data();
+    void disagreeingRecordingIsNotStored();
+    void invalidTimeStampsArePassedOver_data();
+    void invalidTimeStampsArePassedOver();
+    void storedCheckOfAnotherTypeIsKept_data();
+    void storedCheckOfAnotherTypeIsKept();
     void multiTests_data();
     void multiTests();
     void corvisetReadsOnlyItsDailyFile_data();
@@ -49,11 +57,12 @@ private slots:
     void failedStoreFailsTheSync();
 
 private:
-    QString dir() const { return m_dir->path() + "/"; }
+    QString dir() const { return m_folder->path(); }
     void storeDevice(int model);
     bool sync(int model);
+    void freshFolder();
 
-    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<DownloadFolder> m_folder;
     DbOperator* m_db = nullptr;
 };
 
@@ -67,8 +76,14 @@ void TestSyncStrategy::initTestCase()
 void TestSyncStrategy::init()
 {
     clearStore();
-    m_dir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dir->isValid());
+    freshFolder();
+}
+
+void TestSyncStrategy::freshFolder()
+{
+    m_folder.reset();
+    m_folder = std::make_unique<DownloadFolder>(Config::instance()->dataDir(), kSn);
+    QVERIFY(m_folder->claim());
 }
 
 void TestSyncStrategy::storeDevice(int model)
@@ -78,7 +93,7 @@ void TestSyncStrategy::storeDevice(int model)
 
 bool TestSyncStrategy::sync(int model)
 {
-    return SyncStrategyFactory::create(model, kSn)->sync(dir());
+    return SyncStrategyFactory::create(model, kSn)->sync(*m_folder);
 }
 
 void TestSyncStrategy::maskDecidesTheFilesRead_data()
@@ -143,7 +158,7 @@ void TestSyncStrategy::holterUser()
     storeDevice(0);
     if (!users.isEmpty())
         writeFile(dir() + "usr.dat", users);
-    writeFile(dir() + "waveFile", waveFile(headerUser, 8, 86400));
+    writeFile(dir() + "waveFile", waveFile(headerUser, 8, 900));
 
     QVERIFY(sync(0));
 
@@ -151,14 +166,14 @@ void TestSyncStrategy::holterUser()
     QCOMPARE(holter.size(), 1);
     QCOMPARE(holter.at(0).userid, userid);
     QCOMPARE(holter.at(0).checkTime, holterTime(8));
-    QCOMPARE(holter.at(0).duration, 86400);
+    QCOMPARE(holter.at(0).duration, 900);
 }
 
 void TestSyncStrategy::holterReplacesSameNamedFile()
 {
     storeDevice(0);
     writeFile(dir() + holterTime(9), "an older file of the same name");
-    const QByteArray recording = waveFile(0, 9, 60, QByteArray(1000, '\x22'));
+    const QByteArray recording = waveFile(0, 9, 60, '\x22');
     writeFile(dir() + "waveFile", recording);
 
     QVERIFY(sync(0));
@@ -167,12 +182,108 @@ void TestSyncStrategy::holterReplacesSameNamedFile()
     QVERIFY(!QFile::exists(dir() + "waveFile"));
 }
 
-void TestSyncStrategy::holterHeaderTooShortIsSkipped()
+void TestSyncStrategy::disagreeingRecordingIsNotStored_data()
 {
+    QTest::addColumn<QByteArray>("recording");
+    const QByteArray fine = waveFile(0, 9, 60);
+    const auto withField = [&fine](int offset, qint64 value) {
+        return QByteArray(fine).replace(offset, 4, ByteFixture().u32(value));
+    };
+    QTest::newRow("shorter than its header") << fine.left(61);
+    QTest::newRow("data cut") << fine.chopped(1);
+    QTest::newRow("bytes after the data") << fine + "x";
+    QTest::newRow("offset and length wrap around 32 bits")
+        << withField(4, 0xFFFFFF00).replace(0, 4, ByteFixture().u32(fine.size() + 0x100));
+    QTest::newRow("duration of an hour over a minute of samples") << withField(15, 3600);
+    QTest::newRow("duration of 2147483647 s") << withField(15, 0x7FFFFFFF);
+}
+
+void TestSyncStrategy::disagreeingRecordingIsNotStored()
+{
+    QFETCH(QByteArray, recording);
     storeDevice(0);
-    writeFile(dir() + "waveFile", waveFile(0, 9, 60).left(61));
+    writeFile(dir() + "waveFile", recording);
+
     QVERIFY(sync(0));
+
     QVERIFY(m_db->holterChecks(kSn).isEmpty());
+    QVERIFY(!QFile::exists(dir() + holterTime(9)));
+    QCOMPARE(m_folder->notes().rejectedRecordings.size(), 1);
+}
+
+void TestSyncStrategy::invalidTimeStampsArePassedOver_data()
+{
+    QTest::addColumn<QByteArray>("stamp");
+    QTest::newRow("month 13") << QByteArray(ByteFixture().stamp(2024, 13, 1, 8, 0, 0));
+    QTest::newRow("day 0") << QByteArray(ByteFixture().stamp(2024, 5, 0, 8, 0, 0));
+    QTest::newRow("February 30") << QByteArray(ByteFixture().stamp(2024, 2, 30, 8, 0, 0));
+    QTest::newRow("hour 25") << QByteArray(ByteFixture().stamp(2024, 5, 6, 25, 0, 0));
+    QTest::newRow("second 60") << QByteArray(ByteFixture().stamp(2024, 5, 6, 8, 0, 60));
+    QTest::newRow("zero-filled") << QByteArray(7, '\0');
+    QTest::newRow("year 1999") << QByteArray(ByteFixture().stamp(1999, 12, 31, 23, 59, 59));
+    QTest::newRow("year 2100") << QByteArray(ByteFixture().stamp(2100, 1, 1, 0, 0, 0));
+}
+
+void TestSyncStrategy::invalidTimeStampsArePassedOver()
+{
+    QFETCH(QByteArray, stamp);
+    storeDevice(0);
+    const QByteArray valid = record(CheckType::Oxi, 12, 1, 0);
+    writeFile(dir() + "oxi.dat", valid + stamp + QByteArray(5, '\0') + valid.left(7) + QByteArray(5, '\1'));
+    QByteArray recording = waveFile(0, 9, 60);
+    writeFile(dir() + "waveFile", recording.replace(8, 7, stamp));
+
+    QVERIFY(sync(0));
+
+    QCOMPARE(m_db->checkCount(kSn, CheckType::Oxi), 1);
+    QVERIFY(m_db->holterChecks(kSn).isEmpty());
+    QCOMPARE(m_folder->notes().invalidTimes, 2);
+}
+
+void TestSyncStrategy::storedCheckOfAnotherTypeIsKept_data()
+{
+    QTest::addColumn<QString>("firstFile");
+    QTest::addColumn<int>("firstType");
+    QTest::addColumn<QString>("secondFile");
+    QTest::addColumn<int>("secondType");
+    QTest::addColumn<bool>("sameDownload");
+    // Both at 2024-05-06 09:30:00, the start of the recording.
+    QTest::newRow("Holter over a stored ECG") << "ecg.dat" << 1 << "waveFile" << 1024 << false;
+    QTest::newRow("ECG over a stored Holter") << "waveFile" << 1024 << "ecg.dat" << 1 << false;
+    QTest::newRow("oxi after an ECG of the same download") << "ecg.dat" << 1 << "oxi.dat" << 2 << true;
+    QTest::newRow("daily check over a stored sleep check") << "slm.dat" << 64 << "1dlc.dat" << 16 << false;
+}
+
+void TestSyncStrategy::storedCheckOfAnotherTypeIsKept()
+{
+    QFETCH(QString, firstFile);
+    QFETCH(int, firstType);
+    QFETCH(QString, secondFile);
+    QFETCH(int, secondType);
+    QFETCH(bool, sameDownload);
+    storeDevice(0);
+    writeFile(dir() + "usr.dat", user(1, "Anna"));
+    const auto writeCheck = [this](const QString& name, int checkType) {
+        const QByteArray content = checkType == CheckType::Holter
+            ? waveFile(1, 9, 60)
+            : QByteArray(ByteFixture().stamp(2024, 5, 6, 9, 30, 0).zeros(CheckType::recordSize(checkType) - 7));
+        writeFile(dir() + name, content);
+    };
+    writeCheck(firstFile, firstType);
+    if (!sameDownload) {
+        QVERIFY(sync(0));
+        freshFolder();
+        writeFile(dir() + "usr.dat", user(1, "Anna"));
+    }
+    writeCheck(secondFile, secondType);
+
+    QVERIFY(sync(0));
+
+    const QString flowid = holterTime(9) + kSn;
+    QCOMPARE(m_db->storedCheckType(kSn, flowid), firstType);
+    QCOMPARE(m_db->checkCount(kSn, secondType), 0);
+    QCOMPARE(m_folder->notes().conflicts.size(), 1);
+    QVERIFY(!QFile::exists(dir() + holterTime(9)));
 }
 
 void TestSyncStrategy::multiTests_data()

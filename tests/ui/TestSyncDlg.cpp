@@ -1,13 +1,19 @@
 #include "app/Config.h"
+#include "db/DbOperator.h"
 #include "device/VitacorDevice.h"
 #include "emulator/DemoBusWriter.h"
+#include "files/RecordCodec.h"
+#include "support/MonitorFolder.h"
+#include "support/SyncFixture.h"
 #include "support/TestBus.h"
+#include "sync/DownloadFolder.h"
 #include "ui/DownloadDeviceWidget.h"
 #include "ui/SyncDlg.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QListWidget>
+#include <QLockFile>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -45,6 +51,8 @@ private slots:
     void cleanup();
     void firstMonitorSelectedAndUnplugReported();
     void downloadStoresAndGuardsTheDialog();
+    void rowTellsWhatTheDownloadLeftOut_data();
+    void rowTellsWhatTheDownloadLeftOut();
 
 private:
     void plug(int modelType);
@@ -55,8 +63,11 @@ private:
 
 void TestSyncDlg::init()
 {
+    // Each test starts with an empty data directory and a new database in it.
+    DbOperator::instance()->close();
     QDir(Config::instance()->dataDir()).removeRecursively();
     QDir().mkpath(Config::instance()->dataDir());
+    QVERIFY(DbOperator::instance()->openAndInit());
     m_bus = std::make_unique<TestBus>();
     m_folders.clear();
 }
@@ -125,7 +136,7 @@ void TestSyncDlg::downloadStoresAndGuardsTheDialog()
     QCOMPARE(ends.first().at(0).toString(), sn);
     QVERIFY(!dialog.isDownloading());
     const QString dataDir = Config::instance()->dataDir();
-    QVERIFY(!QDir(dataDir + "/temp_" + sn).exists());
+    QVERIFY(!QDir(DownloadFolder::scratchPath(dataDir, sn)).exists());
     const QStringList stored = filesBelow(dataDir + "/" + sn);
     QVERIFY(!stored.isEmpty());
     QVERIFY(stored.filter(".wav").size() > 0);
@@ -133,6 +144,63 @@ void TestSyncDlg::downloadStoresAndGuardsTheDialog()
 
     dialog.on_btnOK_clicked();
     QVERIFY(!dialog.isVisible());
+}
+
+void TestSyncDlg::rowTellsWhatTheDownloadLeftOut_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("shown"); // the start of the row's text
+    QTest::newRow("stored") << QString() << "Download completed";
+    QTest::newRow("link broken") << "silent 20240506080000"
+                                 << "Download failed. Check the cable";
+    QTest::newRow("scratch folder blocked") << "blocked"
+                                            << "Download failed: the data directory cannot be written (cannot create ";
+    QTest::newRow("another download running") << "locked"
+                                              << "Another download of this monitor is running";
+    QTest::newRow("Holter start unanswered") << "silent waveFile"
+                                             << "Download completed\nHolter recording not downloaded";
+    QTest::newRow("Holter shorter than its header")
+        << "short waveFile"
+        << "Download completed\nHolter recording not stored: its size or duration disagrees";
+    QTest::newRow("Holter in the second of an ECG strip")
+        << "same second"
+        << "Download completed\n1 check(s) not stored: a stored check of another type has the same time";
+    QTest::newRow("time stamp of no date") << "bad stamp"
+                                           << "Download completed\n1 record(s) without a valid time passed over";
+}
+
+void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, shown);
+    const QByteArray sn = "DLG00001";
+    const QString dataDir = Config::instance()->dataDir();
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 0, sn);
+    monitor.writeFile("usr.dat", SyncFixture::user(1, "Anna"));
+    // The recording starts at 09:30:00; the strip is taken at 08:00:00, or in that same second.
+    const int stripHour = fault == "same second" ? 9 : 8;
+    const int stripMinute = fault == "same second" ? 30 : 0;
+    const QByteArray strip = ByteFixture().stamp(2024, 5, 6, stripHour, stripMinute, 0).zeros(3);
+    const QByteArray noDate = ByteFixture().stamp(2024, 2, 30, 8, 0, 0).zeros(3);
+    monitor.writeFile("ecg.dat", fault == "bad stamp" ? strip + noDate : strip);
+    monitor.writeRandomFile(QString::asprintf("20240506%02d%02d00", stripHour, stripMinute), 700);
+    const QByteArray recording = SyncFixture::waveFile(1, 9, 60);
+    monitor.writeFile("waveFile", fault == "short waveFile" ? recording.left(40) : recording);
+    if (fault.startsWith("silent"))
+        monitor.writeFile("faults", fault.toLatin1() + "\n");
+    if (fault == "blocked")
+        SyncFixture::writeFile(DownloadFolder::scratchPath(dataDir, sn).chopped(1), "a file in the way");
+    QLockFile other(DownloadFolder::lockPath(dataDir, sn));
+    if (fault == "locked")
+        QVERIFY(other.tryLock());
+    SyncDlg dialog;
+    QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
+    auto* row = qobject_cast<DownloadDeviceWidget*>(list(dialog)->itemWidget(list(dialog)->item(0)));
+
+    dialog.on_btnDownload_clicked();
+
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog.isDownloading(), 30000);
+    QVERIFY2(row->resultText().startsWith(shown), qPrintable(row->resultText()));
 }
 
 QTEST_MAIN(TestSyncDlg)
