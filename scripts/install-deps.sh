@@ -9,8 +9,8 @@ packages=(
   qtmultimedia5-dev libqt5svg5-dev libqt5sql5-sqlite
   libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libhidapi-dev
-  fonts-noto-cjk fonts-noto-cjk-extra
-  librsvg2-bin
+  fonts-noto-cjk fonts-noto-cjk-extra fonts-liberation2
+  librsvg2-bin poppler-utils
   xvfb xauth xdotool
   clang-14 libclang-rt-14-dev clang-format
 )

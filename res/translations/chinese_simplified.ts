@@ -21,6 +21,29 @@
     </message>
 </context>
 <context>
+    <name>BasePaintHelper</name>
+    <message>
+        <location filename="../../src/report/BasePaintHelper.cpp" line="+55"/>
+        <source>Date:</source>
+        <translation>日期:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Physician:</source>
+        <translation>医生:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+</context>
+<context>
     <name>BodyCheckWidget</name>
     <message>
         <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
@@ -313,6 +336,31 @@
     </message>
 </context>
 <context>
+    <name>EcgAnalyseDlg</name>
+    <message>
+        <location filename="../../src/ui/EcgAnalyseDlg.ui" line="+13"/>
+        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+48"/>
+        <location line="+99"/>
+        <source>Hide Ruler</source>
+        <translation>隐藏标尺</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+0"/>
+        <source>Show Ruler</source>
+        <translation>显示标尺</translation>
+    </message>
+</context>
+<context>
     <name>EcgWidget</name>
     <message>
         <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
@@ -348,6 +396,84 @@
         <location line="+1"/>
         <source>Cable:</source>
         <translation>导联线：</translation>
+    </message>
+</context>
+<context>
+    <name>EditDlg</name>
+    <message>
+        <location filename="../../src/ui/EditDlg.ui" line="+6"/>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Patient ID:</source>
+        <translation>病人ID:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gender:</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Date of Birth:</source>
+        <translation>出生日期：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Height:</source>
+        <translation>身高:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> cm</source>
+        <translation> 厘米</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weight:</source>
+        <translation>体重:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> kg</source>
+        <translation> 公斤</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks:</source>
+        <translation>备注:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/EditDlg.cpp" line="+23"/>
+        <source>Male</source>
+        <translation>男</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Female</source>
+        <translation>女</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -645,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>MyMessageBox</name>
+    <message>
+        <location filename="../../src/ui/MyMessageBox.cpp" line="+11"/>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+</context>
+<context>
     <name>NibpWidget</name>
     <message>
         <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
@@ -729,6 +878,406 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>记录数据库</translation>
+    </message>
+</context>
+<context>
+    <name>ReportHelper</name>
+    <message>
+        <location filename="../../src/report/ReportHelper.cpp" line="+89"/>
+        <source>Regular electrocardiogram(ECG)</source>
+        <translation>心电图正常</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unable to Analyze</source>
+        <translation>无法分析</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate, tachycardia</source>
+        <translation>心率过快，心动过速</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate, bradycardia</source>
+        <translation>心率过缓，心动过缓</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular heartbeat</source>
+        <translation>心律不齐</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Suspected Premature Beat(PVC)</source>
+        <translation>疑似早搏(PVC)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Heartbeat Pause</source>
+        <translation>疑似心跳停搏</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Suspected Atrial Fibrillation (AF)</source>
+        <translation>疑似房颤(AF)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS interval is too wide</source>
+        <translation>QRS间期过宽</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QTc interval prolongation</source>
+        <translation>QTc间期延长</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QTc interval is too short</source>
+        <translation>QTc间期过短</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ST segment elevation</source>
+        <translation>ST段抬高</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ST segment depression</source>
+        <translation>ST段压低</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Report</source>
+        <comment>zh_zn_ver</comment>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Paitent ID:</source>
+        <translation>病人ID:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+261"/>
+        <source>Name:</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <location line="-263"/>
+        <location line="+3"/>
+        <location line="+260"/>
+        <source>Gender:</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <location line="-259"/>
+        <source>Date of Birth:</source>
+        <translation>出生日期：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Remarks: </source>
+        <translation>备注: </translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+22"/>
+        <source>Measuring Time:</source>
+        <translation>测量时间:</translation>
+    </message>
+    <message>
+        <location line="-76"/>
+        <location line="+24"/>
+        <source>Bandwidth:</source>
+        <translation>带宽：</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+25"/>
+        <location line="+155"/>
+        <source>HR:</source>
+        <translation>心率：</translation>
+    </message>
+    <message>
+        <location line="-233"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+180"/>
+        <source>QRS:</source>
+        <translation>QRS：</translation>
+    </message>
+    <message>
+        <location line="-231"/>
+        <source>ST:</source>
+        <translation>ST：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+179"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc：</translation>
+    </message>
+    <message>
+        <location line="-206"/>
+        <location line="+44"/>
+        <source>Lead:</source>
+        <translation>导联：</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Cable:</source>
+        <translation>导联线：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+23"/>
+        <source>SpO2:</source>
+        <translation>血氧：</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+25"/>
+        <source>PI:</source>
+        <translation>灌注指数：</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>ECG Bandwidth:</source>
+        <translation>心电带宽:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+178"/>
+        <source>Temperature:</source>
+        <translation>体温：</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>min</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+158"/>
+        <source>PR:</source>
+        <translation>脉率：</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <location line="+148"/>
+        <source>ECG:</source>
+        <translation>心电:</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Report</source>
+        <comment>zh_cn_ver</comment>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TestTime:</source>
+        <translation>测试时间:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Birthday:</source>
+        <translation>生日:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Height:</source>
+        <translation>身高:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Weight:</source>
+        <translation>体重:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>FingerPulse:</source>
+        <translation>指脉:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Oxi:</source>
+        <translation>血氧:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>BP</source>
+        <translation>血压</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BG</source>
+        <translation>血糖</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SYS/DIA:</source>
+        <translation>收缩压/舒张压:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Note:</source>
+        <translation>备注：</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Doctor:</source>
+        <translation>医生:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Date:</source>
+        <translation>日期:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOutput</name>
+    <message>
+        <location filename="../../src/report/ReportOutput.cpp" line="+24"/>
+        <location line="+14"/>
+        <source>create pdf failed</source>
+        <translation>创建PDF失败</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>create jpg failed</source>
+        <translation>创建JPG失败</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <location filename="../../src/ui/ReportPrinting.cpp" line="+54"/>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF File(*.pdf)</source>
+        <translation>PDF 文件(*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create pdf failed</source>
+        <translation>创建PDF失败</translation>
+    </message>
+</context>
+<context>
+    <name>ReportViewer</name>
+    <message>
+        <location filename="../../src/ui/ReportViewer.cpp" line="+28"/>
+        <source>Print report</source>
+        <translation>打印报告</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as JPG file</source>
+        <translation>保存为JPG文件</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as PDF</source>
+        <translation>保存为PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Analysis wave</source>
+        <translation>波形分析</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit report</source>
+        <translation>编辑报告</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zoom in</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zoom out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as CSV file</source>
+        <translation>保存为CSV文件</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF File(*.pdf)</source>
+        <translation>PDF 文件(*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+13"/>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>create pdf failed</source>
+        <translation>创建PDF失败</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>create jpg failed</source>
+        <translation>创建JPG失败</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fail to save</source>
+        <translation>保存失败</translation>
     </message>
 </context>
 <context>
@@ -857,6 +1406,100 @@
         <location line="+1"/>
         <source>Unable to analyze</source>
         <translation>无法分析</translation>
+    </message>
+</context>
+<context>
+    <name>SleepCsv</name>
+    <message>
+        <location filename="../../src/report/SleepCsv.cpp" line="+30"/>
+        <source>Create file failed.</source>
+        <translation>创建文件失败。</translation>
+    </message>
+</context>
+<context>
+    <name>SlmReportHelper</name>
+    <message>
+        <location filename="../../src/report/SlmReportHelper.cpp" line="+92"/>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>PR(/min)</source>
+        <translation>脉率(/min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SpO2(%)</source>
+        <translation>血氧(%)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Name:</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>性别：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date of Birth:</source>
+        <translation>出生日期：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remarks:</source>
+        <translation>备注:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Measuring Time:</source>
+        <translation>测量时间:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total Duration:</source>
+        <translation>总时长：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>&lt;90% 统计：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>次下降，总时间：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average:</source>
+        <translation>平均：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lowest:</source>
+        <translation>最低：</translation>
+    </message>
+</context>
+<context>
+    <name>SlmReportViewer</name>
+    <message>
+        <location filename="../../src/ui/SlmReportViewer.cpp" line="+21"/>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Create file failed.</source>
+        <translation>创建文件失败。</translation>
     </message>
 </context>
 <context>

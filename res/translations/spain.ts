@@ -21,6 +21,29 @@
     </message>
 </context>
 <context>
+    <name>BasePaintHelper</name>
+    <message>
+        <location filename="../../src/report/BasePaintHelper.cpp" line="+55"/>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Physician:</source>
+        <translation>Médico:</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Male</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Mujer</translation>
+    </message>
+</context>
+<context>
     <name>BodyCheckWidget</name>
     <message>
         <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
@@ -313,6 +336,31 @@
     </message>
 </context>
 <context>
+    <name>EcgAnalyseDlg</name>
+    <message>
+        <location filename="../../src/ui/EcgAnalyseDlg.ui" line="+13"/>
+        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+48"/>
+        <location line="+99"/>
+        <source>Hide Ruler</source>
+        <translation>Ocultar regla</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Max</source>
+        <translation>Máx</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Min</source>
+        <translation>Mín</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+0"/>
+        <source>Show Ruler</source>
+        <translation>Mostrar regla</translation>
+    </message>
+</context>
+<context>
     <name>EcgWidget</name>
     <message>
         <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
@@ -348,6 +396,84 @@
         <location line="+1"/>
         <source>Cable:</source>
         <translation>Cable:</translation>
+    </message>
+</context>
+<context>
+    <name>EditDlg</name>
+    <message>
+        <location filename="../../src/ui/EditDlg.ui" line="+6"/>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Patient ID:</source>
+        <translation>ID del paciente:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gender:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Date of Birth:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Height:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> cm</source>
+        <translation> cm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source> kg</source>
+        <translation> kg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Remarks:</source>
+        <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/EditDlg.cpp" line="+23"/>
+        <source>Male</source>
+        <translation>Hombre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Female</source>
+        <translation>Mujer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -645,6 +771,29 @@
     </message>
 </context>
 <context>
+    <name>MyMessageBox</name>
+    <message>
+        <location filename="../../src/ui/MyMessageBox.cpp" line="+11"/>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
     <name>NibpWidget</name>
     <message>
         <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
@@ -729,6 +878,406 @@
         <location line="+12"/>
         <source>Record database</source>
         <translation>Base de datos de mediciones</translation>
+    </message>
+</context>
+<context>
+    <name>ReportHelper</name>
+    <message>
+        <location filename="../../src/report/ReportHelper.cpp" line="+89"/>
+        <source>Regular electrocardiogram(ECG)</source>
+        <translation>Electrocardiograma (ECG) regular</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Unable to Analyze</source>
+        <translation>No se puede analizar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fast heart rate, tachycardia</source>
+        <translation>Frecuencia cardíaca rápida, taquicardia</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Slow heart rate, bradycardia</source>
+        <translation>Frecuencia cardíaca lenta, bradicardia</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Irregular heartbeat</source>
+        <translation>Latido irregular</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Suspected Premature Beat(PVC)</source>
+        <translation>Sospecha de latido prematuro (CVP)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suspected Heartbeat Pause</source>
+        <translation>Sospecha de pausa cardíaca</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Suspected Atrial Fibrillation (AF)</source>
+        <translation>Sospecha de fibrilación auricular (FA)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS interval is too wide</source>
+        <translation>Intervalo QRS demasiado ancho</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>QTc interval prolongation</source>
+        <translation>Prolongación del intervalo QTc</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QTc interval is too short</source>
+        <translation>Intervalo QTc demasiado corto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>ST segment elevation</source>
+        <translation>Elevación del segmento ST</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ST segment depression</source>
+        <translation>Depresión del segmento ST</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>Report</source>
+        <comment>zh_zn_ver</comment>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <location line="+63"/>
+        <source>Paitent ID:</source>
+        <translation>ID del paciente:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+3"/>
+        <location line="+261"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="-263"/>
+        <location line="+3"/>
+        <location line="+260"/>
+        <source>Gender:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <location line="-259"/>
+        <source>Date of Birth:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Remarks: </source>
+        <translation>Observaciones: </translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+22"/>
+        <source>Measuring Time:</source>
+        <translation>Hora de medición:</translation>
+    </message>
+    <message>
+        <location line="-76"/>
+        <location line="+24"/>
+        <source>Bandwidth:</source>
+        <translation>Ancho de banda:</translation>
+    </message>
+    <message>
+        <location line="-23"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+25"/>
+        <location line="+155"/>
+        <source>HR:</source>
+        <translation>FC:</translation>
+    </message>
+    <message>
+        <location line="-233"/>
+        <location line="+24"/>
+        <location line="+31"/>
+        <location line="+180"/>
+        <source>QRS:</source>
+        <translation>QRS:</translation>
+    </message>
+    <message>
+        <location line="-231"/>
+        <source>ST:</source>
+        <translation>ST:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+20"/>
+        <location line="+31"/>
+        <location line="+179"/>
+        <source>QT/QTc:</source>
+        <translation>QT/QTc:</translation>
+    </message>
+    <message>
+        <location line="-206"/>
+        <location line="+44"/>
+        <source>Lead:</source>
+        <translation>Derivación:</translation>
+    </message>
+    <message>
+        <location line="-43"/>
+        <source>Cable:</source>
+        <translation>Cable:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+23"/>
+        <source>SpO2:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+25"/>
+        <source>PI:</source>
+        <translation>IP:</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <source>ECG Bandwidth:</source>
+        <translation>Ancho de banda ECG:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+178"/>
+        <source>Temperature:</source>
+        <translation>Temperatura:</translation>
+    </message>
+    <message>
+        <location line="-165"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+158"/>
+        <source>PR:</source>
+        <translation>FP:</translation>
+    </message>
+    <message>
+        <location line="-154"/>
+        <location line="+148"/>
+        <source>ECG:</source>
+        <translation>ECG:</translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>Report</source>
+        <comment>zh_cn_ver</comment>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>TestTime:</source>
+        <translation>Hora de la prueba:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID:</source>
+        <translation>ID:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Birthday:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Height:</source>
+        <translation>Altura:</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Weight:</source>
+        <translation>Peso:</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>FingerPulse:</source>
+        <translation>Pulso digital:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Oxi:</source>
+        <translation>SpO2:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>BP</source>
+        <translation>PA</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>BG</source>
+        <translation>GS</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>SYS/DIA:</source>
+        <translation>SIS/DIA:</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Note:</source>
+        <translation>Nota:</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Doctor:</source>
+        <translation>Médico:</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+</context>
+<context>
+    <name>ReportOutput</name>
+    <message>
+        <location filename="../../src/report/ReportOutput.cpp" line="+24"/>
+        <location line="+14"/>
+        <source>create pdf failed</source>
+        <translation>No se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>create jpg failed</source>
+        <translation>No se pudo crear el JPG</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPrinting</name>
+    <message>
+        <location filename="../../src/ui/ReportPrinting.cpp" line="+54"/>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PDF File(*.pdf)</source>
+        <translation>Archivo PDF(*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create pdf failed</source>
+        <translation>No se pudo crear el PDF</translation>
+    </message>
+</context>
+<context>
+    <name>ReportViewer</name>
+    <message>
+        <location filename="../../src/ui/ReportViewer.cpp" line="+28"/>
+        <source>Print report</source>
+        <translation>Imprimir informe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as JPG file</source>
+        <translation>Guardar como archivo JPG</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Analysis wave</source>
+        <translation>Analizar onda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Edit report</source>
+        <translation>Editar informe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zoom in</source>
+        <translation>Acercar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Zoom out</source>
+        <translation>Alejar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save as CSV file</source>
+        <translation>Guardar como archivo CSV</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>PDF File(*.pdf)</source>
+        <translation>Archivo PDF(*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+13"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="-13"/>
+        <source>create pdf failed</source>
+        <translation>No se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>create jpg failed</source>
+        <translation>No se pudo crear el JPG</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>error</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fail to save</source>
+        <translation>error al guardar</translation>
     </message>
 </context>
 <context>
@@ -857,6 +1406,100 @@
         <location line="+1"/>
         <source>Unable to analyze</source>
         <translation>No se puede analizar</translation>
+    </message>
+</context>
+<context>
+    <name>SleepCsv</name>
+    <message>
+        <location filename="../../src/report/SleepCsv.cpp" line="+30"/>
+        <source>Create file failed.</source>
+        <translation>No se pudo crear el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>SlmReportHelper</name>
+    <message>
+        <location filename="../../src/report/SlmReportHelper.cpp" line="+92"/>
+        <source>Report</source>
+        <translation>Informe</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>PR(/min)</source>
+        <translation>FP(/min)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SpO2(%)</source>
+        <translation>SpO2(%)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sexo:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date of Birth:</source>
+        <translation>Fecha de nacimiento:</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Remarks:</source>
+        <translation>Observaciones:</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Measuring Time:</source>
+        <translation>Hora de medición:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total Duration:</source>
+        <translation>Duración total:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;90% Statistics:</source>
+        <translation>Estadísticas &lt;90%:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>drops, Total time:</source>
+        <translation>caídas, tiempo total:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Average:</source>
+        <translation>Promedio:</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lowest:</source>
+        <translation>Mínimo:</translation>
+    </message>
+</context>
+<context>
+    <name>SlmReportViewer</name>
+    <message>
+        <location filename="../../src/ui/SlmReportViewer.cpp" line="+21"/>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Create file failed.</source>
+        <translation>No se pudo crear el archivo.</translation>
     </message>
 </context>
 <context>

@@ -3,12 +3,23 @@
 #include "cli/DevicesCommand.h"
 #include "cli/DownloadCommand.h"
 #include "cli/MakeDemoCommand.h"
+#include "cli/ReportCommand.h"
+#include "cli/SleepCsvCommand.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLoggingCategory>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Reports need fonts and images but no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The platform's start-up notes (such as a missing runtime folder) are no output of the tool's.
+    QLoggingCategory::setFilterRules("default.warning=false");
+    QGuiApplication app(argc, argv);
+    QLoggingCategory::setFilterRules(QString());
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(generated);
     // The GUI's name, so both find the same per-user config.ini and data directory.
     QCoreApplication::setApplicationName("VitacorBrowser");
     QCoreApplication::setApplicationVersion(VITACOR_VERSION);
@@ -18,5 +29,7 @@ int main(int argc, char* argv[])
     dispatcher.add(std::make_unique<DevicesCommand>());
     dispatcher.add(std::make_unique<DownloadCommand>());
     dispatcher.add(std::make_unique<ChecksCommand>());
+    dispatcher.add(std::make_unique<ReportCommand>());
+    dispatcher.add(std::make_unique<SleepCsvCommand>());
     return dispatcher.run(QCoreApplication::arguments());
 }

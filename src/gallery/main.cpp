@@ -3,6 +3,7 @@
 #include "app/LanguageTable.h"
 #include "db/DbOperator.h"
 #include "gallery/Gallery.h"
+#include "gallery/ReportScreens.h"
 #include "gallery/RowScreens.h"
 
 #include <QApplication>
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
 
     Gallery gallery;
     RowScreens::addTo(gallery);
+    ReportScreens::addTo(gallery);
 
     QStringList failed;
     for (const Language& language : {Language{"en", 1}, Language{"de", 4}}) {

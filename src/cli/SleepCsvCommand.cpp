@@ -1,0 +1,41 @@
+#include "cli/SleepCsvCommand.h"
+
+#include "cli/CheckKey.h"
+#include "cli/CommandLine.h"
+#include "cli/DataDirectory.h"
+#include "files/CheckType.h"
+#include "report/ReportSource.h"
+#include "report/SleepCsv.h"
+
+int SleepCsvCommand::run(const QStringList& arguments)
+{
+    CommandLine line(name(), "--sn SN --time yyyyMMddHHmmss --out FILE",
+                     "Writes the trend samples of one stored sleep check as CSV, exactly as the sleep\n"
+                     "report's CSV button does. The file appears only when it is complete.");
+    const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
+    const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
+    const QCommandLineOption out("out", "The CSV file to write.", "FILE");
+    line.parser().addOptions({sn, time, out});
+    const int parsed = line.parse(arguments);
+    if (parsed != CommandLine::kProceed)
+        return parsed;
+
+    QString serial;
+    QString checkTime;
+    QString path;
+    QString error;
+    if (!CheckKey::required(line, sn, &serial, &error) || !CheckKey::checkTime(line, time, &checkTime, &error) ||
+        !CheckKey::required(line, out, &path, &error))
+        return line.usageError(error);
+    if (path.isEmpty())
+        return line.usageError("--out needs a file name.");
+
+    if (!DataDirectory::open(&error))
+        return line.failure(error);
+    ReportData data;
+    if (!ReportSource::load(serial, CheckType::Sleep, checkTime, &data, &error))
+        return line.failure(error);
+    if (!SleepCsv::write(path, data.record.checkTime().toDateTime(), data.trend, &error))
+        return line.failure(QString("%1 '%2' cannot be written.").arg(error, path));
+    return 0;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "report/ReportData.h"
+
+#include <QObject>
+#include <QRectF>
+
+class QPainter;
+
+// A printable report: pages of A4 described in millimetres and painted at a
+// scale in device pixels per millimetre, so one description serves the
+// screen, the printer, PDF and JPG.
+class BasePaintHelper : public QObject
+{
+    Q_OBJECT
+public:
+    static constexpr double kPageWidthMm = 210.0;
+    static constexpr double kPageHeightMm = 297.0;
+
+    struct Margins
+    {
+        double scale = 5.0;
+        double left = 0;
+        double top = 0;
+        double right = 0;
+        double bottom = 0;
+    };
+
+    explicit BasePaintHelper(QObject* parent = nullptr);
+
+    virtual bool setData(const ReportData& data);
+    // Paints page `index` into `page` (device units) with the painter set before.
+    virtual void paintPage(const QRectF& page, int index);
+    // Pixels between pages stacked in one JPG image.
+    virtual int jpgPageGap() const { return 10; }
+
+    void setPainter(QPainter* painter) { m_painter = painter; }
+    void setScale(double scale);
+    double scale() const { return m_scale; }
+    int pageCount() const { return m_pageCount; }
+    void setForScreen(bool forScreen) { m_forScreen = forScreen; }
+    const ReportData& data() const { return m_data; }
+    // The page rectangle of A4 at the current scale.
+    QRectF pageRect() const { return QRectF(0, 0, kPageWidthMm * m_scale, kPageHeightMm * m_scale); }
+
+protected:
+    virtual void onScaleChanged() {}
+    double mm(double millimetres) const { return millimetres * m_scale; }
+    QRectF contentRect(const QRectF& page) const;
+    // The report's title band: "Report" at the left, the logo at the right.
+    void paintTitleBand(const QRectF& band, const QFont& font, const QString& title, const QString& logo,
+                        double logoShrink) const;
+    // "Date:" and, unless omitted, "Physician:" with their lines, ending at
+    // `right`; the labels' baseline is y plus the font's height.
+    void paintSignature(double right, double y, const QFont& font, const QPen& pen, bool withPhysician) const;
+    // The patient's name, gender and birth date as the report shows them.
+    QString userName() const;
+    QString userGender() const;
+    QString userBirthday() const;
+
+    QPainter* m_painter = nullptr;
+    double m_scale = 5.0;
+    int m_pageCount = 1;
+    Margins m_margins;
+    bool m_forScreen = true;
+    ReportData m_data;
+};

@@ -1,0 +1,218 @@
+#include "files/CheckType.h"
+#include "files/EcgRecord.h"
+#include "files/OxiRecord.h"
+#include "support/RowFixture.h"
+#include "ui/EcgAnalyseDlg.h"
+#include "ui/EditDlg.h"
+#include "ui/ReportLauncher.h"
+#include "ui/ReportPrinting.h"
+#include "ui/ReportViewer.h"
+#include "ui/ReportWidget.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QtTest>
+
+// The report viewer's zoom, the patient editor and the ECG analysis dialog.
+class TestReportViewers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void batchLeavesOutRowsWithoutReport();
+    void zoomStopsAtItsLimits_data();
+    void zoomStopsAtItsLimits();
+    void widgetStacksPages();
+    void untouchedEditorKeepsStoredValues();
+    void editorStoresWhatChanged();
+    void analysisStartsWith600ms();
+    void searchWindow_data();
+    void searchWindow();
+    void maxMinOnAnEmptyRangeDoNothing();
+    void maxFindsTheBeatsPeak();
+    void scrollEndsWithTheData_data();
+    void scrollEndsWithTheData();
+};
+
+void TestReportViewers::batchLeavesOutRowsWithoutReport()
+{
+    EcgHeader header;
+    header.heartRate = 70;
+    RowFixture::writeDetail(header, QVector<qint16>(2500, 0));
+    const RowFixture::ListedRow ecg(RowFixture::record(CheckType::Ecg, EcgRecord()));
+    const RowFixture::ListedRow oxi(RowFixture::record(CheckType::Oxi, OxiRecord()));
+    const QList<ReportData> reports = ReportPrinting::reportsOf({ecg.row(), oxi.row()});
+    QCOMPARE(reports.size(), 1);
+    QCOMPARE(reports.first().header.heartRate, quint16(70));
+    QCOMPARE(reports.first().samples.size(), 2500);
+    QDialog* viewer = ReportLauncher::open(ecg.row(), nullptr);
+    QVERIFY(viewer);
+    viewer->close();
+
+    RowFixture::removeDetailFiles();
+    const RowFixture::ListedRow unreadable(RowFixture::record(CheckType::Ecg, EcgRecord()));
+    QVERIFY(ReportPrinting::reportsOf({unreadable.row()}).isEmpty());
+    QVERIFY(!ReportLauncher::open(unreadable.row(), nullptr));
+}
+
+void TestReportViewers::zoomStopsAtItsLimits_data()
+{
+    QTest::addColumn<bool>("zoomIn");
+    QTest::addColumn<int>("clicks");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("in from 5 by 3") << true << 3 << 6.5;
+    QTest::newRow("in to 7 and stop") << true << 6 << 7.0;
+    QTest::newRow("out to 3 and stop") << false << 6 << 3.0;
+}
+
+void TestReportViewers::zoomStopsAtItsLimits()
+{
+    QFETCH(bool, zoomIn);
+    QFETCH(int, clicks);
+    QFETCH(double, scale);
+    ReportViewer viewer;
+    ReportData data;
+    data.checkType = CheckType::Ecg;
+    viewer.setData(data);
+    for (int i = 0; i < clicks; ++i)
+        zoomIn ? viewer.on_btnZoomIn_clicked() : viewer.on_btnZoomOut_clicked();
+    QCOMPARE(viewer.scale(), scale);
+}
+
+void TestReportViewers::widgetStacksPages()
+{
+    ReportWidget widget;
+    ReportData data;
+    data.checkType = CheckType::Ecg;
+    data.samples = QVector<qint16>(21000, 0);
+    widget.setData(data);
+    widget.setScale(4.0);
+    QCOMPARE(widget.size(), QSize(841, 3 * (297 * 4 + 8)));
+}
+
+void TestReportViewers::untouchedEditorKeepsStoredValues()
+{
+    CheckUser stored;
+    stored.medicalid = "ID-1";
+    stored.name = "A name longer than the editor's limit of twenty-four";
+    stored.sex = 7;
+    stored.birthday = QDate(1900, 1, 1);
+    stored.weight = 725;
+    stored.height = 181;
+    stored.remarks = "calm";
+    stored.isXUser = true;
+    EditDlg dialog;
+    dialog.setPatientIdMode(false);
+    dialog.setUser(stored);
+    QSignalSpy saved(&dialog, &EditDlg::updateUser);
+    QMetaObject::invokeMethod(&dialog, "on_buttonBox_accepted");
+    QCOMPARE(saved.count(), 1);
+    const CheckUser user = dialog.user();
+    QCOMPARE(user.name, stored.name);
+    QCOMPARE(user.sex, 7);
+    QCOMPARE(user.birthday, QDate(1900, 1, 1));
+    QCOMPARE(user.weight, 725);
+    QCOMPARE(user.height, 181);
+    QCOMPARE(user.remarks, QString("calm"));
+    QCOMPARE(user.medicalid, QString("ID-1"));
+}
+
+void TestReportViewers::editorStoresWhatChanged()
+{
+    CheckUser stored;
+    stored.name = "Ann";
+    stored.weight = 725;
+    EditDlg dialog;
+    dialog.setUser(stored);
+    auto* name = dialog.findChild<QLineEdit*>("editName");
+    auto* remarks = dialog.findChild<QPlainTextEdit*>("editRemarks");
+    QVERIFY(name && remarks);
+    name->selectAll();
+    QTest::keyClicks(name, "Bea");
+    remarks->setPlainText("after lunch");
+    const CheckUser user = dialog.user();
+    QCOMPARE(user.name, QString("Bea"));
+    QCOMPARE(user.remarks, QString("after lunch"));
+    QCOMPARE(user.weight, 725);
+}
+
+void TestReportViewers::analysisStartsWith600ms()
+{
+    QVector<qint16> samples(2000, 0);
+    samples[100] = 390;
+    samples[250] = -390;
+    EcgAnalyseDlg dialog;
+    dialog.setData(72, samples);
+    QCOMPARE(dialog.timeText(), QString(": 600ms"));
+    QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
+}
+
+void TestReportViewers::searchWindow_data()
+{
+    QTest::addColumn<int>("heartRate");
+    QTest::addColumn<int>("window");
+    QTest::addColumn<bool>("buttons");
+    QTest::newRow("no heart rate") << 0 << 0 << false;
+    QTest::newRow("60/min") << 60 << 250 << true;
+    QTest::newRow("150/min") << 150 << 100 << true;
+}
+
+void TestReportViewers::searchWindow()
+{
+    QFETCH(int, heartRate);
+    QFETCH(int, window);
+    QFETCH(bool, buttons);
+    EcgAnalyseDlg dialog;
+    dialog.setData(heartRate, QVector<qint16>(3000, 0));
+    QCOMPARE(dialog.searchWindow(), window);
+    QCOMPARE(dialog.findChild<QPushButton*>("btnMax")->isHidden(), !buttons);
+    QCOMPARE(dialog.findChild<QPushButton*>("btnMin")->isHidden(), !buttons);
+}
+
+void TestReportViewers::maxMinOnAnEmptyRangeDoNothing()
+{
+    // The active cursor (A, at 1 s) lies past the 200 samples.
+    EcgAnalyseDlg dialog;
+    dialog.setData(60, QVector<qint16>(200, 5));
+    dialog.on_btnMax_clicked();
+    dialog.on_btnMin_clicked();
+    QCOMPARE(dialog.activeTime(), 1.0);
+    dialog.setData(0, QVector<qint16>(2000, 5));
+    dialog.on_btnMax_clicked();
+    QCOMPARE(dialog.activeTime(), 1.0);
+}
+
+void TestReportViewers::maxFindsTheBeatsPeak()
+{
+    QVector<qint16> samples(2000, 0);
+    samples[300] = 800;
+    samples[400] = -700;
+    samples[600] = 900; // the next beat, past the window of 250 samples
+    EcgAnalyseDlg dialog;
+    dialog.setData(60, samples);
+    dialog.on_btnMax_clicked();
+    QCOMPARE(dialog.activeTime(), 300 / 250.0);
+    dialog.on_btnMin_clicked();
+    QCOMPARE(dialog.activeTime(), 400 / 250.0);
+}
+
+void TestReportViewers::scrollEndsWithTheData_data()
+{
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<int>("maximum");
+    QTest::newRow("6 s") << 1500 << 0;
+    QTest::newRow("7 s") << 1750 << 0;
+    QTest::newRow("30 s") << 7500 << 575;
+}
+
+void TestReportViewers::scrollEndsWithTheData()
+{
+    QFETCH(int, samples);
+    QFETCH(int, maximum);
+    EcgAnalyseDlg dialog;
+    dialog.setData(60, QVector<qint16>(samples, 0));
+    QCOMPARE(dialog.scrollMaximum(), maximum);
+}
+
+QTEST_MAIN(TestReportViewers)
+#include "TestReportViewers.moc"
