@@ -257,6 +257,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>无法打开记录数据库 %1；请检查其所在文件夹是否存在且可写入。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>文件 %1 不是记录数据库；请将其移走，以便从空数据库开始。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>记录数据库 %1 已损坏；请保留一份副本并将其移走，以便从空数据库开始。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>记录数据库 %1 已被其他程序锁定；请关闭该程序后重试。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>记录数据库 %1 不可写入；请检查该文件及其文件夹的权限。</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -371,6 +399,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>正在下载...</translation>
     </message>
@@ -380,7 +409,7 @@
         <translation>下载失败</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>下载完成</translation>
     </message>
@@ -938,7 +967,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
@@ -946,6 +975,11 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>请以管理员权限重新启动软件</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>记录数据库</translation>
     </message>
 </context>
 <context>
@@ -1027,29 +1061,31 @@
         <translation>报告</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation>病人ID:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation>姓名：</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation>性别：</translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation>出生日期：</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation>备注: </translation>
     </message>
@@ -1229,7 +1265,7 @@
         <translation>创建PDF失败</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation>创建JPG失败</translation>
     </message>

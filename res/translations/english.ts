@@ -258,6 +258,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -372,6 +400,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -381,7 +410,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation type="unfinished"></translation>
     </message>
@@ -915,13 +944,18 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1004,29 +1038,31 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1220,7 +1256,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation type="unfinished"></translation>
     </message>

@@ -258,6 +258,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>La base de données des mesures %1 ne peut pas être ouverte ; vérifiez que son dossier existe et est accessible en écriture.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Le fichier %1 n&apos;est pas une base de données des mesures ; déplacez-le pour repartir d&apos;une base vide.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>La base de données des mesures %1 est endommagée ; gardez-en une copie et déplacez-la pour repartir d&apos;une base vide.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>La base de données des mesures %1 est verrouillée par un autre programme ; fermez ce programme et réessayez.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>La base de données des mesures %1 n&apos;est pas accessible en écriture ; vérifiez les droits du fichier et de son dossier.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -372,6 +400,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Téléchargement en cours...</translation>
     </message>
@@ -381,7 +410,7 @@
         <translation>Échec du téléchargement</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Téléchargement terminé</translation>
     </message>
@@ -939,7 +968,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Autorisation refusée</translation>
     </message>
@@ -947,6 +976,11 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Veuillez relancer le logiciel avec les droits d&apos;administrateur</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Base de données des mesures</translation>
     </message>
 </context>
 <context>
@@ -1028,29 +1062,31 @@
         <translation>Rapport</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation>ID patient :</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation>Sexe :</translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation>Date de naissance :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation>Remarques : </translation>
     </message>
@@ -1230,7 +1266,7 @@
         <translation>Échec de la création du PDF</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation>Impossible de créer le JPG</translation>
     </message>

@@ -258,6 +258,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>Die Messdatenbank %1 kann nicht geöffnet werden; prüfen Sie, ob ihr Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Die Datei %1 ist keine Messdatenbank; verschieben Sie sie, um mit einer leeren Datenbank zu beginnen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>Die Messdatenbank %1 ist beschädigt; bewahren Sie eine Kopie auf und verschieben Sie sie, um mit einer leeren Datenbank zu beginnen.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>Die Messdatenbank %1 ist von einem anderen Programm gesperrt; schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>Die Messdatenbank %1 ist nicht beschreibbar; prüfen Sie die Berechtigungen der Datei und ihres Ordners.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -372,6 +400,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Wird heruntergeladen...</translation>
     </message>
@@ -381,7 +410,7 @@
         <translation>Download fehlgeschlagen</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Download abgeschlossen</translation>
     </message>
@@ -939,7 +968,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
@@ -947,6 +976,11 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Bitte starten Sie die Software mit Administratorrechten neu</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Messdatenbank</translation>
     </message>
 </context>
 <context>
@@ -1028,29 +1062,31 @@
         <translation>Bericht</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation>Patienten-ID:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation>Geschlecht:</translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation>Geburtsdatum:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation>Bemerkungen: </translation>
     </message>
@@ -1230,7 +1266,7 @@
         <translation>PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation>JPG konnte nicht erstellt werden</translation>
     </message>

@@ -258,6 +258,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>Il database delle misurazioni %1 non può essere aperto; verificare che la sua cartella esista e sia scrivibile.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>Il file %1 non è un database delle misurazioni; spostarlo altrove per iniziare con un database vuoto.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>Il database delle misurazioni %1 è danneggiato; conservarne una copia e spostarlo altrove per iniziare con un database vuoto.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>Il database delle misurazioni %1 è bloccato da un altro programma; chiudere quel programma e riprovare.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>Il database delle misurazioni %1 non è scrivibile; verificare i permessi del file e della sua cartella.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -372,6 +400,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Download in corso...</translation>
     </message>
@@ -381,7 +410,7 @@
         <translation>Download non riuscito</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Download completato</translation>
     </message>
@@ -939,7 +968,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Autorizzazione negata</translation>
     </message>
@@ -947,6 +976,11 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Riavviare il software con privilegi di amministratore</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Database delle misurazioni</translation>
     </message>
 </context>
 <context>
@@ -1028,29 +1062,31 @@
         <translation>Referto</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation>ID paziente:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation>Sesso:</translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation>Data di nascita:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation>Note: </translation>
     </message>
@@ -1230,7 +1266,7 @@
         <translation>Creazione del PDF non riuscita</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation>Impossibile creare il JPG</translation>
     </message>

@@ -258,6 +258,34 @@
     </message>
 </context>
 <context>
+    <name>DbOperator</name>
+    <message>
+        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
+        <translation>No se puede abrir la base de datos de mediciones %1; compruebe que su carpeta existe y admite escritura.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The file %1 is not a record database; move it away to start with an empty one.</source>
+        <translation>El archivo %1 no es una base de datos de mediciones; muévalo a otro lugar para empezar con una vacía.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is damaged; keep a copy and move it away to start with an empty one.</source>
+        <translation>La base de datos de mediciones %1 está dañada; guarde una copia y muévala a otro lugar para empezar con una vacía.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 is locked by another program; close that program and try again.</source>
+        <translation>La base de datos de mediciones %1 está bloqueada por otro programa; cierre ese programa e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
+        <translation>La base de datos de mediciones %1 no admite escritura; compruebe los permisos del archivo y de su carpeta.</translation>
+    </message>
+</context>
+<context>
     <name>DevFilter</name>
     <message>
         <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
@@ -372,6 +400,7 @@
         <location line="+1"/>
         <location line="+34"/>
         <location line="+29"/>
+        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Descargando...</translation>
     </message>
@@ -381,7 +410,7 @@
         <translation>Error en la descarga</translation>
     </message>
     <message>
-        <location line="-2"/>
+        <location line="+0"/>
         <source>Download completed</source>
         <translation>Descarga completada</translation>
     </message>
@@ -939,7 +968,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+72"/>
+        <location filename="../../src/browser/main.cpp" line="+73"/>
         <source>Permission denied</source>
         <translation>Permiso denegado</translation>
     </message>
@@ -947,6 +976,11 @@
         <location line="+1"/>
         <source>Please relaunch the software with administrator privileges</source>
         <translation>Vuelva a iniciar el software con privilegios de administrador</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Record database</source>
+        <translation>Base de datos de mediciones</translation>
     </message>
 </context>
 <context>
@@ -1028,29 +1062,31 @@
         <translation>Informe</translation>
     </message>
     <message>
-        <location line="+62"/>
+        <location line="+63"/>
         <source>Paitent ID:</source>
         <translation>ID del paciente:</translation>
     </message>
     <message>
+        <location line="+1"/>
         <location line="+3"/>
         <location line="+261"/>
         <source>Name:</source>
         <translation>Nombre:</translation>
     </message>
     <message>
-        <location line="-260"/>
+        <location line="-263"/>
+        <location line="+3"/>
         <location line="+260"/>
         <source>Gender:</source>
         <translation>Sexo:</translation>
     </message>
     <message>
-        <location line="-258"/>
+        <location line="-259"/>
         <source>Date of Birth:</source>
         <translation>Fecha de nacimiento:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Remarks: </source>
         <translation>Observaciones: </translation>
     </message>
@@ -1230,7 +1266,7 @@
         <translation>No se pudo crear el PDF</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+90"/>
         <source>create jpg failed</source>
         <translation>No se pudo crear el JPG</translation>
     </message>

@@ -30,7 +30,6 @@ Config::Config()
     QSettings settings(path, QSettings::IniFormat);
 
     m_dataDir = settings.value("dataDir", defaultDataDir()).toString();
-    QDir().mkpath(m_dataDir); // an unwritable location is reported by start-up
 
     qDebug() << "Config() SETTING_FILE : " << path;
     m_celsius = settings.value("temp", true).toBool();

@@ -7,7 +7,8 @@
 
 // The user's settings: loaded once from config.ini on first use, kept in
 // memory, written back only by saveConfig() (at exit and when the settings
-// dialog is accepted).
+// dialog is accepted). Loading creates nothing, not even the data directory:
+// the command-line tool may be given another one.
 class Config : public QObject
 {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QThread>
 
 #include <atomic>
 #include <cerrno>
@@ -14,6 +15,7 @@
 #include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <ucontext.h>
@@ -39,8 +41,43 @@ char* g_reporterArgv[] = {
 // Taken when the handler is installed: localtime_r is not async-signal-safe.
 std::int64_t g_utcOffsetSeconds = 0;
 std::atomic<bool> g_handling{false};
+constexpr std::size_t kAlternateStackSize = 64 * 1024;
 // Stack overflows on the installing (GUI) thread still reach the handler.
-alignas(16) char g_alternateStack[64 * 1024];
+alignas(16) char g_alternateStack[kAlternateStackSize];
+
+// The alternate signal stack of one further thread; switched off before its
+// memory is released at the end of the thread.
+class ThreadAlternateStack
+{
+public:
+    ThreadAlternateStack()
+        : m_memory(new char[kAlternateStackSize])
+    {
+        stack_t current = {};
+        if (sigaltstack(nullptr, &current) != 0 || !(current.ss_flags & SS_DISABLE))
+            return;
+        stack_t stack = {};
+        stack.ss_sp = m_memory.get();
+        stack.ss_size = kAlternateStackSize;
+        m_installed = sigaltstack(&stack, nullptr) == 0;
+    }
+
+    ~ThreadAlternateStack()
+    {
+        if (!m_installed)
+            return;
+        stack_t off = {};
+        off.ss_flags = SS_DISABLE;
+        sigaltstack(&off, nullptr);
+    }
+
+    ThreadAlternateStack(const ThreadAlternateStack&) = delete;
+    ThreadAlternateStack& operator=(const ThreadAlternateStack&) = delete;
+
+private:
+    std::unique_ptr<char[]> m_memory;
+    bool m_installed = false;
+};
 
 bool copyPath(const QString& path, char* out)
 {
@@ -249,6 +286,17 @@ bool CrashHandler::install(const QString& reporterProgram, const QString& dumpDi
             return false;
     }
     return true;
+}
+
+void CrashHandler::protectCurrentThread()
+{
+    thread_local ThreadAlternateStack stack;
+}
+
+void CrashHandler::protectThread(QThread& thread)
+{
+    // Without a receiver object the slot runs directly, in the new thread.
+    QObject::connect(&thread, &QThread::started, &CrashHandler::protectCurrentThread);
 }
 
 void CrashHandler::formatDumpTime(std::int64_t localSeconds, char out[15])

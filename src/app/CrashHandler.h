@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+class QThread;
+
 // Turns a fatal signal (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) on any
 // thread into a dump file named by the local time and the "Software crash"
 // box. Inside the signal only async-signal-safe calls run: the dump is plain
@@ -16,6 +18,13 @@ public:
     // dumpDir defaults to the program's folder. Returns false when a path does
     // not fit the handler's fixed buffers or the handlers cannot be set.
     static bool install(const QString& reporterProgram, const QString& dumpDir = QString());
+
+    // A stack overflow is reported only on a thread with an alternate signal
+    // stack; install() gives one to its own thread, these to the others.
+    // Gives the calling thread one of its own, released when the thread ends.
+    static void protectCurrentThread();
+    // Protects the thread from its start on; call before thread.start().
+    static void protectThread(QThread& thread);
 
     // "yyyyMMddhhmmss" (24-hour) of seconds since 1970 on the local clock,
     // written without the C library so it is safe inside a signal handler.

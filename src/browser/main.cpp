@@ -6,6 +6,7 @@
 #include "app/LanguageTable.h"
 #include "app/LogHelper.h"
 #include "app/TerminationNotifier.h"
+#include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
 #include "ui/CheckDispController.h"
 #include "ui/CheckItemBase.h"
@@ -101,6 +102,18 @@ static void connectReports(MainWindow* window)
                      });
 }
 
+// A record database that is not healthy is named with what is wrong with
+// it, and the program ends without writing to it.
+static bool databaseUsable()
+{
+    const DbOperator* db = DbOperator::instance();
+    if (db->health() == DbOperator::Health::Healthy)
+        return true;
+    qCritical().noquote() << db->healthText();
+    QMessageBox::critical(nullptr, QObject::tr("Record database"), db->healthText());
+    return false;
+}
+
 int main(int argc, char* argv[])
 {
     if (argc > 1 && qstrcmp(argv[1], CrashReport::kOption) == 0)
@@ -145,11 +158,14 @@ int main(int argc, char* argv[])
 
     applyApplicationStyleSheet(app);
     ensureDataLocation();
+    QDir().mkpath(config->dataDir()); // a failure shows as a database that cannot be opened
 
     LogHelper* log = LogHelper::instance();
     log->writeLog("Vitacor Browser start.");
     log->writeLog("Data dir:" + config->dataDir());
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
+    if (!databaseUsable())
+        return 1;
 
     auto* window = new MainWindow;
     connectReports(window);

@@ -3,6 +3,7 @@
 #include "app/Constants.h"
 #include "cli/CommandLine.h"
 #include "cli/DataDirectory.h"
+#include "cli/TerminalText.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 
@@ -59,7 +60,9 @@ int ChecksCommand::run(const QStringList& arguments)
     CommandLine line(name(), "[options]",
                      "Lists the checks stored in the data directory, one per line: serial number,\n"
                      "check-type code, check time (yyyyMMddHHmmss) and user id, separated by tabs; by\n"
-                     "monitor, then check type, newest first. Checks without a user have an empty user id.");
+                     "monitor, then check type, newest first. Checks without a user have an empty user id.\n"
+                     "Control characters and backslashes in serial numbers and user ids are written as\n"
+                     "escapes: \\t, \\n, \\r, \\\\, \\xHH and \\uHHHH.");
     const QCommandLineOption sn("sn", "Only the checks of the monitor with this serial number.", "SN");
     const QCommandLineOption type("type", "Only the checks of this check-type code: " + typeList() + ".", "CODE");
     const QCommandLineOption json("json",
@@ -108,8 +111,9 @@ int ChecksCommand::run(const QStringList& arguments)
                                          {"checkTime", check.checkTime},
                                          {"userid", check.userid}};
                 else
-                    out << QStringList{check.sn, QString::number(check.checkType), check.checkTime, check.userid}.join(
-                               '\t')
+                    out << QStringList{TerminalText::escaped(check.sn), QString::number(check.checkType),
+                                       check.checkTime, TerminalText::escaped(check.userid)}
+                               .join('\t')
                         << "\n";
             }
         }

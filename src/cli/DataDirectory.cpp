@@ -1,12 +1,10 @@
 #include "cli/DataDirectory.h"
 
 #include "app/Config.h"
-#include "app/Constants.h"
 #include "db/DbOperator.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
 
 bool DataDirectory::open(QString* error)
 {
@@ -26,12 +24,9 @@ bool DataDirectory::open(QString* error)
         *error = "cannot read and write the data directory " + shown + ": check your permissions.";
         return false;
     }
-    DbOperator::instance();
-    // The schema is created on opening, so a usable store lists its device table.
-    const QSqlDatabase db = QSqlDatabase::database(Vitacor::kDbConnectionName, false);
-    if (!db.isOpen() || !db.tables().contains("tb_device")) {
-        *error = "cannot open the record database " + QDir::toNativeSeparators(dir + "/" + Vitacor::kDbFileName) +
-            ": it is damaged or not a database; move it away or choose another --data-dir.";
+    const DbOperator* db = DbOperator::instance();
+    if (db->health() != DbOperator::Health::Healthy) {
+        *error = db->healthText();
         return false;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/MonitorDiscovery.h"
+#include "cli/TerminalText.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -14,7 +15,9 @@ int DevicesCommand::run(const QStringList& arguments)
                      "Lists the monitors connected over USB (or on the bus of --emulate), one per line:\n"
                      "serial number, model name, type code, software version and branch code, separated\n"
                      "by tabs. Monitors are looked for as the program does, every 2 s; the first look\n"
-                     "comes after 2 s. No monitor is not an error: the list is empty.");
+                     "comes after 2 s. No monitor is not an error: the list is empty. Control characters\n"
+                     "and backslashes in serial numbers and branch codes are written as escapes: \\t,\n"
+                     "\\n, \\r, \\\\, \\xHH and \\uHHHH.");
     const QCommandLineOption json("json",
                                   "Print a JSON array of objects with the keys sn, model, typeCode, "
                                   "version and branchCode.");
@@ -42,8 +45,9 @@ int DevicesCommand::run(const QStringList& arguments)
         out << QJsonDocument(array).toJson(QJsonDocument::Indented);
     } else {
         for (const auto& device : devices)
-            out << QStringList{device->serialNumber(), device->model().name(), QString::number(device->modelType()),
-                               device->versionText(), device->branchCode()}
+            out << QStringList{TerminalText::escaped(device->serialNumber()), device->model().name(),
+                               QString::number(device->modelType()), device->versionText(),
+                               TerminalText::escaped(device->branchCode())}
                        .join('\t')
                 << "\n";
     }

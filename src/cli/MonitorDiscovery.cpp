@@ -1,5 +1,8 @@
 #include "cli/MonitorDiscovery.h"
 
+#include "app/Config.h"
+
+#include <QDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -19,8 +22,10 @@ int MonitorDiscovery::parse(CommandLine& line, const QStringList& arguments, dou
 }
 
 MonitorDiscovery::MonitorDiscovery()
-    : m_manager(std::make_unique<DeviceManager>())
 {
+    // The device link's events go to the log in the data directory, as in the program.
+    QDir().mkpath(Config::instance()->dataDir());
+    m_manager = std::make_unique<DeviceManager>();
     connect(&m_termination, &TerminationNotifier::terminationRequested, this,
             &MonitorDiscovery::onTerminationRequested);
 }

@@ -9,7 +9,9 @@
 #include "files/DeviceModel.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -40,27 +42,82 @@ DbOperator::~DbOperator()
     m_query.reset();
 }
 
+namespace {
+
+// Long enough for another program's short write to end, far shorter than
+// the driver's wait on each of the schema script's statements.
+constexpr int kProbeWaitMs = 3000;
+
+DbOperator::Health healthFromError(const QSqlError& error)
+{
+    // The primary SQLite result code, without the extended bits.
+    switch (error.nativeErrorCode().toInt() & 0xFF) {
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return DbOperator::Health::Locked;
+    case 8: // SQLITE_READONLY
+        return DbOperator::Health::NotWritable;
+    case 11: // SQLITE_CORRUPT
+        return DbOperator::Health::Damaged;
+    case 26: // SQLITE_NOTADB
+        return DbOperator::Health::NotADatabase;
+    default: return DbOperator::Health::CannotOpen;
+    }
+}
+
+// Reads the whole file and takes the write lock for a moment, so damage,
+// a foreign lock and missing permissions show before anything is written.
+DbOperator::Health probe(const QSqlDatabase& db)
+{
+    QSqlQuery query(db);
+    query.exec("PRAGMA busy_timeout");
+    const int driverWaitMs = query.next() ? query.value(0).toInt() : 0;
+    query.exec(QString("PRAGMA busy_timeout = %1").arg(kProbeWaitMs));
+
+    DbOperator::Health health = DbOperator::Health::Healthy;
+    const QFileInfo file(db.databaseName());
+    if (!query.exec("PRAGMA quick_check(1)") || !query.next())
+        health = healthFromError(query.lastError());
+    else if (query.value(0).toString() != "ok")
+        health = DbOperator::Health::Damaged;
+    else if (file.exists() && (!file.isWritable() || !QFileInfo(file.absolutePath()).isWritable()))
+        health = DbOperator::Health::NotWritable;
+    else if (!query.exec("BEGIN IMMEDIATE"))
+        health = healthFromError(query.lastError());
+    else
+        query.exec("ROLLBACK");
+
+    query.exec(QString("PRAGMA busy_timeout = %1").arg(driverWaitMs));
+    return health;
+}
+
+} // namespace
+
 bool DbOperator::openAndInit()
 {
     QMutexLocker lock(&m_lock);
-    bool opened;
+    m_query.reset();
     QSqlDatabase db;
     if (QSqlDatabase::contains(Vitacor::kDbConnectionName)) {
-        // A kept connection whose file could not be opened is no success either.
         db = QSqlDatabase::database(Vitacor::kDbConnectionName, true);
-        opened = db.isOpen();
     } else {
         db = QSqlDatabase::addDatabase("QSQLITE", Vitacor::kDbConnectionName);
         db.setDatabaseName(Config::instance()->dataDir() + "/" + Vitacor::kDbFileName);
         db.setUserName("root");
         db.setPassword("vita");
-        opened = db.open();
+        db.open();
+    }
+    m_filePath = db.databaseName();
+    m_health = db.isOpen() ? probe(db) : Health::CannotOpen;
+    if (m_health != Health::Healthy) {
+        qDebug() << "record database not used:" << healthText();
+        return false;
     }
     m_query = std::make_unique<QSqlQuery>(QString(), db);
 
     QFile script(":/res/db/db_vitacor_ddl.sql");
     if (!script.open(QIODevice::ReadOnly))
-        return opened;
+        return true;
     QTextStream stream(&script);
     stream.setCodec("UTF-8");
     const QStringList pieces = stream.readAll().split(';', Qt::KeepEmptyParts, Qt::CaseSensitive);
@@ -71,7 +128,36 @@ bool DbOperator::openAndInit()
     // fail harmlessly because their column or table already exists.
     for (int i = 0; i + 1 < pieces.size(); ++i)
         m_query->exec(pieces.at(i));
-    return opened;
+    return true;
+}
+
+DbOperator::Health DbOperator::health() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_health;
+}
+
+QString DbOperator::healthText() const
+{
+    QMutexLocker lock(&m_lock);
+    const QString path = QDir::toNativeSeparators(m_filePath);
+    switch (m_health) {
+    case Health::Healthy: return QString();
+    case Health::CannotOpen:
+        return tr("The record database %1 cannot be opened; check that its folder exists and can be written.")
+            .arg(path);
+    case Health::NotADatabase:
+        return tr("The file %1 is not a record database; move it away to start with an empty one.").arg(path);
+    case Health::Damaged:
+        return tr("The record database %1 is damaged; keep a copy and move it away to start with an empty one.")
+            .arg(path);
+    case Health::Locked:
+        return tr("The record database %1 is locked by another program; close that program and try again.").arg(path);
+    case Health::NotWritable:
+        return tr("The record database %1 is not writable; check the permissions of the file and its folder.")
+            .arg(path);
+    }
+    return QString();
 }
 
 void DbOperator::close()
@@ -99,7 +185,7 @@ bool DbOperator::rollback()
 bool DbOperator::execShared(const QString& statement)
 {
     QMutexLocker lock(&m_lock);
-    if (!m_query)
+    if (!isOpen(statement.toUtf8().constData()))
         return false;
     const bool ok = m_query->exec(statement);
     if (!ok)
@@ -112,9 +198,17 @@ bool DbOperator::exec(const QString& statement, const QVariantList& values, cons
     return prepare(statement, message) && runPrepared(values, message);
 }
 
+bool DbOperator::isOpen(const char* message) const
+{
+    if (m_query)
+        return true;
+    qDebug() << message << "the record database is closed";
+    return false;
+}
+
 bool DbOperator::prepare(const QString& statement, const char* message)
 {
-    if (!m_query)
+    if (!isOpen(message))
         return false;
     if (m_query->prepare(statement))
         return true;
@@ -124,8 +218,12 @@ bool DbOperator::prepare(const QString& statement, const char* message)
 
 bool DbOperator::runPrepared(const QVariantList& values, const char* message)
 {
-    for (int i = 0; i < values.size(); ++i)
-        m_query->bindValue(i, values.at(i));
+    for (int i = 0; i < values.size(); ++i) {
+        const QVariant& value = values.at(i);
+        // An empty text is stored as '' like any other text, never as NULL.
+        const bool nullText = value.type() == QVariant::String && value.isNull();
+        m_query->bindValue(i, nullText ? QVariant(QStringLiteral("")) : value);
+    }
     if (m_query->exec())
         return true;
     qDebug() << message << m_query->lastError().text() << m_query->lastQuery() << values;
@@ -259,7 +357,7 @@ bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)
     }
     const char* userMessage = "update users failed! error message : ";
     const char* devUserMessage = "insert into tb_devUser failed. error message: ";
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     if (!savepoint.isOpen() ||
         !prepare("insert or replace into tb_user (userid, name, sex, birthday, age, height, weight, isXUser, "
                  "medicalid) values (?, ?, ?, ?, ?, ?, ?, ?, ?)",

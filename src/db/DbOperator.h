@@ -28,14 +28,23 @@ class DbOperator : public QObject
 {
     Q_OBJECT
 public:
+    // What opening found in the database file. Only a healthy file is used:
+    // in any other state every operation fails and nothing is written.
+    enum class Health { Healthy, CannotOpen, NotADatabase, Damaged, Locked, NotWritable };
+
     DbOperator();
     ~DbOperator() override;
 
     static DbOperator* instance();
 
-    // Opens (or takes the already open) connection and runs the schema
-    // script; false only when a new connection could not be opened.
+    // Opens (or takes the already open) connection, checks the file without
+    // writing to it and, when it is healthy, runs the schema script; false
+    // when the file is not healthy.
     bool openAndInit();
+    Health health() const;
+    // One sentence for the user naming the file and what keeps it from being
+    // used; empty when it is healthy.
+    QString healthText() const;
     // Removes the connection, e.g. before the database file is moved.
     void close();
 
@@ -109,6 +118,8 @@ public:
 
 private:
     bool execShared(const QString& statement);
+    // False, after logging message, when there is no open connection.
+    bool isOpen(const char* message) const;
     // Prepares and runs one statement on the shared query; logs message, the
     // database error and the statement when it fails.
     bool exec(const QString& statement, const QVariantList& values, const char* message);
@@ -129,5 +140,7 @@ private:
     const QString m_rollbackStatement = QStringLiteral("ROLLBACK");
     const QString m_multitestTable = QStringLiteral("tb_multitest");
     std::unique_ptr<QSqlQuery> m_query;
-    QRecursiveMutex m_lock;
+    QString m_filePath;
+    Health m_health = Health::CannotOpen;
+    mutable QRecursiveMutex m_lock;
 };

@@ -147,7 +147,7 @@ bool DbOperator::insertRecords(const QString& sn, int checkType, const QList<QBy
         rows.last().prepend(record.checkTime.text() + suffix);
     }
 
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     if (!savepoint.isOpen() || !prepare(statements.insert + valueGroup(rows.first().size()), statements.insertError))
         return false;
     for (const QVariantList& row : qAsConst(rows)) {
@@ -181,7 +181,7 @@ bool DbOperator::insertHolter(const QString& sn, const CheckUser& user, const QS
         return false;
     }
     const QString flowid = checkTime + sn;
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     return savepoint.isOpen() &&
         exec("insert or ignore into tb_holter (flowid, checktime, duration) values (?, ?, ?)",
              {flowid, checkTime, duration}, "insert holter failed: ") &&
@@ -274,7 +274,7 @@ bool DbOperator::deleteCheck(const QString& sn, int checkType, const QString& ch
     }
     const QString flowid = checkTime + sn + (checkType == CheckType::UserGlucose ? userName : QString());
     const char* message = "delete check failed:";
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     if (!savepoint.isOpen())
         return false;
     const bool checkDeleted = checkType == CheckType::MultiTest

@@ -58,7 +58,7 @@ bool DbOperator::insertMultiTest(const QString& sn, const CheckUser& xuser, cons
         marks << QStringLiteral("?");
     const QString checkTime = multiTest.checkTime.text();
 
-    SqlSavepoint savepoint(*m_query);
+    SqlSavepoint savepoint(m_query.get());
     return savepoint.isOpen() &&
         exec("INSERT OR REPLACE INTO " + m_multitestTable + " (" + columns + ") VALUES (" + marks.join(", ") + ");",
              values, "insert multitest failed: ") &&

@@ -8,7 +8,8 @@ class QSqlQuery;
 class SqlSavepoint
 {
 public:
-    explicit SqlSavepoint(QSqlQuery& query);
+    // A null query (a closed connection) gives a savepoint that is not open.
+    explicit SqlSavepoint(QSqlQuery* query);
     // Rolls back to the savepoint unless it was released.
     ~SqlSavepoint();
     SqlSavepoint(const SqlSavepoint&) = delete;
@@ -19,6 +20,6 @@ public:
     bool release();
 
 private:
-    QSqlQuery& m_query;
+    QSqlQuery* m_query;
     bool m_open = false;
 };

@@ -1,5 +1,6 @@
 #include "device/DeviceManager.h"
 
+#include "app/CrashHandler.h"
 #include "app/LogHelper.h"
 
 #include <QTimer>
@@ -17,6 +18,7 @@ DeviceManager::DeviceManager()
     : m_timer(new QTimer)
 {
     moveToThread(&m_thread);
+    CrashHandler::protectThread(m_thread);
     m_thread.start(QThread::InheritPriority);
     connect(m_timer, &QTimer::timeout, this, &DeviceManager::onRefreshDevice);
     m_timer->start(kRefreshIntervalMs);
@@ -53,10 +55,15 @@ void DeviceManager::downloadDevice(int index)
 
 void DeviceManager::onRefreshDevice()
 {
-    QMutexLocker lock(&m_listMutex);
-    const bool dropped = pingDevices();
-    const bool added = connectNewDevices();
-    if (dropped || added)
+    bool changed = false;
+    {
+        QMutexLocker lock(&m_listMutex);
+        const bool dropped = pingDevices();
+        const bool added = connectNewDevices();
+        changed = dropped || added;
+    }
+    // Unlocked, so a directly connected receiver can read the list.
+    if (changed)
         emit hasNewConnect();
 }
 

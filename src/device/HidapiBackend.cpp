@@ -16,9 +16,30 @@ public:
     QByteArray path;
 };
 
+HidapiBackend::Access systemAccess()
+{
+    HidapiBackend::Access access;
+    access.enumerate = [](unsigned short vendorId, unsigned short productId) {
+        QList<QByteArray> paths;
+        hid_device_info* devices = hid_enumerate(vendorId, productId);
+        for (hid_device_info* info = devices; info; info = info->next)
+            paths << QByteArray(info->path);
+        hid_free_enumeration(devices);
+        return paths;
+    };
+    access.openPath = [](const QByteArray& path) { return hid_open_path(path.constData()); };
+    access.close = [](hid_device* handle) { hid_close(handle); };
+    return access;
+}
+
 } // namespace
 
 HidapiBackend::HidapiBackend()
+    : HidapiBackend(systemAccess())
+{}
+
+HidapiBackend::HidapiBackend(Access access)
+    : m_access(std::move(access))
 {
     hid_init();
 }
@@ -31,19 +52,15 @@ HidapiBackend::~HidapiBackend()
 std::unique_ptr<HidDevice> HidapiBackend::open(unsigned short vendorId, unsigned short productId)
 {
     QMutexLocker lock(&m_mutex);
-    std::unique_ptr<HidDevice> opened;
-    hid_device_info* devices = hid_enumerate(vendorId, productId);
-    for (hid_device_info* info = devices; info && !opened; info = info->next) {
-        const QByteArray path(info->path);
+    for (const QByteArray& path : m_access.enumerate(vendorId, productId)) {
         if (m_heldPaths.contains(path))
             continue;
-        if (hid_device* handle = hid_open_path(info->path)) {
+        if (hid_device* handle = m_access.openPath(path)) {
             m_heldPaths.insert(path);
-            opened = std::make_unique<HidapiDevice>(handle, path);
+            return std::make_unique<HidapiDevice>(handle, path);
         }
     }
-    hid_free_enumeration(devices);
-    return opened;
+    return nullptr;
 }
 
 int HidapiBackend::write(HidDevice& device, const unsigned char* report, int length)
@@ -59,7 +76,7 @@ int HidapiBackend::read(HidDevice& device, unsigned char* report, int length, in
 void HidapiBackend::close(std::unique_ptr<HidDevice> device)
 {
     auto& hidapiDevice = static_cast<HidapiDevice&>(*device);
-    hid_close(hidapiDevice.handle);
+    m_access.close(hidapiDevice.handle);
     QMutexLocker lock(&m_mutex);
     m_heldPaths.remove(hidapiDevice.path);
 }

@@ -2,6 +2,7 @@
 
 #include "app/Config.h"
 #include "app/Constants.h"
+#include "app/CrashHandler.h"
 #include "app/LogHelper.h"
 #include "device/DownloadStrategy.h"
 #include "device/XHarvo2.h"
@@ -51,6 +52,7 @@ bool VitacorDevice::connectDevice()
     m_version = QString("V%1.%2").arg(m_info.versionMajor()).arg(m_info.versionMinor());
     setState(Offline);
     moveToThread(&m_thread);
+    CrashHandler::protectThread(m_thread);
     m_thread.start(QThread::InheritPriority);
     setState(Connected);
     return true;

@@ -1,12 +1,19 @@
 // A small program the process-level tests drive:
 //   AppTestHelper crash KIND [DUMPDIR]  installs the crash handler (reporter:
-//                                       VitacorBrowser) and faults as KIND says
+//                                       VitacorBrowser) and faults as KIND says,
+//                                       on its own thread or on one the program
+//                                       starts (the device manager's, a
+//                                       monitor's worker)
 //   AppTestHelper hold KEY LOCKDIR      holds the instance guard, prints "ready"
 //                                       and waits to be killed
 #include "app/CrashHandler.h"
 #include "app/InstanceGuard.h"
+#include "device/DeviceManager.h"
+#include "emulator/EmulatedBus.h"
+#include "support/MonitorFolder.h"
 
 #include <QCoreApplication>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <csignal>
@@ -46,6 +53,24 @@ int fault(const QString& kind)
         worker->start();
         worker->wait();
         return 0;
+    }
+    if (kind == "manager-overflow") {
+        DeviceManager manager;
+        QMetaObject::invokeMethod(
+            &manager, [] { overflowStack(0); }, Qt::QueuedConnection);
+        return QCoreApplication::exec();
+    }
+    if (kind == "worker-overflow") {
+        QTemporaryDir bus;
+        MonitorFolder(bus.path(), "m1");
+        const auto installed = EmulatedBus::install(bus.path());
+        DeviceManager manager;
+        manager.onRefreshDevice();
+        if (manager.devices().isEmpty())
+            return -1;
+        QMetaObject::invokeMethod(
+            manager.devices().first().get(), [] { overflowStack(0); }, Qt::QueuedConnection);
+        return QCoreApplication::exec();
     }
     return -1;
 }

@@ -97,6 +97,10 @@ void TestCrashProcess::faultGivesDumpAndBox_data()
     QTest::newRow("bad pointer, dump beside the program") << "segv" << true << "c0000005" << SIGSEGV << "SIGSEGV";
     QTest::newRow("bad pointer in a worker thread") << "thread-segv" << false << "c0000005" << SIGSEGV << "SIGSEGV";
     QTest::newRow("stack overflow") << "overflow" << false << "c0000005" << SIGSEGV << "SIGSEGV";
+    QTest::newRow("stack overflow on the device manager's thread")
+        << "manager-overflow" << false << "c0000005" << SIGSEGV << "SIGSEGV";
+    QTest::newRow("stack overflow on a monitor's worker thread")
+        << "worker-overflow" << false << "c0000005" << SIGSEGV << "SIGSEGV";
     QTest::newRow("abort") << "abort" << false << "40000015" << SIGABRT << "SIGABRT";
     QTest::newRow("illegal instruction") << "illegal" << false << "c000001d" << SIGILL << "SIGILL";
 #if defined(__x86_64__) || defined(__i386__)

@@ -26,6 +26,7 @@ private:
 
 void TestLogHelper::init()
 {
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir())); // as the program's start does
     QFile::remove(logPath());
 }
 

@@ -1,4 +1,5 @@
 #include "XWindows.h"
+#include "support/UnusableDatabase.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,9 +23,11 @@ private slots:
     void secondStartShowsBoxAndFirstEndsGracefully();
     void secondStartLeavesSavedConfigByteIdentical();
     void killedInstanceDoesNotBlockTheNextStart();
+    void unusableDatabaseIsNamedAndLeftAlone_data();
+    void unusableDatabaseIsNamedAndLeftAlone();
 
 private:
-    std::unique_ptr<QProcess> start();
+    std::unique_ptr<QProcess> start(QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
     QString mainWindowOf(const QProcess& process) const;
     void startSecondAndAnswerItsBox();
     void endGracefully(QProcess& process, int signalNumber);
@@ -48,7 +51,7 @@ void TestStartupProcess::init()
     QFile::setPermissions(m_home->path() + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-std::unique_ptr<QProcess> TestStartupProcess::start()
+std::unique_ptr<QProcess> TestStartupProcess::start(QProcess::ProcessChannelMode channels)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
@@ -57,7 +60,7 @@ std::unique_ptr<QProcess> TestStartupProcess::start()
     env.insert("XDG_RUNTIME_DIR", m_home->path() + "/runtime");
     auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->setProcessChannelMode(channels);
     process->start(VITACOR_PROGRAM, QStringList());
     process->waitForStarted();
     return process;
@@ -169,6 +172,36 @@ void TestStartupProcess::killedInstanceDoesNotBlockTheNextStart()
     // Only a first instance saves its settings on the way out.
     endGracefully(*next, SIGTERM);
     QVERIFY(QFile::exists(configPath()));
+}
+
+void TestStartupProcess::unusableDatabaseIsNamedAndLeftAlone_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("not a database") << int(UnusableDatabase::NotADatabase);
+    QTest::newRow("damaged") << int(UnusableDatabase::Damaged);
+    QTest::newRow("locked") << int(UnusableDatabase::Locked);
+    QTest::newRow("not writable") << int(UnusableDatabase::NotWritable);
+}
+
+// A box names the file and what is wrong with it; the program ends without writing to it.
+void TestStartupProcess::unusableDatabaseIsNamedAndLeftAlone()
+{
+    QFETCH(int, kind);
+    QVERIFY(QDir().mkpath(location() + "/DATA"));
+    const QString path = location() + "/DATA/db_vitacor.db";
+    UnusableDatabase database(UnusableDatabase::Kind(kind), path);
+    QVERIFY(database.isReady());
+
+    std::unique_ptr<QProcess> program = start(QProcess::SeparateChannels);
+    const QString box = XWindows::waitFor("Record database", program->processId());
+    QVERIFY2(!box.isEmpty(), "no box names the database");
+    QVERIFY(XWindows::pressReturn(box));
+    QVERIFY(program->waitForFinished(10000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 1);
+    const QString err = QString::fromLocal8Bit(program->readAllStandardError());
+    QVERIFY2(err.contains(path + " " + UnusableDatabase::words(UnusableDatabase::Kind(kind))), qPrintable(err));
+    QCOMPARE(database.bytes(), database.madeBytes());
 }
 
 QTEST_GUILESS_MAIN(TestStartupProcess)

@@ -1,3 +1,5 @@
+#include "support/UnusableDatabase.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -16,9 +18,14 @@ private slots:
     void helpExitsWithZero();
     void makeDemoWritesTheChosenModels();
     void makeDemoFailsWhereItCannotWrite();
+    void unusableDatabaseIsNamedAndLeftAlone_data();
+    void unusableDatabaseIsNamedAndLeftAlone();
+    void dataDirOptionLeavesTheProfileAlone_data();
+    void dataDirOptionLeavesTheProfileAlone();
 
 private:
-    int run(const QStringList& arguments);
+    int run(const QStringList& arguments,
+            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     QTemporaryDir m_dir;
     QString m_out;
     QString m_err;
@@ -30,9 +37,10 @@ void TestCli::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-int TestCli::run(const QStringList& arguments)
+int TestCli::run(const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(VITACOR_CLI, arguments);
     if (!process.waitForFinished(60000))
         return -1;
@@ -130,6 +138,63 @@ void TestCli::makeDemoFailsWhereItCannotWrite()
     QCOMPARE(run({"make-demo", bus, "--models", "49", "--seed", "3"}), 1);
     QVERIFY2(m_err.contains("model 49: ") && m_err.contains("is not a monitor folder"), qPrintable(m_err));
     QVERIFY(QDir(bus + "/" + folder + "/holiday photos").exists());
+}
+
+void TestCli::unusableDatabaseIsNamedAndLeftAlone_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("command");
+    const QList<QPair<const char*, UnusableDatabase::Kind>> kinds = {{"not a database", UnusableDatabase::NotADatabase},
+                                                                     {"damaged", UnusableDatabase::Damaged},
+                                                                     {"locked", UnusableDatabase::Locked},
+                                                                     {"not writable", UnusableDatabase::NotWritable}};
+    for (const auto& kind : kinds) {
+        for (const char* command : {"checks", "download"})
+            QTest::addRow("%s, %s", kind.first, command) << int(kind.second) << command;
+    }
+}
+
+// One line names the file and what is wrong with it; the file stays as it was.
+void TestCli::unusableDatabaseIsNamedAndLeftAlone()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, command);
+    QTemporaryDir dataDir;
+    const QString path = dataDir.filePath("db_vitacor.db");
+    const auto database = std::make_unique<UnusableDatabase>(UnusableDatabase::Kind(kind), path);
+    QVERIFY2(database->isReady(), "the unusable file could not be made");
+
+    QCOMPARE(run({"--data-dir", dataDir.path(), command}), 1);
+    QCOMPARE(m_err.count('\n'), 1);
+    QVERIFY2(
+        m_err.contains(QDir::toNativeSeparators(path) + " " + UnusableDatabase::words(UnusableDatabase::Kind(kind))),
+        qPrintable(m_err));
+    QVERIFY(m_out.isEmpty());
+    QCOMPARE(database->bytes(), database->madeBytes());
+}
+
+void TestCli::dataDirOptionLeavesTheProfileAlone_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("checks") << QStringList{"checks"} << 0;
+    QTest::newRow("devices") << QStringList{"devices", "--wait", "0.1"} << 0;
+    QTest::newRow("download") << QStringList{"download", "--wait", "0.1"} << 1;
+}
+
+// Only the given data directory is created; the profile's default one is not.
+void TestCli::dataDirOptionLeavesTheProfileAlone()
+{
+    QFETCH(QStringList, command);
+    QFETCH(int, exitCode);
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    const QString dataDir = home.filePath("given/data");
+    QCOMPARE(run(QStringList{"--data-dir", dataDir} + command, environment), exitCode);
+    QVERIFY(!QFileInfo::exists(home.filePath("data")));
+    QVERIFY(!QFileInfo::exists(home.filePath("config")));
 }
 
 QTEST_GUILESS_MAIN(TestCli)

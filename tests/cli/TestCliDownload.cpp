@@ -472,7 +472,7 @@ void TestCliDownload::errorsNameWhatToDo_data()
     QTest::newRow("data dir cannot be made")
         << QStringList{"--data-dir", plainFile + "/sub", "download"} << 1 << "cannot create the data directory";
     QTest::newRow("damaged database") << QStringList{"--data-dir", path("damaged"), "checks"} << 1
-                                      << "cannot open the record database";
+                                      << "is not a record database";
     QTest::newRow("missing bus") << QStringList{"--emulate", path("nowhere"), "devices"} << 2
                                  << "make one with 'vitacor-cli make-demo";
     QTest::newRow("unknown check type") << QStringList{"checks", "--type", "3"} << 2

@@ -5,7 +5,12 @@
 
 #include <QtTest>
 
+#include <functional>
+
 using namespace DbTestSupport;
+
+using Store = std::function<bool(DbOperator&)>;
+Q_DECLARE_METATYPE(Store)
 
 class TestDbDevicesUsers : public QObject
 {
@@ -22,6 +27,8 @@ private slots:
     void deviceUsersWithCounts();
     void reportDetails();
     void failedUserStoreLeavesNothing();
+    void emptyTextIsStoredEmpty_data();
+    void emptyTextIsStoredEmpty();
 };
 
 void TestDbDevicesUsers::initTestCase()
@@ -234,6 +241,33 @@ void TestDbDevicesUsers::failedUserStoreLeavesNothing()
     QVERIFY(!db->userExists("A1Half"));
     QVERIFY(db->storeUsers("A1", {user("A1", "Half")}));
     QVERIFY(db->userExists("A1Half"));
+}
+
+void TestDbDevicesUsers::emptyTextIsStoredEmpty_data()
+{
+    QTest::addColumn<Store>("store");
+    QTest::addColumn<QString>("query");
+    QTest::newRow("absent branch code") << Store([](DbOperator& db) { return db.storeDevice(device("E1", 0)); })
+                                        << "select typeof(branchcode) from tb_device where sn = 'E1'";
+    QTest::newRow("medical id of a plain user")
+        << Store([](DbOperator& db) { return db.storeUsers("E1", {user("E1", "Plain")}); })
+        << "select typeof(medicalid) from tb_user where userid = 'E1Plain'";
+    QTest::newRow("Holter recording without a user")
+        << Store([](DbOperator& db) { return db.insertHolter("E1", CheckUser(), "20240102030405", 60); })
+        << "select typeof(userid) from tb_check where flowid = '20240102030405E1'";
+    const Store reportUser = [](DbOperator& db) { return db.ensureMultiTestReportUser("E1", user("E1", "X", true)); };
+    QTest::newRow("physician of a multi-test user")
+        << reportUser << "select typeof(physician) from tb_multitest_reportusr where medicalid = 'X'";
+    QTest::newRow("indication of a multi-test user")
+        << reportUser << "select typeof(indication) from tb_multitest_reportusr where medicalid = 'X'";
+}
+
+void TestDbDevicesUsers::emptyTextIsStoredEmpty()
+{
+    QFETCH(Store, store);
+    QFETCH(QString, query);
+    QVERIFY(store(*DbOperator::instance()));
+    QCOMPARE(value(query).toString(), QString("text"));
 }
 
 QTEST_GUILESS_MAIN(TestDbDevicesUsers)

@@ -10,42 +10,43 @@ using namespace DbTestSupport;
 
 namespace {
 
-// A 72-byte multi-test record written from the layout.
-QByteArray multiTest(int second, const QByteArray& note, int heartRate = 75)
+// A 72-byte multi-test record written from the layout; every field has a
+// value of its own, so a field stored in another's column shows.
+QByteArray multiTest(int second, const QByteArray& note)
 {
     return ByteFixture()
         .stamp(2024, 9, 10, 11, 12, second)
-        .u8(2)
-        .u16(0x1F)
+        .u8(2) // mode
+        .u16(0x1F) // func_selected
         .zeros(2)
         .text(note, 20)
-        .u8(1)
-        .u16(heartRate)
-        .u16(98)
-        .u16(-12)
-        .u8(0x40)
-        .u8(1)
-        .u16(380)
-        .u16(410)
-        .u8(1)
+        .u8(3) // ecg_way
+        .u16(75) // ecg_hr
+        .u16(98) // ecg_qrs
+        .u16(-12) // ecg_st
+        .u8(0x40) // ecg_result
+        .u8(4) // ecg_face
+        .u16(380) // ecg_qt
+        .u16(410) // ecg_qtc
+        .u8(5) // ecg_waveVaild
         .zeros(2)
-        .u8(3)
-        .u8(97)
-        .u16(300)
-        .u8(52)
-        .u8(0)
+        .u8(6) // oxi_way
+        .u8(97) // oxi_spo2
+        .u16(71) // oxi_pr
+        .u8(52) // oxi_pi
+        .u8(7) // oxi_face
         .zeros(2)
-        .u8(1)
-        .u16(371)
-        .u8(1)
-        .u8(4)
-        .u16(300)
-        .u8(100)
-        .u8(85)
-        .u8(1)
-        .u16(280)
-        .u8(1)
-        .u16(1000)
+        .u8(8) // temp_way
+        .u16(371) // temp_temperature
+        .u8(9) // temp_face
+        .u8(10) // bp_deviceType
+        .u16(121) // bp_sys
+        .u8(93) // bp_mean
+        .u8(81) // bp_dia
+        .u8(11) // bp_arrhythmia
+        .u16(72) // bp_pr
+        .u8(12) // glucose_deviceType
+        .u16(1000) // glucose_glucose
         .zeros(1);
 }
 
@@ -66,6 +67,8 @@ class TestDbMultiTest : public QObject
 private slots:
     void initTestCase();
     void storeAndQuery();
+    void everyFieldInItsColumn_data();
+    void everyFieldInItsColumn();
     void reportUserIsEnsuredOnce();
     void remarkIsEnsuredOnce();
     void usersCountsAndHideFlag();
@@ -109,6 +112,55 @@ void TestDbMultiTest::storeAndQuery()
     QCOMPARE(ofAnn.at(1).checkTimeText(), QString("20240910111201"));
     QCOMPARE(value("select userid from tb_multitest where checktime = ?", {"20240910111202"}).toString(),
              QString("MED-B"));
+}
+
+void TestDbMultiTest::everyFieldInItsColumn_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QVariant>("expected");
+    const QList<QPair<QString, QVariant>> columns = {{"checktime", "20240910111203"},
+                                                     {"dev_sn", "M1"},
+                                                     {"userid", "MED'A"},
+                                                     {"mode", 2},
+                                                     {"func_selected", 0x1F},
+                                                     {"note", "o'clock"},
+                                                     {"ecg_way", 3},
+                                                     {"ecg_hr", 75},
+                                                     {"ecg_qrs", 98},
+                                                     {"ecg_st", -12},
+                                                     {"ecg_result", 0x40},
+                                                     {"ecg_face", 4},
+                                                     {"ecg_qt", 380},
+                                                     {"ecg_qtc", 410},
+                                                     {"ecg_waveVaild", 5},
+                                                     {"oxi_way", 6},
+                                                     {"oxi_spo2", 97},
+                                                     {"oxi_pr", 71},
+                                                     {"oxi_pi", 52},
+                                                     {"oxi_face", 7},
+                                                     {"temp_way", 8},
+                                                     {"temp_temperature", 371},
+                                                     {"temp_face", 9},
+                                                     {"bp_deviceType", 10},
+                                                     {"bp_sys", 121},
+                                                     {"bp_mean", 93},
+                                                     {"bp_dia", 81},
+                                                     {"bp_arrhythmia", 11},
+                                                     {"bp_pr", 72},
+                                                     {"glucose_deviceType", 12},
+                                                     {"glucose_glucose", 1000}};
+    QCOMPARE(columns.size(), 31); // every column of the table
+    for (const auto& column : columns)
+        QTest::newRow(qPrintable(column.first)) << column.first << column.second;
+}
+
+void TestDbMultiTest::everyFieldInItsColumn()
+{
+    QFETCH(QString, column);
+    QFETCH(QVariant, expected);
+    const QVariant stored =
+        value("select " + column + " from tb_multitest where checktime = '20240910111203' and dev_sn = 'M1'");
+    QCOMPARE(stored.toString(), expected.toString());
 }
 
 void TestDbMultiTest::reportUserIsEnsuredOnce()

@@ -10,7 +10,11 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <memory>
+#include <thread>
 
 using namespace DownloadTestSupport;
 
@@ -49,6 +53,7 @@ private slots:
     void connectionAttempts_data();
     void connectionAttempts();
     void silentMonitorDoesNotHideOthers();
+    void directReceiverReadsTheList();
     void pingRetry_data();
     void pingRetry();
     void downloadingMonitorIsSkipped();
@@ -154,6 +159,34 @@ void TestDeviceManager::silentMonitorDoesNotHideOthers()
     DeviceManager manager;
     manager.onRefreshDevice();
     QCOMPARE(serials(manager.devices()), QStringList{"SECOND"});
+}
+
+// A receiver connected directly, as the sync dialog is, reads the list from
+// inside the signal; a second thread does the reading, so a list still
+// locked fails the test instead of hanging it.
+void TestDeviceManager::directReceiverReadsTheList()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 0, "DIRECT");
+    DeviceManager manager;
+    std::promise<QStringList> listed;
+    std::future<QStringList> reading = listed.get_future();
+    std::thread reader;
+    std::atomic<bool> received{false};
+    bool readInside = false;
+    connect(
+        &manager, &DeviceManager::hasNewConnect, &manager,
+        [&] {
+            if (received.exchange(true))
+                return;
+            reader = std::thread([&] { listed.set_value(serials(manager.devices())); });
+            readInside = reading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        },
+        Qt::DirectConnection);
+    manager.onRefreshDevice();
+    QVERIFY(received);
+    reader.join();
+    QVERIFY2(readInside, "the list was still locked while the signal ran");
+    QCOMPARE(reading.get(), QStringList{"DIRECT"});
 }
 
 void TestDeviceManager::pingRetry_data()

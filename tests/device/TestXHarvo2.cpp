@@ -50,6 +50,7 @@ class TestXHarvo2 : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -81,6 +82,12 @@ private:
     std::unique_ptr<MonitorFolder> m_monitor;
     std::unique_ptr<XHarvo2> m_link;
 };
+
+// The log file that the link writes to lives there; the program's start makes it.
+void TestXHarvo2::initTestCase()
+{
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir()));
+}
 
 void TestXHarvo2::init()
 {

@@ -276,20 +276,26 @@ void TestResources::translationsLoad_data()
     QTest::addColumn<QString>("alreadyRunning");
     QTest::addColumn<QString>("permissionDenied");
     QTest::addColumn<QString>("downloadCompleted");
-    QTest::newRow("english") << "://translations/english.qm" << QString() << QString() << QString();
+    QTest::addColumn<QString>("databaseLocked");
+    QTest::newRow("english") << "://translations/english.qm" << QString() << QString() << QString() << QString();
     QTest::newRow("french") << "://translations/france.qm" << QString::fromUtf8("est déjà en cours d'exécution...")
-                            << QString::fromUtf8("Autorisation refusée") << QString::fromUtf8("Téléchargement terminé");
+                            << QString::fromUtf8("Autorisation refusée") << QString::fromUtf8("Téléchargement terminé")
+                            << QString::fromUtf8("verrouillée par un autre programme");
     QTest::newRow("german") << "://translations/german.qm" << QString::fromUtf8("wird bereits ausgeführt...")
                             << "Zugriff verweigert"
-                            << "Download abgeschlossen";
+                            << "Download abgeschlossen"
+                            << "von einem anderen Programm gesperrt";
     QTest::newRow("italian") << "://translations/italy.qm" << QString::fromUtf8("è già in esecuzione...")
                              << "Autorizzazione negata"
-                             << "Download completato";
+                             << "Download completato"
+                             << "bloccato da un altro programma";
     QTest::newRow("spanish") << "://translations/spain.qm" << QString::fromUtf8("ya se está ejecutando...")
                              << "Permiso denegado"
-                             << "Descarga completada";
+                             << "Descarga completada"
+                             << "bloqueada por otro programa";
     QTest::newRow("chinese") << "://translations/chinese_simplified.qm" << QString::fromUtf8("已在运行...")
-                             << QString::fromUtf8("权限不足") << QString::fromUtf8("下载完成");
+                             << QString::fromUtf8("权限不足") << QString::fromUtf8("下载完成")
+                             << QString::fromUtf8("已被其他程序锁定");
 }
 
 void TestResources::translationsLoad()
@@ -298,6 +304,7 @@ void TestResources::translationsLoad()
     QFETCH(QString, alreadyRunning);
     QFETCH(QString, permissionDenied);
     QFETCH(QString, downloadCompleted);
+    QFETCH(QString, databaseLocked);
 
     QVERIFY(QFile::exists(path));
     QTranslator translator;
@@ -306,6 +313,10 @@ void TestResources::translationsLoad()
     QCOMPARE(translator.translate("AlreadyRunMessage", "is already running..."), alreadyRunning);
     QCOMPARE(translator.translate("QObject", "Permission denied"), permissionDenied);
     QCOMPARE(translator.translate("DownloadDeviceWidget", "Download completed"), downloadCompleted);
+    const QString locked = translator.translate(
+        "DbOperator", "The record database %1 is locked by another program; close that program and try again.");
+    QVERIFY2(databaseLocked.isEmpty() ? locked.isEmpty() : locked.contains(databaseLocked) && locked.contains("%1"),
+             qPrintable(locked));
 }
 
 void TestResources::chineseEditionKeepsDisambiguatedTexts()

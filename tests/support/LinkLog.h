@@ -4,6 +4,7 @@
 #include "app/Constants.h"
 #include "app/LogHelper.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMutex>
 #include <QStringList>
@@ -16,6 +17,7 @@ class LinkLog
 public:
     LinkLog()
     {
+        QDir().mkpath(Config::instance()->dataDir()); // as the program's start does, before the log opens
         LogHelper::instance()->flush();
         m_logStart = QFile(logPath()).size();
         QMutexLocker lock(&mutex());

@@ -65,6 +65,7 @@ private:
 
 void TestTreeModelBuilder::init()
 {
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir())); // as the program's start does
     DbOperator::instance();
     for (const char* table : {"tb_device", "tb_devCheck", "tb_check", "tb_user", "tb_devUser", "tb_ecg",
                               "tb_dailycheck", "tb_multitest", "tb_multitest_reportusr"})
