@@ -85,3 +85,11 @@ QString BasePaintHelper::userBirthday() const
 {
     return m_data.userHidden ? QString() : DateTimeText::date(m_data.user.birthday);
 }
+
+QFont BasePaintHelper::arial(double pixelSize, bool bold)
+{
+    QFont font("Arial");
+    font.setPixelSize(qMax(1, qRound(pixelSize)));
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}

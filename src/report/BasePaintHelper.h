@@ -2,6 +2,7 @@
 
 #include "report/ReportData.h"
 
+#include <QFont>
 #include <QObject>
 #include <QRectF>
 
@@ -44,6 +45,8 @@ public:
     QRectF pageRect() const { return QRectF(0, 0, kPageWidthMm * m_scale, kPageHeightMm * m_scale); }
 
 protected:
+    // The pages' type face (Liberation Sans stands in for it on Linux) at a pixel size of the page.
+    static QFont arial(double pixelSize, bool bold);
     virtual void onScaleChanged() {}
     double mm(double millimetres) const { return millimetres * m_scale; }
     QRectF contentRect(const QRectF& page) const;

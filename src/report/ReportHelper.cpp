@@ -29,14 +29,6 @@ namespace {
 constexpr double kDesignWidth = 595.275590551181;
 constexpr double kDesignHeight = 841.8897705078125;
 
-QFont arial(double pixelSize, bool bold)
-{
-    QFont font("Arial");
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
-    font.setWeight(bold ? 75 : QFont::Normal);
-    return font;
-}
-
 QPen pen(const QColor& colour, double width)
 {
     QPen result(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);

@@ -5,27 +5,13 @@
 #include "files/ValueRange.h"
 #include "report/CheckValueText.h"
 #include "report/DateTimeText.h"
+#include "report/UnitText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextOption>
 
-namespace {
-
-QFont arial(double pixelSize, bool bold)
-{
-    QFont font("Arial");
-    font.setPixelSize(qMax(1, qRound(pixelSize)));
-    font.setWeight(bold ? 75 : QFont::Normal);
-    return font;
-}
-
-QString hms(int seconds)
-{
-    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
-}
-
-} // namespace
+namespace {} // namespace
 
 SlmReportHelper::SlmReportHelper(QObject* parent)
     : BasePaintHelper(parent)
@@ -141,9 +127,10 @@ void SlmReportHelper::paintBlock(const QRectF& block)
     const SlmRecord sleep = m_data.record.as<SlmRecord>();
     const ValueRange range = ValueRange::sleepSpo2();
     paintField(x, y + 4 * v, tr("Measuring Time:"), DateTimeText::dateTime(sleep.checkTime.toDateTime(), true));
-    paintField(x + 1.4 * u, y + 4 * v, tr("Total Duration:"), hms(int(sleep.totalTime)));
+    paintField(x + 1.4 * u, y + 4 * v, tr("Total Duration:"), UnitText::duration(int(sleep.totalTime)));
     paintField(x, y + 5 * v, tr("<90% Statistics:"),
-               QString::number(sleep.lowOxiCount) + " " + tr("drops, Total time:") + " " + hms(sleep.lowOxiTime));
+               QString::number(sleep.lowOxiCount) + " " + tr("drops, Total time:") + " " +
+                   UnitText::duration(sleep.lowOxiTime));
     paintField(x, y + 6 * v, tr("Average:"), CheckValueText::withSuffix(sleep.averageOxi, range, "%"));
     paintField(x + 1.4 * u, y + 6 * v, tr("Lowest:"), CheckValueText::withSuffix(sleep.lowestOxi, range, "%"));
 }
