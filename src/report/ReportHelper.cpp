@@ -474,10 +474,32 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
                                  user.height > 0 ? QString("%1cm").arg(user.height) : CheckValueText::kDash,
                                  user.weight > 0 ? QString("%1kg").arg(user.weight / 10.0, 0, 'f', 1)
                                                  : CheckValueText::kDash};
-    for (int i = 0; i < userLabels.size(); ++i) {
-        const double right = i + 1 < userX.size() ? userX.at(i + 1) - 4 : 590;
-        text(userX.at(i), 58, medium9, userLabels.at(i) + " " + userValues.at(i), right);
-    }
+    // The patient line keeps the design's columns while they have room; longer
+    // texts (German labels, long names) push the next field right, and the
+    // whole line shrinks rather than cut a name.
+    const double gap = 8;
+    const double lineRight = 546;
+    const double fitRight = lineRight - 2;
+    const auto userLineEnd = [&](const QFont& f, QList<double>* starts) {
+        const QFontMetricsF metrics(f, m_painter->device());
+        double end = userX.first() - gap;
+        for (int i = 0; i < userLabels.size(); ++i) {
+            const double x = qMax(userX.at(i), end + gap);
+            if (starts)
+                starts->append(x);
+            // In design x units, which the page's width sets, not its height.
+            end = x + metrics.horizontalAdvance(userLabels.at(i) + " " + userValues.at(i)) / (d.x(1) - d.x(0));
+        }
+        return end;
+    };
+    QFont userFont = medium9;
+    const double end = userLineEnd(userFont, nullptr);
+    if (end > fitRight)
+        userFont.setPixelSize(qMax(1, int(medium9.pixelSize() * (fitRight - userX.first()) / (end - userX.first()))));
+    QList<double> starts;
+    userLineEnd(userFont, &starts);
+    for (int i = 0; i < userLabels.size(); ++i)
+        text(starts.at(i), 58, userFont, userLabels.at(i) + " " + userValues.at(i), lineRight);
 
     m_painter->fillRect(d.rect(48, 73, 498, 120), QColor(221, 245, 255));
     m_painter->setPen(pen(QColor(172, 172, 172), d.unit()));
