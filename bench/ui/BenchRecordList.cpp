@@ -10,8 +10,8 @@
 #include "files/EcgDetail.h"
 #include "files/EcgRecord.h"
 #include "files/RecordCodec.h"
-#include "ui/CheckDispController.h"
-#include "ui/MyListWidget.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QDir>

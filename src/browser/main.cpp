@@ -8,12 +8,12 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
-#include "ui/CheckDispController.h"
-#include "ui/CheckItemBase.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/rows/CheckItemBase.h"
 #include "ui/MainWindow.h"
-#include "ui/ReportLauncher.h"
-#include "ui/ReportPrinting.h"
-#include "ui/ReportViewer.h"
+#include "ui/viewers/ReportLauncher.h"
+#include "ui/viewers/ReportPrinting.h"
+#include "ui/viewers/ReportViewer.h"
 #include "ui/SingleApplication.h"
 
 #include <QDebug>

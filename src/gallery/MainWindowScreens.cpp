@@ -5,9 +5,9 @@
 #include "files/DeviceModel.h"
 #include "gallery/Gallery.h"
 #include "ui/MainWindow.h"
-#include "ui/MyListWidget.h"
-#include "ui/TreeModelBuilder.h"
-#include "ui/TreeViewST.h"
+#include "ui/records/MyListWidget.h"
+#include "ui/records/TreeModelBuilder.h"
+#include "ui/records/TreeViewST.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

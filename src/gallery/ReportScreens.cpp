@@ -7,10 +7,10 @@
 #include "report/ReportHelper.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
-#include "ui/EcgAnalyseDlg.h"
-#include "ui/EditDlg.h"
-#include "ui/ReportViewer.h"
-#include "ui/SlmReportViewer.h"
+#include "ui/viewers/EcgAnalyseDlg.h"
+#include "ui/viewers/EditDlg.h"
+#include "ui/viewers/ReportViewer.h"
+#include "ui/viewers/SlmReportViewer.h"
 
 #include <QApplication>
 

@@ -8,9 +8,9 @@
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "gallery/Gallery.h"
-#include "ui/CheckItemBase.h"
-#include "ui/CheckItemFactory.h"
-#include "ui/MyListWidget.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/CheckItemFactory.h"
+#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QFile>

@@ -5,11 +5,11 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
-#include "ui/CheckDispController.h"
-#include "ui/CheckItemBase.h"
-#include "ui/IOnConfigChanged.h"
-#include "ui/SyncDlg.h"
-#include "ui/TreeModelBuilder.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/IOnConfigChanged.h"
+#include "ui/download/SyncDlg.h"
+#include "ui/records/TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>

@@ -6,9 +6,9 @@
 #include "files/DetailPath.h"
 #include "files/EcgDetail.h"
 #include "files/RecordCodec.h"
-#include "ui/CheckItemBase.h"
-#include "ui/CheckItemFactory.h"
-#include "ui/MyListWidget.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/CheckItemFactory.h"
+#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,11 +10,11 @@
 #include "support/MessageBoxAnswer.h"
 #include "support/SyncFixture.h"
 #include "sync/CheckEraser.h"
-#include "ui/CheckDispController.h"
-#include "ui/CheckItemBase.h"
-#include "ui/DeviceWidget.h"
-#include "ui/MyListWidget.h"
-#include "ui/NoDataWidget.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/records/DeviceWidget.h"
+#include "ui/records/MyListWidget.h"
+#include "ui/records/NoDataWidget.h"
 
 #include <QLabel>
 #include <QScrollBar>

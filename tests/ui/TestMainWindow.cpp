@@ -7,14 +7,14 @@
 #include "support/DbTestSupport.h"
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
-#include "ui/CheckDispController.h"
-#include "ui/CheckItemBase.h"
-#include "ui/DeviceWidget.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/records/DeviceWidget.h"
 #include "ui/MainWindow.h"
-#include "ui/MyListWidget.h"
-#include "ui/SyncDlg.h"
-#include "ui/TreeModelBuilder.h"
-#include "ui/TreeViewST.h"
+#include "ui/records/MyListWidget.h"
+#include "ui/download/SyncDlg.h"
+#include "ui/records/TreeModelBuilder.h"
+#include "ui/records/TreeViewST.h"
 
 #include <QPushButton>
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "ui/PlainTextEditWithLimit.h"
+#include "ui/viewers/PlainTextEditWithLimit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -4,9 +4,9 @@
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "support/RowFixture.h"
-#include "ui/CheckItemSignal.h"
-#include "ui/DailyWidget.h"
-#include "ui/IOnConfigChanged.h"
+#include "ui/rows/CheckItemSignal.h"
+#include "ui/rows/DailyWidget.h"
+#include "ui/rows/IOnConfigChanged.h"
 
 #include <QCheckBox>
 #include <QPushButton>

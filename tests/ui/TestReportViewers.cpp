@@ -2,12 +2,12 @@
 #include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
 #include "support/RowFixture.h"
-#include "ui/EcgAnalyseDlg.h"
-#include "ui/EditDlg.h"
-#include "ui/ReportLauncher.h"
-#include "ui/ReportPrinting.h"
-#include "ui/ReportViewer.h"
-#include "ui/ReportWidget.h"
+#include "ui/viewers/EcgAnalyseDlg.h"
+#include "ui/viewers/EditDlg.h"
+#include "ui/viewers/ReportLauncher.h"
+#include "ui/viewers/ReportPrinting.h"
+#include "ui/viewers/ReportViewer.h"
+#include "ui/viewers/ReportWidget.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

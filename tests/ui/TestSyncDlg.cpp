@@ -7,8 +7,8 @@
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
 #include "sync/DownloadFolder.h"
-#include "ui/DownloadDeviceWidget.h"
-#include "ui/SyncDlg.h"
+#include "ui/download/DownloadDeviceWidget.h"
+#include "ui/download/SyncDlg.h"
 
 #include <QDir>
 #include <QDirIterator>

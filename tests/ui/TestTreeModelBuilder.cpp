@@ -6,7 +6,7 @@
 #include "files/EcgRecord.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
-#include "ui/TreeModelBuilder.h"
+#include "ui/records/TreeModelBuilder.h"
 
 #include <QStandardItemModel>
 #include <QtTest>

@@ -5,7 +5,7 @@
 #include "support/DbTestSupport.h"
 #include "support/TestBus.h"
 #include "ui/MainWindow.h"
-#include "ui/SyncDlg.h"
+#include "ui/download/SyncDlg.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,0 +1,110 @@
+#include "ui/download/DownloadDeviceWidget.h"
+#include "ui_DownloadDeviceWidget.h"
+
+#include "device/VitacorDevice.h"
+
+#include <QPixmap>
+
+namespace {
+
+// Download totals can be unknown (-1) or smaller than the files counted.
+void setProgress(QProgressBar* bar, int value, int total)
+{
+    const int maximum = qMax(qMax(total, value), 0);
+    bar->setRange(0, maximum);
+    bar->setValue(qBound(0, value, maximum));
+}
+
+} // namespace
+
+DownloadDeviceWidget::DownloadDeviceWidget(std::shared_ptr<VitacorDevice> device, QWidget* parent)
+    : QWidget(parent)
+    , ui(new Ui::DownloadDeviceWidget)
+    , m_device(std::move(device))
+{
+    ui->setupUi(this);
+    const DeviceModel model = m_device->model();
+    ui->labelDevImage->setPixmap(QPixmap(model.listPicture()));
+    ui->labelDeviceName->setText(m_device->deviceKey());
+    ui->labelDevString->setText(model.name());
+    ui->labelSN->setText(tr("Serial Number:") + " " + m_device->serialNumber());
+    ui->labelVersion->setText(tr("Software Version:") + " " + m_device->versionText());
+    ui->labelProgress->setText(tr("Downloading..."));
+    showIdleView();
+
+    connect(m_device.get(), &VitacorDevice::fileDownloadProgress, this, &DownloadDeviceWidget::onFileDownloadProgress);
+    connect(m_device.get(), &VitacorDevice::singleFileDownloadProgress, this,
+            &DownloadDeviceWidget::onSingleFileDownloadProgress);
+    connect(m_device.get(), &VitacorDevice::downloadEnd, this, &DownloadDeviceWidget::onDownloadEnd);
+}
+
+DownloadDeviceWidget::~DownloadDeviceWidget()
+{
+    delete ui;
+}
+
+void DownloadDeviceWidget::showResult(const QStringList& lines)
+{
+    ui->labelProgress->setText(lines.join('\n'));
+    ui->labelProgress->setToolTip(lines.join('\n'));
+    m_resultShown = true;
+}
+
+QString DownloadDeviceWidget::resultText() const
+{
+    return ui->labelProgress->text();
+}
+
+void DownloadDeviceWidget::showDownloadFailed()
+{
+    showProgressView();
+    ui->labelProgress->setText(tr("Download failed"));
+}
+
+void DownloadDeviceWidget::hideEvent(QHideEvent* event)
+{
+    showIdleView();
+    QWidget::hideEvent(event);
+}
+
+void DownloadDeviceWidget::onFileDownloadProgress(int fileDownloaded, int totalFile)
+{
+    setProgress(ui->progressBar, fileDownloaded, totalFile);
+    ui->labelProgress->setText(tr("Downloading..."));
+    m_resultShown = false;
+    showProgressView();
+}
+
+void DownloadDeviceWidget::onSingleFileDownloadProgress(int current, int total)
+{
+    setProgress(ui->progressBarSingleFile, current, total);
+}
+
+void DownloadDeviceWidget::onDownloadEnd(bool isComplete, QString)
+{
+    if (isComplete)
+        ui->progressBar->setValue(ui->progressBar->maximum());
+    if (!m_resultShown)
+        ui->labelProgress->setText(isComplete ? tr("Download completed") : tr("Download failed"));
+}
+
+void DownloadDeviceWidget::showIdleView()
+{
+    ui->lblBlank->show();
+    ui->labelDevString->show();
+    ui->labelSN->show();
+    ui->labelVersion->show();
+    ui->progressBar->hide();
+    ui->progressBarSingleFile->hide();
+    ui->labelProgress->hide();
+}
+
+void DownloadDeviceWidget::showProgressView()
+{
+    ui->lblBlank->hide();
+    ui->labelDevString->hide();
+    ui->labelSN->hide();
+    ui->labelVersion->hide();
+    ui->progressBar->show();
+    ui->labelProgress->show();
+}

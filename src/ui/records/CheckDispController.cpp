@@ -1,0 +1,517 @@
+#include "ui/records/CheckDispController.h"
+
+#include "app/Config.h"
+#include "app/Constants.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "report/DateTimeText.h"
+#include "sync/CheckEraser.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/CheckItemFactory.h"
+#include "ui/rows/CheckItemSignal.h"
+#include "ui/rows/DailyWidget.h"
+#include "ui/records/DeviceWidget.h"
+#include "ui/records/MyListWidget.h"
+#include "ui/records/NoDataWidget.h"
+#include "ui/records/SoundPlay.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kRecordRole = Qt::UserRole + 1;
+// Rows made beyond each edge of the visible part, and the distance past
+// which made rows are dropped again.
+constexpr int kBuildMargin = 8;
+constexpr int kDropMargin = 40;
+
+} // namespace
+
+CheckDispController::CheckDispController(QObject* parent)
+    : QObject(parent)
+    , m_player(new SoundPlay(this))
+{
+    connect(this, &CheckDispController::playSound, m_player, &SoundPlay::playSound);
+    connect(m_player, &SoundPlay::playFinish, this, &CheckDispController::onPlayFinish);
+    connect(m_player, &SoundPlay::playFailed, this, &CheckDispController::onPlayFailed);
+}
+
+CheckDispController::~CheckDispController()
+{
+    // The rows point into the records, which go first otherwise.
+    if (m_list)
+        dropAllRows();
+}
+
+void CheckDispController::setList(MyListWidget* list)
+{
+    m_list = list;
+    connect(list, &QListWidget::itemDoubleClicked, this, &CheckDispController::onItemDoubleClick);
+    connect(list, &MyListWidget::keyDown, this, &CheckDispController::onKeyDown);
+    connect(list, &QListWidget::itemClicked, this, &CheckDispController::sigProfileWidgetClicked);
+    connect(list, &QListWidget::itemSelectionChanged, this, &CheckDispController::onSelectionChanged);
+    connect(list->verticalScrollBar(), &QScrollBar::valueChanged, this, &CheckDispController::updateVisibleRows);
+    connect(list, &MyListWidget::onResize, this, &CheckDispController::updateVisibleRows);
+    QFile qss(QStringLiteral(":/res/qss/listwidget-mainwindow.qss"));
+    if (qss.open(QIODevice::ReadOnly))
+        list->setStyleSheet(QString::fromUtf8(qss.readAll()));
+}
+
+void CheckDispController::setReviewOpener(ReviewOpener opener)
+{
+    m_reviewOpener = std::move(opener);
+    for (CheckItemBase* row : builtRows())
+        row->setReviewOffered(bool(m_reviewOpener));
+}
+
+void CheckDispController::showDevicePanel(const QString& sn, bool online)
+{
+    clearList();
+    m_sn = sn;
+    DeviceInfo device;
+    if (!DbOperator::instance()->device(sn, &device))
+        device.sn = sn;
+    addPanel(new DeviceWidget(device, online));
+    m_list->setFill(true);
+    setShowCheck(false);
+}
+
+void CheckDispController::setDevicePanelOnline(bool online)
+{
+    if (m_list->count() == 0)
+        return;
+    if (auto* panel = qobject_cast<DeviceWidget*>(m_list->itemWidget(m_list->item(0))))
+        panel->setOnline(online);
+}
+
+void CheckDispController::setQuery(const QString& sn, int checkType, const QString& userid)
+{
+    clearList();
+    m_sn = sn;
+    m_checkType = checkType;
+    for (const CheckRecord& record : DbOperator::instance()->checks(sn, checkType, userid))
+        m_records.push_back(std::make_unique<CheckRecord>(record));
+}
+
+void CheckDispController::rebuildList()
+{
+    m_building = true;
+    dropAllRows();
+    m_list->clear();
+    // A view still scrolled down from the last list re-lays itself out for every item added.
+    m_list->verticalScrollBar()->setValue(0);
+    if (m_records.empty()) {
+        showNoData();
+        m_building = false;
+        return;
+    }
+    setShowCheck(true);
+    m_list->setFill(false);
+    // Every row has its check type's height, so the view need not ask each item.
+    m_list->setUniformItemSizes(true);
+    const int height = CheckItemFactory::rowHeight(m_checkType);
+    for (const auto& record : m_records) {
+        auto* item = new QListWidgetItem;
+        item->setSizeHint(QSize(100, height));
+        item->setData(kRecordRole, QVariant::fromValue(quintptr(record.get())));
+        m_list->addItem(item);
+    }
+    m_building = false;
+    updateVisibleRows();
+}
+
+void CheckDispController::updateVisibleRows()
+{
+    // While items come and go, every look at the visible part would lay out the whole list again.
+    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
+        return;
+    const QRect viewport = m_list->viewport()->rect();
+    const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
+    const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
+    const int top = topIndex.isValid() ? topIndex.row() : 0;
+    const int bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+    const QList<QListWidgetItem*> built = m_built.values();
+    for (QListWidgetItem* item : built) {
+        const int row = m_list->row(item);
+        if (row < top - kDropMargin || row > bottom + kDropMargin)
+            dropRow(item);
+    }
+    const int last = std::min(bottom + kBuildMargin, m_list->count() - 1);
+    for (int row = std::max(0, top - kBuildMargin); row <= last; ++row)
+        ensureRow(m_list->item(row));
+}
+
+CheckItemBase* CheckDispController::ensureRow(QListWidgetItem* item)
+{
+    if (CheckItemBase* row = rowOf(item))
+        return row;
+    const CheckRecord* record = recordOf(item);
+    if (!record)
+        return nullptr;
+    CheckItemBase* row = CheckItemFactory::create(m_checkType);
+    if (!row)
+        return nullptr;
+    DbOperator* db = DbOperator::instance();
+    DeviceInfo device;
+    db->device(m_sn, &device);
+    row->setListItem(item);
+    row->setReviewOffered(bool(m_reviewOpener));
+    row->setUser(userOf(*record), false);
+    row->setData(m_sn, record, device);
+    row->setSelected(item->isSelected());
+    connect(row->signal(), &CheckItemSignal::deleteRecord, this, &CheckDispController::onDeleteCheckItem);
+    connect(row->signal(), &CheckItemSignal::review, this, &CheckDispController::onReviewCheckItem);
+    connect(row->signal(), &CheckItemSignal::playVoice, this, &CheckDispController::onPlayVoice);
+    m_list->setItemWidget(item, row->rowWidget());
+    m_built.insert(item);
+    return row;
+}
+
+void CheckDispController::dropRow(QListWidgetItem* item, bool later)
+{
+    if (!m_built.remove(item))
+        return;
+    QWidget* row = m_list->itemWidget(item);
+    if (!row)
+        return;
+    // The view lets go of the row and would delete it only when the event loop next runs.
+    m_list->removeItemWidget(item);
+    if (later)
+        row->hide(); // hidden, it no longer reads its record; the row may be the sender of the click being handled
+    else
+        delete row;
+}
+
+void CheckDispController::dropAllRows()
+{
+    const QList<QListWidgetItem*> built = m_built.values();
+    for (QListWidgetItem* item : built)
+        dropRow(item);
+}
+
+CheckUser CheckDispController::userOf(const CheckRecord& record) const
+{
+    DbOperator* db = DbOperator::instance();
+    CheckUser user;
+    user.userid = Vitacor::kNoUserId;
+    user.birthday = QDate(2000, 1, 1);
+    if (record.checkType == CheckType::MultiTest) {
+        db->multiTestReportUser(m_sn, record.checkTimeText(), &user);
+        return user;
+    }
+    if (db->reportUser(record.checkTimeText() + m_sn, &user))
+        return user;
+    if (record.userid != Vitacor::kNoUserId)
+        db->user(record.userid, &user);
+    return user;
+}
+
+CheckRecord* CheckDispController::recordOf(const QListWidgetItem* item) const
+{
+    return item ? reinterpret_cast<CheckRecord*>(item->data(kRecordRole).value<quintptr>()) : nullptr;
+}
+
+CheckItemBase* CheckDispController::rowOf(const QListWidgetItem* item) const
+{
+    return m_built.contains(const_cast<QListWidgetItem*>(item))
+        ? dynamic_cast<CheckItemBase*>(m_list->itemWidget(const_cast<QListWidgetItem*>(item)))
+        : nullptr;
+}
+
+void CheckDispController::clearList()
+{
+    m_building = true;
+    dropAllRows();
+    m_list->clear();
+    m_records.clear();
+    m_checkType = -1;
+    m_building = false;
+}
+
+void CheckDispController::showNoData()
+{
+    addPanel(new NoDataWidget);
+    m_list->setFill(true);
+    setShowCheck(false);
+}
+
+void CheckDispController::addPanel(QWidget* panel)
+{
+    // A uniform size would be taken from the item before its panel fills the list.
+    m_list->setUniformItemSizes(false);
+    auto* item = new QListWidgetItem;
+    item->setFlags(Qt::ItemIsEnabled);
+    item->setSizeHint(m_list->size());
+    m_list->addItem(item);
+    m_list->setItemWidget(item, panel);
+}
+
+void CheckDispController::setShowCheck(bool showCheck)
+{
+    m_list->setProperty("showCheck", showCheck ? "true" : "false");
+    m_list->style()->unpolish(m_list);
+    m_list->style()->polish(m_list);
+}
+
+void CheckDispController::filter(const QString& userText, const QString& resultText)
+{
+    rebuildList();
+    const QString allResults = tr("All Results");
+    const QString allUsers = tr("All Users");
+    if (resultText == allResults && userText == allUsers)
+        return;
+    m_building = true;
+    for (int i = m_list->count() - 1; i >= 0; --i) {
+        QListWidgetItem* item = m_list->item(i);
+        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(item));
+        if (!daily)
+            continue;
+        const bool resultDiffers = resultText != allResults && daily->resultText() != resultText;
+        const bool userDiffers = userText != allUsers && daily->userLetter() != userText;
+        if (resultDiffers || userDiffers) {
+            dropRow(item);
+            delete item;
+        }
+    }
+    m_building = false;
+    updateVisibleRows();
+}
+
+QStringList CheckDispController::distinctUsers()
+{
+    QStringList users;
+    for (int i = 0; i < m_list->count(); ++i) {
+        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(m_list->item(i)));
+        if (daily && !users.contains(daily->userLetter()))
+            users << daily->userLetter();
+    }
+    std::sort(users.begin(), users.end());
+    return users;
+}
+
+QStringList CheckDispController::distinctResults()
+{
+    QStringList results;
+    for (int i = 0; i < m_list->count(); ++i) {
+        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(m_list->item(i)));
+        if (daily && !results.contains(daily->resultText()))
+            results << daily->resultText();
+    }
+    return results;
+}
+
+bool CheckDispController::hasSelection() const
+{
+    return hasRecords() && !m_list->selectedItems().isEmpty();
+}
+
+QList<CheckItemBase*> CheckDispController::selectedRows()
+{
+    QList<CheckItemBase*> rows;
+    if (!hasRecords())
+        return rows;
+    for (int i = 0; i < m_list->count(); ++i) {
+        QListWidgetItem* item = m_list->item(i);
+        if (!item->isSelected())
+            continue;
+        if (CheckItemBase* row = ensureRow(item))
+            rows << row;
+    }
+    return rows;
+}
+
+QList<CheckItemBase*> CheckDispController::builtRows() const
+{
+    QList<CheckItemBase*> rows;
+    for (QListWidgetItem* item : m_built) {
+        if (CheckItemBase* row = rowOf(item))
+            rows << row;
+    }
+    return rows;
+}
+
+bool CheckDispController::deleteRow(QListWidgetItem* item, bool later)
+{
+    CheckRecord* record = recordOf(item);
+    if (!record)
+        return false;
+    const CheckUser user = userOf(*record);
+    const int checkType = record->checkType;
+    if (!CheckEraser::eraseCheck(m_sn, checkType, record->checkTimeText(), user.name))
+        return false;
+    emit deleteCheckItem(m_sn, checkType, user.userid);
+    dropRow(item, later);
+    delete item;
+    m_records.erase(std::find_if(m_records.begin(), m_records.end(),
+                                 [record](const std::unique_ptr<CheckRecord>& r) { return r.get() == record; }));
+    if (m_list->count() == 0) {
+        m_records.clear();
+        showNoData();
+    }
+    return true;
+}
+
+bool CheckDispController::deleteItems(bool selectedOnly)
+{
+    if (!hasRecords())
+        return true;
+    int kept = 0;
+    m_building = true;
+    for (int i = m_list->count() - 1; i >= 0 && hasRecords(); --i) {
+        QListWidgetItem* item = m_list->item(i);
+        if (selectedOnly && !item->isSelected())
+            continue;
+        if (!deleteRow(item))
+            ++kept;
+    }
+    m_building = false;
+    updateVisibleRows();
+    reportKept(kept);
+    return kept == 0;
+}
+
+bool CheckDispController::deleteDevice(const QString& sn)
+{
+    const bool all = CheckEraser::eraseDevice(sn);
+    if (!all)
+        QMessageBox::warning(m_list, tr("Delete"),
+                             tr("Some checks of %1 could not be deleted; they are kept with their files.").arg(sn));
+    return all;
+}
+
+void CheckDispController::reportKept(int kept)
+{
+    if (kept == 0)
+        return;
+    QMessageBox::warning(m_list, tr("Delete"),
+                         tr("%n check(s) could not be deleted; they are kept with their files.", nullptr, kept));
+}
+
+bool CheckDispController::confirm(const QString& title, const QString& text)
+{
+    return QMessageBox::question(m_list, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+        QMessageBox::Yes;
+}
+
+QString CheckDispController::recordText(const CheckRecord& record) const
+{
+    return DateTimeText::dateTime(record.checkTime().toDateTime(), true);
+}
+
+void CheckDispController::onSelectionChanged()
+{
+    if (m_building || !hasRecords())
+        return;
+    for (QListWidgetItem* item : qAsConst(m_built)) {
+        if (CheckItemBase* row = rowOf(item))
+            row->setSelected(item->isSelected());
+    }
+}
+
+void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
+{
+    const CheckRecord* record = recordOf(item->listItem());
+    if (!record)
+        return;
+    const QString question =
+        tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
+    if (!confirm(tr("Message"), question))
+        return;
+    reportKept(deleteRow(item->listItem(), true) ? 0 : 1);
+}
+
+void CheckDispController::onReviewCheckItem(CheckItemBase* item)
+{
+    if (!m_reviewOpener || !item->hasReport())
+        return;
+    QDialog* viewer = m_reviewOpener(item);
+    if (!viewer)
+        return;
+    connect(viewer, &QDialog::finished, this, &CheckDispController::onReportViewerClose);
+    m_viewerOpen = true;
+}
+
+void CheckDispController::onPlayVoice(CheckItemBase* item)
+{
+    if (m_playing || !item->record())
+        return;
+    m_playing = true;
+    emit playSound(DetailPath::of(Config::instance()->dataDir(), m_sn, item->record()->checkTimeText()) + ".wav");
+}
+
+void CheckDispController::onPlayFinish()
+{
+    m_playing = false;
+}
+
+void CheckDispController::onPlayFailed(const QString& path)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, tr("Message"), tr("This voice note cannot be played."),
+                                QMessageBox::Ok, m_list);
+    box->setInformativeText(path);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void CheckDispController::onItemDoubleClick(QListWidgetItem* item)
+{
+    if (CheckItemBase* row = ensureRow(item))
+        onReviewCheckItem(row);
+}
+
+void CheckDispController::onKeyDown(QKeyEvent* event)
+{
+    if (!hasSelection())
+        return;
+    if (event->key() == Qt::Key_Delete) {
+        if (confirm(tr("Message"), tr("Are you sure you want to delete all selected items?")))
+            deleteItems(true);
+        return;
+    }
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    QListWidgetItem* first = *std::min_element(selected.begin(), selected.end(),
+                                               [this](auto* a, auto* b) { return m_list->row(a) < m_list->row(b); });
+    if (CheckItemBase* row = ensureRow(first))
+        onReviewCheckItem(row);
+}
+
+void CheckDispController::onUpdateUser(const CheckUser* usr)
+{
+    for (CheckItemBase* row : builtRows()) {
+        if (usr)
+            row->setUser(*usr, true);
+    }
+    onUpdateUser();
+}
+
+void CheckDispController::onUpdateUser()
+{
+    for (CheckItemBase* row : builtRows())
+        row->refresh();
+}
+
+void CheckDispController::onViewerUserUpdated(const CheckUser& user)
+{
+    // Only the rows of the same patient: a multi-test list may hold several.
+    if (m_checkType == CheckType::MultiTest) {
+        for (CheckItemBase* row : builtRows()) {
+            if (row->user().medicalid == user.medicalid)
+                row->setUser(user, true);
+        }
+    }
+    onUpdateUser();
+    emit updateUserInfo(m_sn, m_checkType, &user);
+}
+
+void CheckDispController::onReportViewerClose(int)
+{
+    m_viewerOpen = false;
+}

@@ -1,0 +1,149 @@
+#include "ui/viewers/ReportViewer.h"
+#include "ui_ReportViewer.h"
+
+#include "app/Config.h"
+#include "db/DbOperator.h"
+#include "files/CheckType.h"
+#include "report/ReportOutput.h"
+#include "ui/viewers/EcgAnalyseDlg.h"
+#include "ui/viewers/EditDlg.h"
+#include "ui/MyMessageBox.h"
+#include "ui/viewers/ReportPrinting.h"
+#include "ui/viewers/ReportWidget.h"
+
+#include <QFile>
+#include <QFileDialog>
+
+ReportViewer::ReportViewer(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui::ReportViewer)
+{
+    ui->setupUi(this);
+    setWindowFlags((windowFlags() & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowContextHelpButtonHint) |
+                   Qt::WindowMaximizeButtonHint);
+    resize(1300, 768);
+    QFile style(":/res/qss/reportviewer.qss");
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+    ui->btnPrint1->setToolTip(tr("Print report"));
+    ui->btnSaveJpg->setToolTip(tr("Save as JPG file"));
+    ui->btnPDF1->setToolTip(tr("Save as PDF"));
+    ui->btnMeasureEcg->setToolTip(tr("Analysis wave"));
+    ui->btnEdit->setToolTip(tr("Edit report"));
+    ui->btnZoomIn->setToolTip(tr("Zoom in"));
+    ui->btnZoomOut->setToolTip(tr("Zoom out"));
+    ui->btnCSV->setToolTip(tr("Save as CSV file"));
+    ui->btnCSV->hide();
+    m_widget = new ReportWidget;
+    ui->scrollArea->setWidget(m_widget);
+    m_editDlg = new EditDlg(this);
+    connect(m_editDlg, &EditDlg::updateUser, this, &ReportViewer::onUpdateUser);
+}
+
+ReportViewer::~ReportViewer()
+{
+    delete ui;
+}
+
+void ReportViewer::setData(const ReportData& report)
+{
+    m_data = report;
+    m_widget->setData(report);
+    m_widget->setScale(m_scale);
+    ui->btnMeasureEcg->setVisible(!report.samples.isEmpty() && report.checkType != CheckType::Sleep);
+}
+
+void ReportViewer::on_btnZoomIn_clicked()
+{
+    if (m_scale < kMaxScale)
+        m_scale += 0.5;
+    m_widget->setScale(m_scale);
+}
+
+void ReportViewer::on_btnZoomOut_clicked()
+{
+    if (m_scale > kMinScale)
+        m_scale -= 0.5;
+    m_widget->setScale(m_scale);
+}
+
+void ReportViewer::on_btnPrint1_clicked()
+{
+    ReportPrinting::print(this, {m_data});
+}
+
+QString ReportViewer::askSavePath(const QString& caption, const QString& defaultName, const QString& filter)
+{
+    const QString path =
+        QFileDialog::getSaveFileName(this, caption, Config::instance()->lastSaveDir() + "/" + defaultName, filter);
+    if (!path.isEmpty())
+        Config::instance()->setLastSaveDir(path);
+    return path;
+}
+
+void ReportViewer::on_btnPDF1_clicked()
+{
+    const QString path = askSavePath(
+        tr("Save As"), ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), "pdf"), tr("PDF File(*.pdf)"));
+    if (path.isEmpty())
+        return;
+    std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(m_data.checkType);
+    helper->setData(m_data);
+    QString error;
+    if (!ReportOutput::writePdf(*helper, path, &error))
+        MyMessageBox::error(this, tr("Message"), tr("create pdf failed"));
+}
+
+void ReportViewer::on_btnSaveJpg_clicked()
+{
+    const QString path =
+        askSavePath(tr("Save as"), ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), "jpg"), "*.jpg");
+    if (path.isEmpty())
+        return;
+    std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(m_data.checkType);
+    helper->setData(m_data);
+    QString error;
+    if (!ReportOutput::writeJpg(*helper, path, &error))
+        MyMessageBox::error(this, tr("Message"), tr("create jpg failed"));
+}
+
+void ReportViewer::on_btnEdit_clicked()
+{
+    m_editDlg->setPatientIdMode(m_data.checkType == CheckType::SpotCheck);
+    m_editDlg->setUser(m_data.user);
+    m_editDlg->show();
+}
+
+void ReportViewer::on_btnMeasureEcg_clicked()
+{
+    auto* dialog = new EcgAnalyseDlg(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->setWindowTitle(m_data.checkTimeText());
+    dialog->setData(m_data.header.heartRate, m_data.samples);
+    dialog->show();
+}
+
+void ReportViewer::onUpdateUser()
+{
+    const CheckUser user = m_editDlg->user();
+    DbOperator* db = DbOperator::instance();
+    bool saved;
+    if (m_data.checkType == CheckType::MultiTest) {
+        saved = db->beginTransaction() && db->updateMultiTestReportUser(m_data.sn, user) &&
+            db->updateMultiTestRemark(m_data.sn, m_data.checkTimeText(), user.remarks) && db->commit();
+        if (!saved)
+            db->rollback();
+    } else {
+        saved = db->saveReportUser(m_data.checkTimeText() + m_data.sn, user);
+    }
+    if (!saved) {
+        MyMessageBox::error(this, tr("error"), tr("fail to save"));
+        return;
+    }
+    m_data.user = user;
+    if (m_data.checkType == CheckType::MultiTest)
+        m_data.remark = user.remarks;
+    m_widget->setData(m_data);
+    emit updateUser();
+}
