@@ -8,13 +8,14 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
+#include "sync/DownloadFolder.h"
+#include "ui/MainWindow.h"
+#include "ui/SingleApplication.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/rows/CheckItemBase.h"
-#include "ui/MainWindow.h"
 #include "ui/viewers/ReportLauncher.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportViewer.h"
-#include "ui/SingleApplication.h"
 
 #include <QDebug>
 #include <QDir>
@@ -166,6 +167,8 @@ int main(int argc, char* argv[])
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
     if (!databaseUsable())
         return 1;
+    // A download or deletion killed half-way puts back what it took out of a device folder.
+    DownloadFolder::recoverAll(config->dataDir());
 
     auto* window = new MainWindow;
     connectReports(window);

@@ -84,6 +84,20 @@ UserList userList(int code)
     return entry ? entry->users : UserList::None;
 }
 
+bool keepsFiles(int code)
+{
+    switch (code) {
+    case Ecg:
+    case DailyCheck:
+    case SpotCheck:
+    case Sleep:
+    case CorvisetDailyCheck:
+    case Holter:
+    case MultiTest: return true;
+    default: return false;
+    }
+}
+
 QString perUserFileName(int userIndex, int code)
 {
     return QString::number(userIndex) + fileName(code);

@@ -41,6 +41,9 @@ QString tableName(int code);
 // Size of one record of the index file; 0 when the type has no index file.
 int recordSize(int code);
 UserList userList(int code);
+// Whether checks of the type keep files in the device folder, named by their
+// check time: a detail or trend file, a voice note, a Holter recording.
+bool keepsFiles(int code);
 // The per-user index file of the user with the given index byte: "12dlc.dat".
 QString perUserFileName(int userIndex, int code);
 

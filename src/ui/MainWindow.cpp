@@ -5,11 +5,11 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
+#include "ui/download/SyncDlg.h"
 #include "ui/records/CheckDispController.h"
+#include "ui/records/TreeModelBuilder.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/IOnConfigChanged.h"
-#include "ui/download/SyncDlg.h"
-#include "ui/records/TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -359,7 +359,7 @@ void MainWindow::deleteMultiTestUser(const QModelIndex& node)
     const QString sn = node.data(TreeModelBuilder::SerialRole).toString();
     const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
     const QString text = node.data(Qt::DisplayRole).toString();
-    if (!CheckEraser::eraseMultiTestUser(sn, medicalid)) {
+    if (!CheckEraser::eraseMultiTestUser(sn, medicalid).isComplete()) {
         QMessageBox::information(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok);
         return;
     }
