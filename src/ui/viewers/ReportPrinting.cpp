@@ -3,8 +3,9 @@
 #include "app/Config.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
-#include "ui/rows/CheckItemBase.h"
+#include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
+#include "ui/rows/CheckItemBase.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -57,11 +58,11 @@ bool savePdf(QWidget* parent, const QList<ReportData>& reports)
     if (path.isEmpty())
         return false;
     Config::instance()->setLastSaveDir(path);
-    QString error;
-    if (ReportOutput::writePdf(reports, path, &error))
+    QString error = ExportGuard().refusal(path);
+    if (error.isEmpty() && ReportOutput::writePdf(reports, path, &error))
         return true;
     MyMessageBox::error(parent, QCoreApplication::translate("ReportPrinting", "Message"),
-                        QCoreApplication::translate("ReportPrinting", "create pdf failed"));
+                        QCoreApplication::translate("ReportPrinting", "create pdf failed") + "\n" + error);
     return false;
 }
 
