@@ -119,13 +119,13 @@ bool DownloadFolder::moveOne(const QString& name, int* kept)
         }
         m_replaced << name;
     }
+    QFile file(m_path + name);
     QString error;
-    const bool moved =
-        replacing ? FileRename::over(m_path + name, target, &error) : QFile::rename(m_path + name, target);
+    const bool moved = replacing ? FileRename::over(file.fileName(), target, &error) : file.rename(target);
     if (!moved) {
         m_notes.writeFailure = QString("cannot move %1 to %2: %3")
                                    .arg(QDir::toNativeSeparators(m_path + name), QDir::toNativeSeparators(m_deviceDir),
-                                        replacing ? error : qt_error_string(errno));
+                                        replacing ? error : file.errorString());
         return false;
     }
     m_moved << name;
