@@ -8,6 +8,7 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
+#include "sync/DownloadFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/SingleApplication.h"
 
@@ -139,6 +140,8 @@ int main(int argc, char* argv[])
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
     if (!databaseUsable())
         return 1;
+    // A download or deletion killed half-way puts back what it took out of a device folder.
+    DownloadFolder::recoverAll(config->dataDir());
 
     auto* window = new MainWindow;
     window->show();

@@ -6,6 +6,7 @@
 #include "files/CheckType.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
+#include "sync/ExportGuard.h"
 
 #include <QTextStream>
 
@@ -28,7 +29,9 @@ int ReportCommand::run(const QStringList& arguments)
     CommandLine line(name(), "--sn SN --type CODE --time yyyyMMddHHmmss (--pdf FILE | --jpg FILE)",
                      "Writes the report of one stored check exactly as the report viewer's PDF or JPG\n"
                      "button does; for a sleep check (type 64) the sleep report. The file appears only\n"
-                     "when it is complete.");
+                     "when it is complete; a failed write leaves an existing file as it was. The\n"
+                     "program's own files, device and scratch folders, and anything but a regular\n"
+                     "file are refused.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
     const QCommandLineOption type("type", "The check-type code: " + reportCodes(" or ") + ".", "CODE");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
@@ -60,6 +63,9 @@ int ReportCommand::run(const QStringList& arguments)
 
     if (!DataDirectory::open(&error))
         return line.failure(error);
+    const QString refusal = ExportGuard().refusal(path);
+    if (!refusal.isEmpty())
+        return line.failure(refusal);
     ReportData data;
     if (!ReportSource::load(serial, code, checkTime, &data, &error))
         return line.failure(error);
@@ -68,6 +74,6 @@ int ReportCommand::run(const QStringList& arguments)
     const bool written =
         asPdf ? ReportOutput::writePdf(*helper, path, &error) : ReportOutput::writeJpg(*helper, path, &error);
     if (!written)
-        return line.failure(QString("%1: '%2' cannot be written.").arg(error, path));
+        return line.failure(QString("cannot write '%1': %2.").arg(path, error));
     return 0;
 }

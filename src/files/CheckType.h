@@ -49,6 +49,9 @@ bool isPrintable(int code);
 bool hasVoice(int code);
 // Resource of the type's node picture in the navigation tree; empty for an unknown code.
 QString treeIcon(int code);
+// Whether checks of the type keep files in the device folder, named by their
+// check time: a detail or trend file, a voice note, a Holter recording.
+bool keepsFiles(int code);
 // The per-user index file of the user with the given index byte: "12dlc.dat".
 QString perUserFileName(int userIndex, int code);
 

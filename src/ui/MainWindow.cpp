@@ -353,7 +353,7 @@ void MainWindow::deleteMultiTestUser(const QModelIndex& node)
     const QString sn = node.data(TreeModelBuilder::SerialRole).toString();
     const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
     const QString text = node.data(Qt::DisplayRole).toString();
-    if (!CheckEraser::eraseMultiTestUser(sn, medicalid)) {
+    if (!CheckEraser::eraseMultiTestUser(sn, medicalid).isComplete()) {
         QMessageBox::information(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok);
         return;
     }

@@ -9,6 +9,7 @@
 #include "report/DailyCheckText.h"
 #include "report/DateTimeText.h"
 #include "sync/CheckEraser.h"
+#include "ui/MyMessageBox.h"
 #include "ui/records/DeviceWidget.h"
 #include "ui/records/MyListWidget.h"
 #include "ui/records/NoDataWidget.h"
@@ -346,14 +347,20 @@ QList<CheckItemBase*> CheckDispController::builtRows() const
     return rows;
 }
 
-bool CheckDispController::deleteRow(QListWidgetItem* item, bool later)
+bool CheckDispController::deleteRow(QListWidgetItem* item, bool later, CheckEraser::Result* summary)
 {
     CheckRecord* record = recordOf(item);
     if (!record)
         return false;
     const CheckUser user = userOf(*record);
     const int checkType = record->checkType;
-    if (!CheckEraser::eraseCheck(m_sn, checkType, record->checkTimeText(), user.name))
+    const CheckEraser::Result result = CheckEraser::eraseCheck(m_sn, checkType, record->checkTimeText(), user.name);
+    summary->kept += result.kept;
+    summary->busy = summary->busy || result.busy;
+    summary->keptFiles << result.keptFiles;
+    if (summary->failure.isEmpty())
+        summary->failure = result.failure;
+    if (result.erased == 0)
         return false;
     emit deleteCheckItem(m_sn, checkType, user.userid);
     dropRow(item, later);
@@ -372,36 +379,42 @@ bool CheckDispController::deleteItems(bool selectedOnly)
 {
     if (!hasRecords())
         return true;
-    int kept = 0;
+    CheckEraser::Result summary;
     m_building = true;
     for (int i = m_list->count() - 1; i >= 0 && hasRecords(); --i) {
         QListWidgetItem* item = m_list->item(i);
         if (selectedOnly && !item->isSelected())
             continue;
-        if (!deleteRow(item))
-            ++kept;
+        // A running download would hold every other row as long.
+        if (!deleteRow(item, false, &summary) && summary.busy)
+            break;
     }
     m_building = false;
     updateVisibleRows();
-    reportKept(kept);
-    return kept == 0;
+    reportKept(summary);
+    return summary.isComplete();
 }
 
 bool CheckDispController::deleteDevice(const QString& sn)
 {
-    const bool all = CheckEraser::eraseDevice(sn);
-    if (!all)
-        QMessageBox::warning(m_list, tr("Delete"),
-                             tr("Some checks of %1 could not be deleted; they are kept with their files.").arg(sn));
-    return all;
+    const CheckEraser::Result result = CheckEraser::eraseDevice(sn);
+    reportKept(result);
+    return result.isComplete();
 }
 
-void CheckDispController::reportKept(int kept)
+void CheckDispController::reportKept(const CheckEraser::Result& result)
 {
-    if (kept == 0)
+    if (result.isComplete())
         return;
-    QMessageBox::warning(m_list, tr("Delete"),
-                         tr("%n check(s) could not be deleted; they are kept with their files.", nullptr, kept));
+    const QString text = result.busy
+        ? tr("A download of this monitor is running; try again when it has finished.")
+        : tr("%n check(s) could not be deleted; they are kept with their files.", nullptr, qMax(1, result.kept));
+    MyMessageBox box(QMessageBox::Warning, tr("Delete"), text, QMessageBox::Ok, m_list);
+    if (!result.keptFiles.isEmpty())
+        box.setInformativeText(tr("These files could not be removed:") + "\n" + result.keptFiles.join("\n"));
+    else if (!result.busy)
+        box.setInformativeText(result.failure);
+    box.exec();
 }
 
 bool CheckDispController::confirm(const QString& title, const QString& text)
@@ -434,7 +447,9 @@ void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
         tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
     if (!confirm(tr("Message"), question))
         return;
-    reportKept(deleteRow(item->listItem(), true) ? 0 : 1);
+    CheckEraser::Result summary;
+    deleteRow(item->listItem(), true, &summary);
+    reportKept(summary);
 }
 
 void CheckDispController::onReviewCheckItem(CheckItemBase* item)

@@ -3,6 +3,7 @@
 #include "files/CheckRecord.h"
 #include "files/CheckUser.h"
 #include "files/DeviceInfo.h"
+#include "sync/CheckEraser.h"
 
 #include <QHash>
 #include <QObject>
@@ -108,8 +109,10 @@ private:
     // The user shown on a check's row; the reserved no-user id when none.
     CheckUser userOf(const CheckRecord& record) const;
     // Store first, then files, tree count and the list; false when the store refused.
-    bool deleteRow(QListWidgetItem* item, bool later = false);
-    void reportKept(int kept);
+    // Adds what stayed to `summary`.
+    bool deleteRow(QListWidgetItem* item, bool later, CheckEraser::Result* summary);
+    // A box naming what stayed, and the files that could not be removed.
+    void reportKept(const CheckEraser::Result& result);
     bool confirm(const QString& title, const QString& text);
     QString recordText(const CheckRecord& record) const;
     // The user letter and result text a daily check is filtered by.

@@ -4,6 +4,7 @@
 #include "files/CheckType.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
+#include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
 
 #include <QCoreApplication>
@@ -63,11 +64,11 @@ bool savePdf(QWidget* parent, const QList<ReportData>& reports)
     if (path.isEmpty())
         return false;
     Config::instance()->setLastSaveDir(path);
-    QString error;
-    if (ReportOutput::writePdf(reports, path, &error))
+    QString error = ExportGuard().refusal(path);
+    if (error.isEmpty() && ReportOutput::writePdf(reports, path, &error))
         return true;
     MyMessageBox::error(parent, QCoreApplication::translate("ReportPrinting", "Message"),
-                        QCoreApplication::translate("ReportPrinting", "create pdf failed"));
+                        QCoreApplication::translate("ReportPrinting", "create pdf failed") + "\n" + error);
     return false;
 }
 
