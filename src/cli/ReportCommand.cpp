@@ -14,7 +14,8 @@ int ReportCommand::run(const QStringList& arguments)
     CommandLine line(name(), "--sn SN --type CODE --time yyyyMMddHHmmss (--pdf FILE | --jpg FILE)",
                      "Writes the report of one stored check exactly as the report viewer's PDF or JPG\n"
                      "button does; for a sleep check (type 64) the sleep report. The file appears only\n"
-                     "when it is complete.");
+                     "when it is complete. A strip cut short is written with a note under it and gives\n"
+                     "exit status 1.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
     const QCommandLineOption type("type", "The check-type code: 1, 16, 32, 64, 512 or 16384.", "CODE");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
@@ -56,5 +57,10 @@ int ReportCommand::run(const QStringList& arguments)
         asPdf ? ReportOutput::writePdf(*helper, path, &error) : ReportOutput::writeJpg(*helper, path, &error);
     if (!written)
         return line.failure(QString("%1: '%2' cannot be written.").arg(error, path));
+    if (data.isStripCut())
+        return line.failure(QString("the strip is cut: %1 of %2 samples; '%3' says so under the strip.")
+                                .arg(data.samples.size())
+                                .arg(data.expectedSamples)
+                                .arg(path));
     return 0;
 }
