@@ -66,10 +66,11 @@ QString summaryLine(const MonitorDownloader::Report& report, const QString& devi
     return lines.join("\n");
 }
 
-// Complete and stored, with nothing left on the monitor.
+// Complete and stored, the monitor's Holter recording included.
 bool isWhole(const MonitorDownloader::Report& report)
 {
-    return report.finish.isStored() && !report.finish.notes.holterNotDownloaded;
+    const DownloadNotes& notes = report.finish.notes;
+    return report.finish.isStored() && !notes.holterNotDownloaded && !notes.holterRejected();
 }
 
 QJsonObject toJson(const MonitorDownloader::Report& report)
@@ -88,6 +89,7 @@ QJsonObject toJson(const MonitorDownloader::Report& report)
                        {"busy", notes.busy},
                        {"writeFailure", notes.writeFailure},
                        {"holterNotDownloaded", notes.holterNotDownloaded},
+                       {"holterRejected", notes.holterRejected()},
                        {"invalidTimes", notes.invalidTimes},
                        {"conflicts", QJsonArray::fromStringList(notes.conflicts)},
                        {"rejectedRecordings", QJsonArray::fromStringList(notes.rejectedRecordings)}};
@@ -102,12 +104,15 @@ int DownloadCommand::run(const QStringList& arguments)
                      "each of them in turn, or only the one named with --sn, and stores its users and\n"
                      "checks in the data directory; detail files, voice notes and Holter recordings go\n"
                      "into the monitor's folder there. Progress goes to stderr. The exit status is 0\n"
-                     "only when every download completed and was stored, its Holter recording included.");
+                     "only when every download completed and was stored, its Holter recording included;\n"
+                     "a Holter recording that is cut or clashes with a stored check gives 1, the other\n"
+                     "checks staying stored.");
     const QCommandLineOption sn("sn", "Download only the monitor with this serial number.", "SN");
     const QCommandLineOption json("json",
                                   "Print a JSON array with one object per monitor: sn, model, typeCode, "
                                   "complete, stored, outcome, files, movedFiles, keptFiles, reason, busy, "
-                                  "writeFailure, holterNotDownloaded, invalidTimes, conflicts, rejectedRecordings.");
+                                  "writeFailure, holterNotDownloaded, holterRejected, invalidTimes, conflicts, "
+                                  "rejectedRecordings.");
     line.parser().addOptions({sn, json});
     double seconds = 0;
     const int parsed = MonitorDiscovery::parse(line, arguments, &seconds);

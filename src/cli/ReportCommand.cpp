@@ -31,7 +31,8 @@ int ReportCommand::run(const QStringList& arguments)
                      "button does; for a sleep check (type 64) the sleep report. The file appears only\n"
                      "when it is complete; a failed write leaves an existing file as it was. The\n"
                      "program's own files, device and scratch folders, and anything but a regular\n"
-                     "file are refused.");
+                     "file are refused. A strip cut short is written with a note under it and gives\n"
+                     "exit status 1.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
     const QCommandLineOption type("type", "The check-type code: " + reportCodes(" or ") + ".", "CODE");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
@@ -75,5 +76,10 @@ int ReportCommand::run(const QStringList& arguments)
         asPdf ? ReportOutput::writePdf(*helper, path, &error) : ReportOutput::writeJpg(*helper, path, &error);
     if (!written)
         return line.failure(QString("cannot write '%1': %2.").arg(path, error));
+    if (data.isStripCut())
+        return line.failure(QString("the strip is cut: %1 of %2 samples; '%3' says so under the strip.")
+                                .arg(data.samples.size())
+                                .arg(data.expectedSamples)
+                                .arg(path));
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -103,6 +105,29 @@ DbOperator::Health probe(const QSqlDatabase& db)
     return health;
 }
 
+// The statements of the schema script; empty when the resource is missing.
+QStringList schemaScript()
+{
+    QFile file(":/res/db/db_vitacor_ddl.sql");
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    QStringList pieces = stream.readAll().split(';', Qt::KeepEmptyParts, Qt::CaseSensitive);
+    // The piece after the last ';' is only the final line end.
+    pieces.removeLast();
+    return pieces;
+}
+
+QStringList columns(const QSqlDatabase& db, const QString& table)
+{
+    QStringList names;
+    const QSqlRecord record = db.record(table);
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
+
 } // namespace
 
 bool DbOperator::openAndInit()
@@ -125,28 +150,109 @@ bool DbOperator::openAndInit()
         qDebug() << "record database not used:" << healthText();
         return false;
     }
+    const QStringList script = schemaScript();
+    if (!hasWholeSchema(db, script)) {
+        m_health = Health::Incomplete;
+        qDebug() << "record database not used:" << healthText();
+        return false;
+    }
     m_query = std::make_unique<QSqlQuery>(QString(), db);
-
-    QFile script(":/res/db/db_vitacor_ddl.sql");
-    if (!script.open(QIODevice::ReadOnly))
-        return true;
-    QTextStream stream(&script);
-    stream.setCodec("UTF-8");
-    const QStringList pieces = stream.readAll().split(';', Qt::KeepEmptyParts, Qt::CaseSensitive);
-    script.close();
-
-    // The piece after the last ';' is only the final line end. On every start
-    // after the first, the two "alter table" and the plain "create table"
-    // fail harmlessly because their column or table already exists.
-    for (int i = 0; i + 1 < pieces.size(); ++i)
-        m_query->exec(pieces.at(i));
+    // On every start after the first, the two "alter table" and the plain
+    // "create table" fail harmlessly because their column or table already exists.
+    for (const QString& statement : script)
+        m_query->exec(statement);
     return true;
+}
+
+bool DbOperator::hasWholeSchema(const QSqlDatabase& db, const QStringList& script)
+{
+    m_missing.clear();
+    const QStringList present = db.tables();
+    // A new file: the script makes every table.
+    if (present.isEmpty() || script.isEmpty())
+        return true;
+
+    // The schema as the script makes it, in a database of its own in memory.
+    QMap<QString, QStringList> schema;
+    QSet<QString> addedByScript;
+    {
+        const QString name = QStringLiteral("vitacor_schema_reference");
+        QSqlDatabase reference = QSqlDatabase::addDatabase("QSQLITE", name);
+        reference.setDatabaseName(":memory:");
+        if (reference.open()) {
+            QSqlQuery query(reference);
+            const QRegularExpression alter("alter\\s+table\\s+(\\w+)\\s+add\\s+column\\s+(\\w+)",
+                                           QRegularExpression::CaseInsensitiveOption);
+            for (const QString& statement : script) {
+                query.exec(statement);
+                const QRegularExpressionMatch match = alter.match(statement);
+                if (match.hasMatch())
+                    addedByScript << match.captured(1) + "." + match.captured(2);
+            }
+            for (const QString& table : reference.tables())
+                schema.insert(table, columns(reference, table));
+        }
+        reference.close();
+        reference = QSqlDatabase();
+        QSqlDatabase::removeDatabase(name);
+    }
+
+    // A table the script adds to an older file is missing only when stored
+    // records need it: a check type's table when checks of that type are
+    // listed, the list of checks when any check type's table holds rows.
+    QSet<QString> needed;
+    QSqlQuery query(db);
+    if (present.contains("tb_devCheck")) {
+        query.exec("select distinct checkType from tb_devCheck");
+        while (query.next())
+            needed << CheckType::tableName(query.value(0).toInt());
+    } else {
+        for (const int code : CheckType::all()) {
+            // Multi-tests are keyed by time and serial number, outside the list of checks.
+            const QString table = code == CheckType::MultiTest ? QString() : CheckType::tableName(code);
+            if (!table.isEmpty() && present.contains(table) && query.exec("select 1 from " + table + " limit 1") &&
+                query.next())
+                needed << "tb_devCheck";
+        }
+    }
+    for (auto it = schema.begin(); it != schema.end(); ++it) {
+        const QString& table = it.key();
+        if (!present.contains(table)) {
+            if (needed.contains(table))
+                m_missing << table;
+            continue;
+        }
+        const QStringList have = columns(db, table);
+        for (const QString& column : it.value()) {
+            if (!have.contains(column) && !addedByScript.contains(table + "." + column))
+                m_missing << table + "." + column;
+        }
+    }
+    return m_missing.isEmpty();
 }
 
 DbOperator::Health DbOperator::health() const
 {
     QMutexLocker lock(&m_lock);
     return m_health;
+}
+
+QStringList DbOperator::missingParts() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_missing;
+}
+
+QString DbOperator::lastErrorText() const
+{
+    QMutexLocker lock(&m_lock);
+    return m_lastError;
+}
+
+void DbOperator::failed(const char* message, const QString& statement, const QVariantList& values)
+{
+    m_lastError = m_query->lastError().databaseText();
+    qDebug() << message << m_query->lastError().text() << statement << values;
 }
 
 QString DbOperator::healthText() const
@@ -168,6 +274,10 @@ QString DbOperator::healthText() const
     case Health::NotWritable:
         return tr("The record database %1 is not writable; check the permissions of the file and its folder.")
             .arg(path);
+    case Health::Incomplete:
+        return tr("The record database %1 lacks parts of its tables (%2); restore it from a copy, or move it away "
+                  "to start with an empty one.")
+            .arg(path, m_missing.join(", "));
     }
     return QString();
 }
@@ -181,6 +291,10 @@ void DbOperator::close()
 
 bool DbOperator::beginTransaction()
 {
+    {
+        QMutexLocker lock(&m_lock);
+        m_lastError.clear();
+    }
     return execShared(m_beginStatement);
 }
 
@@ -201,7 +315,7 @@ bool DbOperator::execShared(const QString& statement)
         return false;
     const bool ok = m_query->exec(statement);
     if (!ok)
-        qDebug() << m_query->lastError().text() << statement;
+        failed("", statement);
     return ok;
 }
 
@@ -224,7 +338,7 @@ bool DbOperator::prepare(const QString& statement, const char* message)
         return false;
     if (m_query->prepare(statement))
         return true;
-    qDebug() << message << m_query->lastError().text() << statement;
+    failed(message, statement);
     return false;
 }
 
@@ -238,7 +352,7 @@ bool DbOperator::runPrepared(const QVariantList& values, const char* message)
     }
     if (m_query->exec())
         return true;
-    qDebug() << message << m_query->lastError().text() << m_query->lastQuery() << values;
+    failed(message, m_query->lastQuery(), values);
     return false;
 }
 

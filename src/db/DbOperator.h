@@ -10,10 +10,12 @@
 #include <QObject>
 #include <QRecursiveMutex>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <memory>
 
+class QSqlDatabase;
 class QSqlQuery;
 
 // The one way into the record database: one connection, one shared query,
@@ -30,7 +32,9 @@ class DbOperator : public QObject
 public:
     // What opening found in the database file. Only a healthy file is used:
     // in any other state every operation fails and nothing is written.
-    enum class Health { Healthy, CannotOpen, NotADatabase, Damaged, Locked, NotWritable };
+    // Incomplete: tables or columns of the schema are missing from a file that
+    // already held records (missingParts() names them).
+    enum class Health { Healthy, CannotOpen, NotADatabase, Damaged, Locked, NotWritable, Incomplete };
 
     DbOperator();
     ~DbOperator() override;
@@ -42,6 +46,11 @@ public:
     // when the file is not healthy.
     bool openAndInit();
     Health health() const;
+    // "table" or "table.column" for each part of the schema the file lacks.
+    QStringList missingParts() const;
+    // The database's reason for the last failed statement since the last
+    // beginTransaction(), e.g. "database or disk is full"; empty when none failed.
+    QString lastErrorText() const;
     // One sentence for the user naming the file and what keeps it from being
     // used; empty when it is healthy.
     QString healthText() const;
@@ -118,6 +127,11 @@ public:
 
 private:
     bool execShared(const QString& statement);
+    // Compares the file's tables and columns with the schema before the script
+    // runs; false, with m_missing filled, when the file lost parts of it.
+    bool hasWholeSchema(const QSqlDatabase& db, const QStringList& script);
+    // Notes and logs a failed statement of the shared query.
+    void failed(const char* message, const QString& statement, const QVariantList& values = {});
     // False, after logging message, when there is no open connection.
     bool isOpen(const char* message) const;
     // Prepares and runs one statement on the shared query; logs message, the
@@ -142,5 +156,7 @@ private:
     std::unique_ptr<QSqlQuery> m_query;
     QString m_filePath;
     Health m_health = Health::CannotOpen;
+    QStringList m_missing;
+    QString m_lastError;
     mutable QRecursiveMutex m_lock;
 };

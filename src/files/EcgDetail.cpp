@@ -46,6 +46,12 @@ int EcgDetail::headerSize(Form form)
     return form == Form::Long ? kLongHeaderSize : kShortHeaderSize;
 }
 
+int EcgDetail::expectedSampleCount() const
+{
+    const qint64 declared = m_header.declaredSamples();
+    return declared > 0 ? int(qMin<qint64>(declared, kMaxSamples)) : sampleCount();
+}
+
 EcgDetail EcgDetail::fromBytes(const QByteArray& data, Form form)
 {
     EcgDetail detail;
@@ -58,7 +64,8 @@ EcgDetail EcgDetail::fromBytes(const QByteArray& data, Form form)
     const qint64 start = qint64(headerSize(form)) + detail.m_header.dataOffset;
     if (start >= data.size())
         return detail;
-    const int count = int((data.size() - start) / 2);
+    const qint64 wanted = detail.expectedSampleCount() > 0 ? detail.expectedSampleCount() : kMaxSamples;
+    const int count = int(qMin<qint64>((data.size() - start) / 2, wanted));
     detail.m_samples.resize(count);
     const char* first = data.constData() + start;
     for (int i = 0; i < count; ++i)
@@ -71,7 +78,13 @@ EcgDetail EcgDetail::read(const QString& path, Form form)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return EcgDetail();
-    return fromBytes(file.readAll(), form);
+    // The header says how much more is worth reading.
+    QByteArray bytes = file.read(headerSize(form));
+    const EcgDetail header = fromBytes(bytes, form);
+    const qint64 declared = header.header().declaredSamples();
+    const qint64 samples = declared > 0 ? qMin<qint64>(declared, kMaxSamples) : kMaxSamples;
+    bytes += file.read(header.header().dataOffset + 2 * samples);
+    return fromBytes(bytes, form);
 }
 
 EcgDetail EcgDetail::readHeader(const QString& path, Form form)

@@ -19,12 +19,17 @@ struct EcgHeader
     quint16 qt = 0;
 
     int durationSeconds() const { return int(waveLength / 500); }
+    // The samples the wave length announces (two bytes each); 0 when it announces none.
+    qint64 declaredSamples() const { return waveLength / 2; }
     // Bit 0 set: "Wide", clear: "Normal".
     bool isWideBand() const { return bandwidth & 1; }
 };
 
 // An ECG detail file: a fixed header, a gap of the header's data offset, then
-// signed 16-bit samples at 250 per second to the end of the file.
+// signed 16-bit samples at 250 per second. Only the samples the header
+// announces are read, and never more than one check holds, so bytes appended
+// to a file cost nothing; a header that announces none gives what the file
+// holds, up to that limit.
 class EcgDetail
 {
 public:
@@ -32,6 +37,8 @@ public:
     enum class Form { Short, Long };
     static constexpr int kShortHeaderSize = 29;
     static constexpr int kLongHeaderSize = 44;
+    // Five minutes at 250 per second: the monitors record strips of 30 to 90 s.
+    static constexpr int kMaxSamples = 300 * 250;
 
     static Form formFor(int checkType, int modelType);
     static int headerSize(Form form);
@@ -49,6 +56,11 @@ public:
     const EcgHeader& header() const { return m_header; }
     const QVector<qint16>& samples() const { return m_samples; }
     int sampleCount() const { return m_samples.size(); }
+    // The samples the file should hold: the header's, within kMaxSamples;
+    // the count read when the header announces none.
+    int expectedSampleCount() const;
+    // The file ends before the samples its header announces.
+    bool isCut() const { return sampleCount() < expectedSampleCount(); }
 
 private:
     bool m_read = false;

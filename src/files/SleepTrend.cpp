@@ -19,7 +19,7 @@ QVector<SleepTrendEntry> read(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return fromBytes(file.readAll());
+    return fromBytes(file.read(2 * qint64(kMaxEntries)));
 }
 
 } // namespace SleepTrend

@@ -18,6 +18,8 @@ struct ReportData
     // The detail file's header and samples (ECG-bearing checks).
     EcgHeader header;
     QVector<qint16> samples;
+    // The samples the detail file should hold; more than `samples` when it is cut.
+    int expectedSamples = 0;
     // The trend samples (sleep checks).
     QVector<SleepTrendEntry> trend;
     CheckUser user;
@@ -27,4 +29,6 @@ struct ReportData
     QString remark;
 
     QString checkTimeText() const { return record.checkTimeText(); }
+    // The detail file ends before the samples its header announces.
+    bool isStripCut() const { return samples.size() < expectedSamples; }
 };

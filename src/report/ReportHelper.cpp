@@ -155,9 +155,12 @@ void ReportHelper::paintEcgPage(const QRectF& page, int index)
     const int firstSample = index == 0 ? 0 : index * 10500 - kSamplesPerRow;
     paintRows(area, rows, firstSample);
 
-    if (index + 1 == m_pageCount)
+    if (index + 1 == m_pageCount) {
         paintSignature(content.right(), area.bottom() + mm(2), m_textFont, m_textLinePen,
                        m_data.checkType != CheckType::CorvisetDailyCheck);
+        paintCutNote(QRectF(content.left(), area.bottom() + mm(2), content.width() / 2, mm(5)), m_labelFont,
+                     Qt::AlignLeft | Qt::AlignVCenter);
+    }
     if (m_pageCount > 1)
         paintPageNumber(content, index);
 }
@@ -421,6 +424,17 @@ void ReportHelper::paintPageNumber(const QRectF& content, int index) const
     m_painter->drawText(box, Qt::AlignRight | Qt::AlignTop, QString("%1/%2").arg(index + 1).arg(m_pageCount));
 }
 
+void ReportHelper::paintCutNote(const QRectF& box, const QFont& font, Qt::Alignment alignment) const
+{
+    if (!m_data.isStripCut())
+        return;
+    m_painter->setPen(QColor(170, 0, 0));
+    m_painter->setFont(font);
+    m_painter->drawText(
+        box, alignment,
+        tr("The strip is cut: %1 of %2 samples").arg(m_data.samples.size()).arg(m_data.expectedSamples));
+}
+
 void ReportHelper::paintMultiTestPage(const QRectF& page)
 {
     m_painter->fillRect(page, Qt::white);
@@ -536,6 +550,7 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
 
     const QRectF strip = d.rect(48, 255, 498, 536);
     paintMultiTestStrip(strip, d.unit());
+    paintCutNote(d.rect(304, 796, 242, 12), medium9, Qt::AlignRight | Qt::AlignVCenter);
 
     m_painter->fillRect(d.rect(48, 796, 254, 34), QColor(255, 141, 141, 30));
     m_painter->setPen(pen(Qt::black, d.unit()));

@@ -58,6 +58,8 @@ private:
     void paintMultiTestStrip(const QRectF& strip, double pointSize);
     void paintRows(const QRectF& area, int rows, int firstSample) const;
     void paintPageNumber(const QRectF& content, int index) const;
+    // Under a strip whose detail file ends early: how much of it there is.
+    void paintCutNote(const QRectF& box, const QFont& font, Qt::Alignment alignment) const;
     QString measuringTime() const;
 
     QFont m_titleFont;

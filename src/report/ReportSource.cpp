@@ -9,6 +9,23 @@
 
 namespace ReportSource {
 
+namespace {
+
+bool readStrip(const QString& path, EcgDetail::Form form, ReportData* data, QString* error)
+{
+    const EcgDetail detail = EcgDetail::read(path, form);
+    if (!detail.isRead()) {
+        *error = QString("the detail file '%1' of the check cannot be read.").arg(path);
+        return false;
+    }
+    data->header = detail.header();
+    data->samples = detail.samples();
+    data->expectedSamples = detail.expectedSampleCount();
+    return true;
+}
+
+} // namespace
+
 bool hasReport(int checkType)
 {
     return CheckType::hasReport(checkType) && checkType != CheckType::Holter;
@@ -62,11 +79,8 @@ bool fromRecord(const QString& sn, const CheckRecord& record, ReportData* data, 
         db->multiTestReportUser(sn, checkTime, &result.user);
         result.userHidden = db->isMultiTestUserHidden(sn, record.userid);
         result.remark = db->multiTestRemark(sn, checkTime);
-        if (record.as<MultiTestRecord>().ecg_waveVaild) {
-            const EcgDetail detail = EcgDetail::read(path, EcgDetail::Form::Short);
-            result.header = detail.header();
-            result.samples = detail.samples();
-        }
+        if (record.as<MultiTestRecord>().ecg_waveVaild && !readStrip(path, EcgDetail::Form::Short, &result, error))
+            return false;
     } else {
         if (record.userid != Vitacor::kNoUserId)
             db->user(record.userid, &result.user);
@@ -75,14 +89,12 @@ bool fromRecord(const QString& sn, const CheckRecord& record, ReportData* data, 
             result.user = edited;
         if (record.checkType == CheckType::Sleep) {
             result.trend = SleepTrend::read(path);
-        } else {
-            const EcgDetail detail = EcgDetail::read(path, EcgDetail::formFor(record.checkType, result.modelType));
-            if (!detail.isRead()) {
-                *error = QString("the detail file '%1' of the check cannot be read.").arg(path);
+            if (result.trend.isEmpty()) {
+                *error = QString("the trend file '%1' of the sleep check is missing or empty.").arg(path);
                 return false;
             }
-            result.header = detail.header();
-            result.samples = detail.samples();
+        } else if (!readStrip(path, EcgDetail::formFor(record.checkType, result.modelType), &result, error)) {
+            return false;
         }
     }
     *data = result;

@@ -16,7 +16,8 @@ bool hasReport(int checkType);
 // Those types in ascending order.
 QList<int> reportTypes();
 // False with a one-line reason when the check is not stored or its report
-// cannot be made (no report for the type, detail file unreadable).
+// cannot be made (no report for the type, detail file unreadable, sleep trend
+// missing or empty). A cut strip loads; ReportData tells it.
 bool load(const QString& sn, int checkType, const QString& checkTime, ReportData* data, QString* error);
 // The same from a record the caller holds.
 bool fromRecord(const QString& sn, const CheckRecord& record, ReportData* data, QString* error);

@@ -31,6 +31,8 @@ bool CheckScreen::admits(int checkType, const CheckTime& time, const QString& fl
     const int stored = DbOperator::instance()->storedCheckType(m_sn, time.text() + m_sn + flowSuffix);
     if (stored == 0 || stored == checkType)
         return true;
+    if (checkType == CheckType::Holter)
+        m_notes->holterClash = true;
     m_notes->conflicts << QString("%1 check at %2 not stored: the %3 check stored under the same time is kept.")
                               .arg(CheckType::name(checkType), time.text(), CheckType::name(stored));
     return false;

@@ -7,6 +7,17 @@
 #include "sync/DownloadFolder.h"
 #include "sync/SyncStrategyFactory.h"
 
+namespace {
+
+// What failed, with the database's own reason when it gave one (a full disk says so).
+QString storeFailure(const QString& what)
+{
+    const QString reason = DbOperator::instance()->lastErrorText();
+    return reason.isEmpty() ? what : what + ": " + reason;
+}
+
+} // namespace
+
 bool DownloadFinisher::isUsableSerial(const QString& sn)
 {
     if (sn.trimmed().isEmpty() || sn.contains("..") || sn.contains('/') || sn.contains('\\'))
@@ -43,27 +54,31 @@ DownloadFinisher::Result DownloadFinisher::finish(DownloadFolder& folder, bool c
 
     DbOperator* db = DbOperator::instance();
     if (!db->beginTransaction())
-        return discard(folder, result, Outcome::DeviceNotStored, "the record store cannot start a transaction");
+        return discard(folder, result, Outcome::DeviceNotStored,
+                       storeFailure("the record store cannot start a transaction"));
     // A monitor that gave no branch code this time keeps the one stored.
     DeviceInfo stored;
     if (info->branchcode.isEmpty() && db->device(info->sn, &stored))
         info->branchcode = stored.branchcode;
     if (!db->storeDevice(*info)) {
+        const QString reason = storeFailure("the device could not be stored");
         db->rollback();
-        return discard(folder, result, Outcome::DeviceNotStored, "the device could not be stored");
+        return discard(folder, result, Outcome::DeviceNotStored, reason);
     }
     if (!SyncStrategyFactory::create(info->modelType, info->sn)->sync(folder)) {
+        const QString reason = storeFailure("storing its users and checks failed");
         db->rollback();
-        return discard(folder, result, Outcome::SyncFailed, "storing its users and checks failed");
+        return discard(folder, result, Outcome::SyncFailed, reason);
     }
     if (!folder.moveIntoDeviceFolder(&result.movedFiles, &result.keptFiles)) {
         db->rollback();
         return discard(folder, result, Outcome::MoveFailed, folder.notes().writeFailure);
     }
     if (!db->commit()) {
+        const QString reason = storeFailure("the record store could not commit");
         folder.undoMove();
         db->rollback();
-        return discard(folder, result, Outcome::SyncFailed, "the record store could not commit");
+        return discard(folder, result, Outcome::SyncFailed, reason);
     }
     result.outcome = Outcome::Stored;
     // The checks are stored; a scratch folder that stays is told, not undone.

@@ -19,6 +19,11 @@ struct DownloadNotes
     QStringList conflicts;
     // Holter recordings not stored because their size or duration disagrees with their header.
     QStringList rejectedRecordings;
+    // A Holter recording passed over because a stored check of another type holds its time (in conflicts).
+    bool holterClash = false;
+
+    // The monitor's Holter recording was downloaded but not stored: cut, or passed over for a clash.
+    bool holterRejected() const { return holterClash || !rejectedRecordings.isEmpty(); }
 
     // What was left out of a stored download, one English line each, for the log and the command line.
     QStringList omissions() const;

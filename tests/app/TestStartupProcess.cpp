@@ -181,6 +181,7 @@ void TestStartupProcess::unusableDatabaseIsNamedAndLeftAlone_data()
     QTest::newRow("damaged") << int(UnusableDatabase::Damaged);
     QTest::newRow("locked") << int(UnusableDatabase::Locked);
     QTest::newRow("not writable") << int(UnusableDatabase::NotWritable);
+    QTest::newRow("incomplete") << int(UnusableDatabase::Incomplete);
 }
 
 // A box names the file and what is wrong with it; the program ends without writing to it.

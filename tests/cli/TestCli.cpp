@@ -147,7 +147,8 @@ void TestCli::unusableDatabaseIsNamedAndLeftAlone_data()
     const QList<QPair<const char*, UnusableDatabase::Kind>> kinds = {{"not a database", UnusableDatabase::NotADatabase},
                                                                      {"damaged", UnusableDatabase::Damaged},
                                                                      {"locked", UnusableDatabase::Locked},
-                                                                     {"not writable", UnusableDatabase::NotWritable}};
+                                                                     {"not writable", UnusableDatabase::NotWritable},
+                                                                     {"incomplete", UnusableDatabase::Incomplete}};
     for (const auto& kind : kinds) {
         for (const char* command : {"checks", "download"})
             QTest::addRow("%s, %s", kind.first, command) << int(kind.second) << command;

@@ -95,7 +95,7 @@ void TestCliDownloadFaults::leftOutDataIsReported_data()
     QTest::addColumn<QString>("key"); // of the JSON report
     QTest::addColumn<QVariant>("value");
     QTest::addColumn<QString>("told"); // on stderr
-    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("status"); // 1 whenever the Holter recording is not stored
     QTest::addColumn<QByteArray>("kept"); // the device folder's file named kTime; empty when there is none
 
     const QByteArray users = SyncFixture::user(1, "Anna");
@@ -107,7 +107,7 @@ void TestCliDownloadFaults::leftOutDataIsReported_data()
         << "conflicts"
         << QVariant(QVariantList{"ECG Holter check at " + kTime +
                                  " not stored: the ECG Recorder check stored under the same time is kept."})
-        << "check at " + kTime + " not stored" << 0 << strip;
+        << "check at " + kTime + " not stored" << 1 << strip;
     QTest::newRow("time stamps that are no date and time")
         << MonitorFiles{{"usr.dat", users},
                         {"ecg.dat",
@@ -118,14 +118,14 @@ void TestCliDownloadFaults::leftOutDataIsReported_data()
     QTest::newRow("Holter shorter than its header")
         << MonitorFiles{{"usr.dat", users}, {"waveFile", recording.left(61)}} << "rejectedRecordings"
         << QVariant(QVariantList{"Holter recording not stored: its 61 bytes are shorter than its 62-byte header."})
-        << "its 61 bytes are shorter" << 0 << QByteArray();
+        << "its 61 bytes are shorter" << 1 << QByteArray();
     QTest::newRow("Holter longer than its header says")
         << MonitorFiles{{"usr.dat", users}, {"waveFile", recording + "xx"}} << "rejectedRecordings"
         << QVariant(QVariantList{QString("Holter recording at %1 not stored: its %2 bytes and 60 s disagree with its "
                                          "header.")
                                      .arg(kTime)
                                      .arg(recording.size() + 2)})
-        << "disagree with its header" << 0 << QByteArray();
+        << "disagree with its header" << 1 << QByteArray();
     QByteArray endless = recording;
     endless.replace(15, 4, ByteFixture().u32(0x7FFFFFFF));
     QTest::newRow("Holter duration beyond its samples")
@@ -134,7 +134,7 @@ void TestCliDownloadFaults::leftOutDataIsReported_data()
                                          "with its header.")
                                      .arg(kTime)
                                      .arg(recording.size())})
-        << "disagree with its header" << 0 << QByteArray();
+        << "disagree with its header" << 1 << QByteArray();
     QTest::newRow("Holter start unanswered")
         << MonitorFiles{{"usr.dat", users}, {"waveFile", recording}, {"faults", "silent waveFile\n"}}
         << "holterNotDownloaded" << QVariant(true) << "Holter recording not downloaded" << 1 << QByteArray();
@@ -155,6 +155,7 @@ void TestCliDownloadFaults::leftOutDataIsReported()
     QVERIFY2(m_err.contains(told), qPrintable(m_err));
     QVERIFY(report().value("stored").toBool());
     QCOMPARE(report().value(key).toVariant(), value);
+    QCOMPARE(report().value("holterRejected").toBool(), key != "holterNotDownloaded" && status == 1);
     QCOMPARE(readFile(deviceDir() + kTime), kept);
     QVERIFY(!QFile::exists(deviceDir() + "waveFile"));
     QVERIFY(readFile(m_data + "/VitacorBrowser.log").contains(told.toUtf8()));

@@ -27,6 +27,20 @@ namespace {
 const QString kSn = "SN7";
 const QString kEcgTime = "20240102030405";
 const QString kSleepTime = "20240102230000";
+// A strip whose file ends after 1000 of the 9000 samples its header announces.
+const QString kCutTime = "20240102100000";
+// A whole strip with 2 MB appended after it.
+const QString kTailTime = "20240102110000";
+// Sleep checks whose trend file is empty, or missing.
+const QString kEmptyTrendTime = "20240103230000";
+const QString kNoTrendTime = "20240104230000";
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
 
 } // namespace
 
@@ -48,6 +62,8 @@ private slots:
     void fullDiskFailsAndKeepsOldFile();
     void checksReadsBesideAWriteTransaction();
     void deleteKeepsCheckWhoseFilesCannotGo();
+    void damagedDetailFiles_data();
+    void damagedDetailFiles();
 
 private:
     int run(const QStringList& arguments);
@@ -65,12 +81,21 @@ void TestCliReport::initTestCase()
     EcgRecord ecg;
     ecg.checkTime = CheckTime::fromText(kEcgTime);
     ecg.way = 1;
-    QVERIFY(db->insertChecks(kSn, CheckType::Ecg, {RecordCodec::encode(ecg)}));
+    QList<QByteArray> ecgs{RecordCodec::encode(ecg)};
+    for (const QString& time : {kCutTime, kTailTime}) {
+        ecg.checkTime = CheckTime::fromText(time);
+        ecgs << RecordCodec::encode(ecg);
+    }
+    QVERIFY(db->insertChecks(kSn, CheckType::Ecg, ecgs));
     SlmRecord sleep;
-    sleep.checkTime = CheckTime::fromText(kSleepTime);
     sleep.totalTime = 6;
     sleep.averageOxi = 96;
-    QVERIFY(db->insertChecks(kSn, CheckType::Sleep, {RecordCodec::encode(sleep)}));
+    QList<QByteArray> nights;
+    for (const QString& time : {kSleepTime, kEmptyTrendTime, kNoTrendTime}) {
+        sleep.checkTime = CheckTime::fromText(time);
+        nights << RecordCodec::encode(sleep);
+    }
+    QVERIFY(db->insertChecks(kSn, CheckType::Sleep, nights));
 
     const QString dataDir = Config::instance()->dataDir();
     QVERIFY(QDir().mkpath(dataDir + "/" + kSn));
@@ -79,8 +104,12 @@ void TestCliReport::initTestCase()
     header.waveLength = 9000 * 2;
     QFile detail(DetailPath::of(dataDir, kSn, kEcgTime));
     QVERIFY(detail.open(QIODevice::WriteOnly));
-    detail.write(EcgDetail::toBytes(header, QVector<qint16>(9000, 0), EcgDetail::Form::Short));
+    const QByteArray strip = EcgDetail::toBytes(header, QVector<qint16>(9000, 0), EcgDetail::Form::Short);
+    detail.write(strip);
     detail.close();
+    writeFile(DetailPath::of(dataDir, kSn, kCutTime), strip.left(EcgDetail::kShortHeaderSize + 2000));
+    writeFile(DetailPath::of(dataDir, kSn, kTailTime), strip + QByteArray(2 << 20, '\x55'));
+    writeFile(DetailPath::of(dataDir, kSn, kEmptyTrendTime), QByteArray());
     QFile trend(DetailPath::of(dataDir, kSn, kSleepTime));
     QVERIFY(trend.open(QIODevice::WriteOnly));
     trend.write(QByteArray::fromHex("613c613dff3f"));
@@ -338,6 +367,58 @@ void TestCliReport::deleteKeepsCheckWhoseFilesCannotGo()
     QVERIFY2(m_err.contains("kept with their files"), qPrintable(m_err));
     QVERIFY(QFile::exists(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)));
     QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
+void TestCliReport::damagedDetailFiles_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // the output file is added
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("message"); // on stderr
+    QTest::addColumn<int>("pages"); // of the PDF written; 0 when none may be
+    QTest::addColumn<QString>("underStrip"); // on the last page
+
+    const QStringList ecg{"report", "--sn", kSn, "--type", "1", "--time"};
+    const QString cut = "the strip is cut: 1000 of 9000 samples";
+    QTest::newRow("cut strip") << ecg + QStringList{kCutTime, "--pdf"} << 1 << cut << 1
+                               << "The strip is cut: 1000 of 9000 samples";
+    QTest::newRow("cut strip as JPG") << ecg + QStringList{kCutTime, "--jpg"} << 1 << cut << 0 << QString();
+    // Only the samples the header announces: the same two pages as the whole strip, no note.
+    QTest::newRow("strip with a tail") << ecg + QStringList{kTailTime, "--pdf"} << 0 << QString() << 2 << QString();
+    const QString empty = "trend file '" + DetailPath::of(Config::instance()->dataDir(), kSn, kEmptyTrendTime) +
+        "' of the sleep check is missing or empty";
+    const QString missing = "trend file '" + DetailPath::of(Config::instance()->dataDir(), kSn, kNoTrendTime) +
+        "' of the sleep check is missing or empty";
+    QTest::newRow("empty trend, CSV") << QStringList{"sleep-csv", "--sn", kSn, "--time", kEmptyTrendTime, "--out"} << 1
+                                      << empty << 0 << QString();
+    QTest::newRow("missing trend, CSV") << QStringList{"sleep-csv", "--sn", kSn, "--time", kNoTrendTime, "--out"} << 1
+                                        << missing << 0 << QString();
+    QTest::newRow("empty trend, PDF") << QStringList{"report", "--sn",          kSn,    "--type", "64",
+                                                     "--time", kEmptyTrendTime, "--pdf"}
+                                      << 1 << empty << 0 << QString();
+}
+
+void TestCliReport::damagedDetailFiles()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, code);
+    QFETCH(QString, message);
+    QFETCH(int, pages);
+    QFETCH(QString, underStrip);
+    const QString path = m_out.filePath(QString("damaged%1.out").arg(QTest::currentDataTag()).remove(' '));
+
+    QCOMPARE(run(arguments << path), code);
+
+    QVERIFY2(m_err.contains(message), qPrintable(m_err));
+    const bool written = arguments.contains("report") && (pages > 0 || arguments.contains("--jpg"));
+    QCOMPARE(QFile::exists(path), written);
+    if (pages == 0)
+        return;
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is needed to read the PDF");
+    QVERIFY(!PageRaster::pdfText(path, pages).isEmpty());
+    QVERIFY(PageRaster::pdfText(path, pages + 1).isEmpty());
+    QCOMPARE(PageRaster::pdfText(path, pages).contains("The strip is cut"), !underStrip.isEmpty());
+    if (!underStrip.isEmpty())
+        QVERIFY2(PageRaster::pdfText(path, pages).simplified().contains(underStrip),
+                 qPrintable(PageRaster::pdfText(path, pages)));
 }
 
 QTEST_MAIN(TestCliReport)

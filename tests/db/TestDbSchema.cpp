@@ -49,6 +49,8 @@ private slots:
     void reopenAfterMoveUsesNewDirectory();
     void unopenableFileIsReportedOnEveryOpen();
     void transactionsCommitAndRollBack();
+    void incompleteFileIsNamedAndLeftAlone_data();
+    void incompleteFileIsNamedAndLeftAlone();
     void schemaScriptHasBomCrLfAndComments();
 };
 
@@ -130,6 +132,8 @@ void TestDbSchema::oldFileWithoutBranchCodeIsUpgraded()
         QVERIFY(q.exec("create table tb_glucose (flowid varchar(40) primary key, checktime varchar(20), "
                        "glucose int, note varchar(40))"));
         QVERIFY(q.exec("insert into tb_glucose values ('g1', '20240102080000', 55, 'n')"));
+        QVERIFY(q.exec("create table tb_devCheck (flowid varchar(40) primary key, sn varchar(20), checkType int)"));
+        QVERIFY(q.exec("insert into tb_devCheck values ('g1', 'OLD1', 8192)"));
         old.close();
     }
     QSqlDatabase::removeDatabase("old");
@@ -182,6 +186,64 @@ void TestDbSchema::unopenableFileIsReportedOnEveryOpen()
     config->setDataDir(oldDir);
     QVERIFY(db->openAndInit());
     QCOMPARE(tables().size(), 23);
+}
+
+void TestDbSchema::incompleteFileIsNamedAndLeftAlone_data()
+{
+    QTest::addColumn<QStringList>("damage"); // statements run on a whole file holding an ECG check
+    QTest::addColumn<QStringList>("missing"); // empty: the file is used, the script mends it
+    const QString ecg = "create table tb_ecg (flowid varchar(40) primary key, checktime varchar(20), way tinyint, "
+                        "face tinyint";
+    QTest::newRow("list of checks dropped") << QStringList{"drop table tb_devCheck"} << QStringList{"tb_devCheck"};
+    QTest::newRow("table of stored checks dropped") << QStringList{"drop table tb_ecg"} << QStringList{"tb_ecg"};
+    QTest::newRow("column dropped") << QStringList{"drop table tb_ecg", ecg + ")"} << QStringList{"tb_ecg.voice"};
+    QTest::newRow("two tables lose parts") << QStringList{"drop table tb_ecg", ecg + ")", "drop table tb_slm",
+                                                          "insert into tb_devCheck values ('s', "
+                                                          "'SN1', 64)"}
+                                           << QStringList{"tb_ecg.voice", "tb_slm"};
+    QTest::newRow("table no check needs")
+        << QStringList{"drop table tb_holter", "drop table tb_wristova"} << QStringList();
+    QTest::newRow("column the script adds") << QStringList{"drop table tb_glucose",
+                                                           "create table tb_glucose (flowid varchar(40) primary key, "
+                                                           "checktime varchar(20), glucose int, note varchar(40))"}
+                                            << QStringList();
+}
+
+void TestDbSchema::incompleteFileIsNamedAndLeftAlone()
+{
+    QFETCH(QStringList, damage);
+    QFETCH(QStringList, missing);
+    DbOperator* db = DbOperator::instance();
+    db->close();
+    QFile::remove(dbPath());
+    QVERIFY(db->openAndInit());
+    QSqlQuery q(connection());
+    QVERIFY(q.exec("insert into tb_devCheck values ('e', 'SN1', 1)"));
+    QVERIFY(q.exec("insert into tb_ecg (flowid, checktime) values ('e', '20240102080000')"));
+    for (const QString& statement : qAsConst(damage))
+        QVERIFY2(q.exec(statement), qPrintable(statement));
+    q.clear();
+    db->close();
+
+    QCOMPARE(db->openAndInit(), missing.isEmpty());
+    QCOMPARE(db->missingParts(), missing);
+    if (missing.isEmpty()) {
+        QCOMPARE(db->health(), DbOperator::Health::Healthy);
+        QCOMPARE(tables().size(), 23);
+    } else {
+        QCOMPARE(db->health(), DbOperator::Health::Incomplete);
+        QVERIFY2(db->healthText().contains("lacks parts of its tables (" + missing.join(", ") + ")"),
+                 qPrintable(db->healthText()));
+        // Nothing was added, so the next start finds the same.
+        QVERIFY(tables().size() < 23 || missing.first().contains('.'));
+        QVERIFY(!db->checkExists("SN1", "e"));
+        db->close();
+        QVERIFY(!db->openAndInit());
+        QCOMPARE(db->missingParts(), missing);
+    }
+    db->close();
+    QFile::remove(dbPath());
+    QVERIFY(db->openAndInit());
 }
 
 void TestDbSchema::transactionsCommitAndRollBack()

@@ -62,6 +62,8 @@ class TestEcgDetail : public QObject
 private slots:
     void sampleCount_data();
     void sampleCount();
+    void samplesWithinTheHeaderAndTheLimit_data();
+    void samplesWithinTheHeaderAndTheLimit();
     void shortHeaderFields();
     void longHeaderMapsToShortShape();
     void bandwidth_data();
@@ -107,6 +109,46 @@ void TestEcgDetail::sampleCount()
     QCOMPARE(detail.sampleCount(), count);
     QCOMPARE(detail.samples().size(), detail.sampleCount());
     QCOMPARE(int(detail.header().dataOffset), dataOffset);
+}
+
+void TestEcgDetail::samplesWithinTheHeaderAndTheLimit_data()
+{
+    QTest::addColumn<quint32>("waveLength");
+    QTest::addColumn<int>("fileSamples");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("expected");
+    const int limit = EcgDetail::kMaxSamples;
+    QTest::newRow("whole") << quint32(15000) << 7500 << 7500 << 7500;
+    QTest::newRow("cut") << quint32(15000) << 1000 << 1000 << 7500;
+    QTest::newRow("cut to nothing") << quint32(15000) << 0 << 0 << 7500;
+    QTest::newRow("a tail after the strip") << quint32(15000) << 9000 << 7500 << 7500;
+    QTest::newRow("odd wave length") << quint32(15001) << 7600 << 7500 << 7500;
+    QTest::newRow("no length: what the file holds") << quint32(0) << 1200 << 1200 << 1200;
+    QTest::newRow("no length: at most the limit") << quint32(0) << limit + 5 << limit << limit;
+    QTest::newRow("a length beyond any check") << quint32(0xFFFFFFFF) << limit + 5 << limit << limit;
+    QTest::newRow("a length beyond any check, cut") << quint32(0xFFFFFFFF) << 100 << 100 << limit;
+}
+
+void TestEcgDetail::samplesWithinTheHeaderAndTheLimit()
+{
+    QFETCH(quint32, waveLength);
+    QFETCH(int, fileSamples);
+    QFETCH(int, count);
+    QFETCH(int, expected);
+    const QByteArray bytes = shortHeader(4, waveLength) + QByteArray(4, '\0') + samples(fileSamples);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("detail"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    for (const EcgDetail& detail : {EcgDetail::fromBytes(bytes, EcgDetail::Form::Short),
+                                    EcgDetail::read(file.fileName(), EcgDetail::Form::Short)}) {
+        QCOMPARE(detail.sampleCount(), count);
+        QCOMPARE(detail.expectedSampleCount(), expected);
+        QCOMPARE(detail.isCut(), count < expected);
+        if (count > 0)
+            QCOMPARE(detail.samples().last(), qint16((count - 1) * 7 - 1000));
+    }
 }
 
 void TestEcgDetail::shortHeaderFields()

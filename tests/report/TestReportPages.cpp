@@ -1,8 +1,10 @@
 #include "app/Config.h"
+#include "app/LanguageTable.h"
 #include "files/CheckType.h"
 #include "files/RecordCodec.h"
 #include "files/SlmRecord.h"
 #include "files/SpotRecord.h"
+#include "report/DateTimeText.h"
 #include "report/EcgTrace.h"
 #include "report/ReportHelper.h"
 #include "report/ReportOutput.h"
@@ -86,6 +88,8 @@ private slots:
     void safeFileNames_data();
     void safeFileNames();
     void sleepCsvLines();
+    void sleepCsvTimesInEveryLanguage_data();
+    void sleepCsvTimesInEveryLanguage();
     void sleepCurveStaysInTheChart_data();
     void sleepCurveStaysInTheChart();
 
@@ -404,6 +408,41 @@ void TestReportPages::sleepCsvLines()
     QVERIFY(lines.at(4).endsWith("\",95,61,"));
     QVERIFY(!SleepCsv::write(m_dir.filePath("missing/sleep.csv"), start, trend, &error));
     QCOMPARE(error, QString("Create file failed."));
+}
+
+void TestReportPages::sleepCsvTimesInEveryLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QDateTime>("start");
+    const QDateTime evening(QDate(2024, 1, 2), QTime(22, 59, 41));
+    for (const QLocale::Language language :
+         {QLocale::English, QLocale::French, QLocale::German, QLocale::Italian, QLocale::Spanish, QLocale::Chinese})
+        QTest::newRow(qPrintable(QLocale::languageToString(language))) << int(language) << evening;
+    QTest::newRow("English, odd second, noon")
+        << int(QLocale::English) << QDateTime(QDate(2024, 3, 9), QTime(11, 58, 59));
+    QTest::newRow("German, year end") << int(QLocale::German) << QDateTime(QDate(2023, 12, 31), QTime(23, 30, 0));
+}
+
+// The CSV formats the time once a minute; every line must read as the shared date-time text.
+void TestReportPages::sleepCsvTimesInEveryLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(QDateTime, start);
+    const QLocale::Language saved = DisplayLanguage::value();
+    DisplayLanguage::set(QLocale::Language(language));
+    const QVector<SleepTrendEntry> trend(3 * 1800, SleepTrendEntry{96, 61});
+    const QList<QByteArray> lines = SleepCsv::text(start, trend).split('\n');
+    DisplayLanguage::set(saved);
+    QCOMPARE(lines.size(), trend.size() + 3);
+    DisplayLanguage::set(QLocale::Language(language));
+    for (int i = 0; i < trend.size(); i += 7) {
+        const QString expected = '"' + DateTimeText::dateTime(start.addSecs(2 * i), true) + "\",96,61,";
+        if (QString::fromUtf8(lines.at(i + 2)) != expected) {
+            DisplayLanguage::set(saved);
+            QFAIL(qPrintable(QString("line %1: %2, expected %3").arg(i + 2).arg(lines.at(i + 2), expected)));
+        }
+    }
+    DisplayLanguage::set(saved);
 }
 
 void TestReportPages::sleepCurveStaysInTheChart_data()

@@ -11,12 +11,13 @@
 
 // A record database file the program must refuse to use, made at a path:
 // text that is no database, a database with a damaged page, a database
-// another program holds locked, or one that cannot be written. The lock and
-// the write protection last as long as the object.
+// another program holds locked, one that cannot be written, or a record
+// database that lost the table of its stored ECG checks. The lock and the
+// write protection last as long as the object.
 class UnusableDatabase
 {
 public:
-    enum Kind { NotADatabase, Damaged, Locked, NotWritable };
+    enum Kind { NotADatabase, Damaged, Locked, NotWritable, Incomplete };
 
     UnusableDatabase(Kind kind, const QString& path)
         : m_kind(kind)
@@ -31,6 +32,11 @@ public:
             m_made = bytes();
             return;
         }
+        if (kind == Incomplete) {
+            m_ready = writeIncomplete();
+            m_made = bytes();
+            return;
+        }
         if (!writeDatabase() || (kind == Damaged && !damagePage(2)))
             return;
         // Read before the lock is taken: closing any descriptor of the file would release it.
@@ -39,7 +45,8 @@ public:
         case Damaged: m_ready = true; break;
         case Locked: m_ready = holdLock(); break;
         case NotWritable: m_ready = protect(true); break;
-        case NotADatabase: break;
+        case NotADatabase:
+        case Incomplete: break;
         }
     }
 
@@ -79,6 +86,7 @@ public:
         case Damaged: return "is damaged";
         case Locked: return "is locked by another program";
         case NotWritable: return "is not writable";
+        case Incomplete: return "lacks parts of its tables (tb_ecg)";
         }
         return QString();
     }
@@ -103,6 +111,23 @@ private:
         if (m_kind != Locked)
             db.close();
         return true;
+    }
+
+    // The list of checks names an ECG check whose table is gone.
+    bool writeIncomplete()
+    {
+        bool written = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", m_connection);
+            db.setDatabaseName(m_path);
+            QSqlQuery query(db);
+            written = db.open() &&
+                query.exec(
+                    "create table tb_devCheck (flowid varchar(40) primary key, sn varchar(20), checkType int)") &&
+                query.exec("insert into tb_devCheck values ('20240102080000SN1', 'SN1', 1)");
+            db.close();
+        }
+        return written;
     }
 
     bool damagePage(int index)

@@ -31,6 +31,7 @@ private slots:
     void failedStoreUndoesEverything_data();
     void failedStoreUndoesEverything();
     void unmovableFilesUndoEverything();
+    void fullDiskIsToldWithItsReason();
     void missingInformationKeepsTheStored();
     void longerRecordingReplacesTheStored();
     void interruptedReplacementIsSettled_data();
@@ -219,12 +220,36 @@ void TestDownloadFinisher::failedStoreUndoesEverything()
 
     QCOMPARE(int(result.outcome), outcome);
     QCOMPARE(result.sn, kSn);
+    // The database's own reason, not only what failed.
+    QVERIFY2(result.reason.endsWith(": broken on purpose"), qPrintable(result.reason));
     QCOMPARE(dump(), before.store);
     QCOMPARE(entries(deviceDir()), before.deviceDir);
     QVERIFY(!QFileInfo::exists(tempDir()));
     // Nothing is left open: the next download of the monitor is stored.
     writeDownload();
     QVERIFY(finish().isStored());
+}
+
+void TestDownloadFinisher::fullDiskIsToldWithItsReason()
+{
+    writeDownload();
+    // Enough pulse-oximetry checks to need new pages of the database file.
+    QByteArray many;
+    for (int minute = 0; minute < 60; ++minute)
+        many += records(2, 12, minute, 50);
+    writeFile(tempDir() + "oxi.dat", many);
+    const Snapshot before = snapshot();
+    // The file may not grow, as on a full disk.
+    const int pages = DbTestSupport::value("pragma page_count").toInt();
+    QVERIFY(DbTestSupport::run(QString("pragma max_page_count = %1").arg(pages)));
+
+    const DownloadFinisher::Result result = finish();
+    QVERIFY(DbTestSupport::run("pragma max_page_count = 1073741823"));
+
+    QCOMPARE(int(result.outcome), int(DownloadFinisher::Outcome::SyncFailed));
+    QCOMPARE(result.reason, QString("storing its users and checks failed: database or disk is full"));
+    QCOMPARE(dump(), before.store);
+    QCOMPARE(entries(deviceDir()), before.deviceDir);
 }
 
 void TestDownloadFinisher::unmovableFilesUndoEverything()

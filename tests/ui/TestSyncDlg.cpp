@@ -198,13 +198,20 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
     if (fault == "locked")
         QVERIFY(other.tryLock());
     SyncDlg dialog;
+    dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
     auto* row = qobject_cast<DownloadDeviceWidget*>(list(dialog)->itemWidget(list(dialog)->item(0)));
+    const QLabel* text = row->findChild<QLabel*>("labelProgress");
 
     dialog.on_btnDownload_clicked();
+    // The row tells at once that the download runs, also while it waits for the monitor's lock.
+    QVERIFY(text->isVisible());
+    QCOMPARE(text->text(), QString("Downloading..."));
 
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.isDownloading(), 30000);
     QVERIFY2(row->resultText().startsWith(shown), qPrintable(row->resultText()));
+    // Failures before the first file show in the row as any other.
+    QVERIFY(text->isVisible());
 }
 
 void TestSyncDlg::withoutMonitorsDownloadIsOff()

@@ -43,8 +43,19 @@ DownloadDeviceWidget::~DownloadDeviceWidget()
     delete ui;
 }
 
+void DownloadDeviceWidget::showStarted()
+{
+    // An empty range shows the bar busy until the file count is known.
+    ui->progressBar->setRange(0, 0);
+    ui->labelProgress->setText(tr("Downloading..."));
+    ui->labelProgress->setToolTip(QString());
+    m_resultShown = false;
+    showProgressView();
+}
+
 void DownloadDeviceWidget::showResult(const QStringList& lines)
 {
+    showProgressView();
     ui->labelProgress->setText(lines.join('\n'));
     ui->labelProgress->setToolTip(lines.join('\n'));
     m_resultShown = true;
@@ -82,10 +93,14 @@ void DownloadDeviceWidget::onSingleFileDownloadProgress(int current, int total)
 
 void DownloadDeviceWidget::onDownloadEnd(bool isComplete, QString)
 {
-    if (isComplete)
-        ui->progressBar->setValue(ui->progressBar->maximum());
-    if (!m_resultShown)
+    // A download that ended before its first file leaves no busy bar behind.
+    const int maximum = qMax(ui->progressBar->maximum(), 1);
+    ui->progressBar->setRange(0, maximum);
+    ui->progressBar->setValue(isComplete ? maximum : ui->progressBar->value());
+    if (!m_resultShown) {
+        showProgressView();
         ui->labelProgress->setText(isComplete ? tr("Download completed") : tr("Download failed"));
+    }
 }
 
 void DownloadDeviceWidget::showIdleView()

@@ -21,7 +21,10 @@ public:
     ~DownloadDeviceWidget() override;
 
     std::shared_ptr<VitacorDevice> device() const { return m_device; }
-    // The outcome of the finished download, one line each, in place of the progress text.
+    // The download was asked for: the row waits for its first file (the monitor's lock, the scratch folder).
+    void showStarted();
+    // The outcome of the finished download, one line each, in place of the progress text; shown also
+    // when the download failed before its first file.
     void showResult(const QStringList& lines);
     QString resultText() const;
     // The download arrived but could not be stored, or the monitor went away during it.

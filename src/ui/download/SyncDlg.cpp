@@ -144,6 +144,7 @@ void SyncDlg::startDownload()
     m_downloading = true;
     m_downloadingSn = device->serialNumber();
     m_manager->downloadDevice(index);
+    rowWidget(ui->listWidget->row(selected.first()))->showStarted();
 }
 
 namespace {
