@@ -24,6 +24,12 @@ public:
         // Width of one column in device units: a screen pixel, or a fraction
         // of a millimetre on paper so a PDF does not carry every sample.
         double columnWidth = 1;
+        // A column whose span is lower than this gets one point (the span
+        // would hide inside the pen); 0 keeps every span.
+        double minimumSpan = 0;
+        // Coordinates rounded to whole device units: on paper, where a unit
+        // is under 0.1 mm, this loses nothing visible and halves the PDF.
+        bool wholeUnits = false;
     };
 
     explicit HolterWaveRow(const Geometry& geometry);
