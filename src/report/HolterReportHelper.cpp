@@ -257,33 +257,39 @@ void HolterReportHelper::paintStripPage(const QRectF& page, int stripPage)
     const double rowsTop = top + metrics.height() + mm(2);
     const double h = rowsHeight / lines;
     const double millivolt = lines == 60 ? h / 2 : h / 4;
-    HolterWaveRow::Geometry row;
-    row.left = left;
-    row.right = right;
-    row.top = rowsTop;
-    row.bottom = bottom;
-    row.pixelsPerCount = millivolt / EcgTrace::kCountsPerMillivolt;
-    row.columnWidth = qMax(1.0, mm(kColumnMm));
-    row.minimumSpan = m_wavePen.widthF();
-    row.wholeUnits = mm(0.1) >= 1;
     static const QVector<qint16> none;
     const QVector<qint16>& samples = m_report && m_report->isLoaded() ? m_report->samples() : none;
     const qint64 pageStart = qint64(stripPage - 1) * lines * kSamplesPerLine;
+    // Whole minutes only: the page ends at the first minute not recorded in full.
+    int rows = 0;
+    while (rows < lines && pageStart + qint64(rows + 2) * kSamplesPerLine <= samples.size()) {
+        const double baseline = rowsTop + h / 2 + rows * h;
+        const QString time = m_report->minuteStart(int((pageStart / kSamplesPerLine + rows) / 2)).toString("HH:mm");
+        m_painter->drawText(QPointF(left - 0.06 * width, baseline + (metrics.ascent() - metrics.descent()) / 2), time);
+        rows += 2;
+    }
+
+    // On paper the rows are drawn in quarter device units: whole numbers keep
+    // the PDF small, and a quarter unit (0.02 mm) keeps the trace true to scale.
+    const double fine = mm(0.1) >= 1 ? 4 : 1;
+    HolterWaveRow::Geometry row;
+    row.left = left * fine;
+    row.right = right * fine;
+    row.top = rowsTop * fine;
+    row.bottom = bottom * fine;
+    row.pixelsPerCount = millivolt / EcgTrace::kCountsPerMillivolt * fine;
+    row.columnWidth = qMax(1.0, mm(kColumnMm)) * fine;
+    row.minimumSpan = m_wavePen.widthF() * fine;
+    row.wholeUnits = fine > 1;
+    QPen pen = m_wavePen;
+    pen.setWidthF(m_wavePen.widthF() * fine);
     m_painter->save();
+    m_painter->scale(1 / fine, 1 / fine);
     m_painter->setRenderHint(QPainter::Antialiasing, true);
-    for (int r = 0; r < lines; ++r) {
-        const qint64 first = pageStart + qint64(r) * kSamplesPerLine;
-        row.baseline = rowsTop + h / 2 + r * h;
-        if (r % 2 == 0) {
-            if (first + kSamplesPerMinute > samples.size())
-                break;
-            const QString time = m_report->minuteStart(int(first / kSamplesPerMinute)).toString("HH:mm");
-            m_painter->setPen(Qt::black);
-            m_painter->drawText(QPointF(left - 0.06 * width, row.baseline + (metrics.ascent() - metrics.descent()) / 2),
-                                time);
-        }
-        m_painter->setPen(m_wavePen);
-        HolterWaveRow(row).paint(*m_painter, samples, int(first), kSamplesPerLine);
+    m_painter->setPen(pen);
+    for (int r = 0; r < rows; ++r) {
+        row.baseline = (rowsTop + h / 2 + r * h) * fine;
+        HolterWaveRow(row).paint(*m_painter, samples, int(pageStart + qint64(r) * kSamplesPerLine), kSamplesPerLine);
     }
     m_painter->restore();
 

@@ -46,13 +46,22 @@ QPolygonF HolterWaveRow::points(const QVector<qint16>& samples, int first, int c
             line << QPointF(x, y);
     };
     const qint16* data = samples.constData() + first;
+    if (count <= columns) {
+        // No column holds two samples: each sample at its own place.
+        line.reserve(int(available) + 1);
+        for (qint64 i = 0; i < available; ++i) {
+            if (accepted(data[i]))
+                append(g.left + i * width / count, yOf(data[i]));
+        }
+        return line;
+    }
     line.reserve(int(qMin<qint64>(2 * columns, 2 * available)) + 1);
     for (qint64 column = 0; column < columns; ++column) {
         // Integer bounds, so neighbouring columns neither share nor skip a sample.
         const qint64 begin = column * count / columns;
         if (begin >= available)
             break;
-        const qint64 end = qMin(available, qMax(begin + 1, (column + 1) * count / columns));
+        const qint64 end = qMin(available, (column + 1) * count / columns);
         const double x = g.left + column * columnStep;
         qint64 low = -1;
         qint64 high = -1;

@@ -8,7 +8,8 @@ class QPainter;
 // One row of Holter ECG squeezed into columns of the output: where a
 // column covers more than one sample it gets the minimum and the maximum
 // of its samples (in their order), so no R wave is drawn shorter than it is;
-// where it covers one sample or fewer it gets the sample at its left edge.
+// where there are no more samples than columns each sample is drawn at its
+// own place, as a plain polyline.
 class HolterWaveRow
 {
 public:
