@@ -257,6 +257,7 @@ void HolterReportHelper::paintStripPage(const QRectF& page, int stripPage)
     const double rowsTop = top + metrics.height() + mm(2);
     const double h = rowsHeight / lines;
     const double millivolt = lines == 60 ? h / 2 : h / 4;
+    paintScaleMark(right, top + metrics.ascent(), width / 30, millivolt);
     static const QVector<qint16> none;
     const QVector<qint16>& samples = m_report && m_report->isLoaded() ? m_report->samples() : none;
     const qint64 pageStart = qint64(stripPage - 1) * lines * kSamplesPerLine;
@@ -297,4 +298,21 @@ void HolterReportHelper::paintStripPage(const QRectF& page, int stripPage)
     m_painter->setPen(Qt::black);
     m_painter->drawText(QPointF(left + 0.92 * width, bottom + m_valueFont.pixelSize()),
                         QString("%1/%2").arg(stripPage).arg(m_stripPages));
+}
+
+void HolterReportHelper::paintScaleMark(double right, double baseline, double second, double millivolt) const
+{
+    // The strips are smaller than ECG paper: one second across, one millivolt up.
+    const QPointF corner(right - second, baseline);
+    m_painter->save();
+    m_painter->setPen(QPen(Qt::black, mm(0.2), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    QPolygonF mark;
+    mark << corner + QPointF(0, -millivolt) << corner << corner + QPointF(second, 0);
+    m_painter->drawPolyline(mark);
+    m_painter->setFont(m_textFont);
+    const QFontMetricsF metrics(m_textFont, m_painter->device());
+    const QString volt = QStringLiteral("1mV");
+    m_painter->drawText(QPointF(corner.x() - mm(1) - metrics.horizontalAdvance(volt), baseline), volt);
+    m_painter->drawText(QPointF(corner.x() + second + mm(1), baseline), QStringLiteral("1s"));
+    m_painter->restore();
 }

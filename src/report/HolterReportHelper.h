@@ -48,6 +48,8 @@ private:
     void paginate();
     void paintSummaryPage(const QRectF& page);
     void paintStripPage(const QRectF& page, int stripPage);
+    // The size of one second and one millivolt, at the header's right end.
+    void paintScaleMark(double right, double baseline, double second, double millivolt) const;
     // A bold label and its value; returns the y below the row.
     void paintField(double x, double y, const QString& label, const QString& value) const;
     // The section's underlined title at y; returns the y of its first row.
