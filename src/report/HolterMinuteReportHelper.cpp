@@ -117,14 +117,17 @@ void HolterMinuteReportHelper::paintPage(const QRectF& page, int)
         return !loaded ? QString() : HolterMinute::isPresent(v) ? QString::number(v) + unit : QStringLiteral("--");
     };
     y = paintSection(x1, y + 4.5 * row, tr("Summary"));
+    // The date too: a day-long recording runs past midnight.
     paintField(x1, y, tr("Check Time:"),
-               m_report ? QString("%1-%2").arg(start.toString("HH:mm"), start.addSecs(60).toString("HH:mm"))
+               m_report ? QString("%1 %2-%3")
+                              .arg(DateTimeText::date(start.date()), start.toString("HH:mm"),
+                                   start.addSecs(60).toString("HH:mm"))
                         : QString());
-    paintField(x2, y, tr("HR:"), value(minute.heartRate, "/min"));
-    paintField(x3, y, tr("PVCs:"), value(minute.pvcCount, QString()));
-    paintField(x1, y + row, tr("QT:"), value(minute.qt, "ms"));
-    paintField(x2, y + row, tr("QTc:"), value(minute.qtc, "ms"));
+    paintField(x1, y + row, tr("HR:"), value(minute.heartRate, "/min"));
+    paintField(x2, y + row, tr("PVCs:"), value(minute.pvcCount, QString()));
     paintField(x3, y + row, tr("QRS:"), value(minute.qrsDuration, "ms"));
+    paintField(x1, y + 2 * row, tr("QT:"), value(minute.qt, "ms"));
+    paintField(x2, y + 2 * row, tr("QTc:"), value(minute.qtc, "ms"));
     QStringList flags;
     if (minute.hasIrregularRr())
         flags << tr("Irregular R-R");
@@ -132,12 +135,12 @@ void HolterMinuteReportHelper::paintPage(const QRectF& page, int)
         flags << tr("Pause(>3s): Detected");
     double x = x1;
     for (const QString& flag : flags) {
-        paintField(x, y + 2 * row, flag, QString());
+        paintField(x, y + 3 * row, flag, QString());
         x = x2;
     }
 
     // Room above the plot for the 1 s bracket, left of it for the 1 mV pulse.
-    const QRectF plot(c.left(), y + 3 * row + mm(5), c.width(),
+    const QRectF plot(c.left(), y + 4 * row + mm(5), c.width(),
                       c.width() * HolterMinutePainter::kSmallRows / HolterMinutePainter::kSmallColumns);
     static const QVector<qint16> none;
     m_minutePainter.paint(*m_painter, plot, m_report && m_report->isLoaded() ? m_report->samples() : none, m_minute);

@@ -107,7 +107,7 @@ void HolterReportHelper::paintPage(const QRectF& page, int index)
 
 double HolterReportHelper::rowHeight() const
 {
-    return QFontMetricsF(m_labelFont, m_painter->device()).height() * 1.6;
+    return QFontMetricsF(m_labelFont, m_painter->device()).height() * 1.45;
 }
 
 void HolterReportHelper::paintField(double x, double y, const QString& label, const QString& value) const
@@ -127,7 +127,7 @@ double HolterReportHelper::paintSection(double x, double y, const QString& title
     m_painter->setPen(Qt::black);
     m_painter->setFont(m_sectionFont);
     m_painter->drawText(QPointF(x, y + metrics.ascent()), title);
-    return y + metrics.height() + mm(2.5);
+    return y + metrics.height() + mm(2);
 }
 
 void HolterReportHelper::paintWrapped(const QRectF& box, const QString& text) const

@@ -7,6 +7,7 @@
 #include "report/HolterReportSource.h"
 #include "report/ReportOutput.h"
 #include "ui/MyMessageBox.h"
+#include "ui/holter/HolterPrinting.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -30,7 +31,6 @@ int writeAll(const QString& folder, const QList<Recording>& recordings,
         const QString path = filePath(folder, recording);
         if (QFileInfo::exists(path) && !replace(path))
             continue;
-        // A recording of its own, so an open summary's recording stays as it is.
         HolterReport report;
         CheckUser patient;
         QString error;
@@ -71,6 +71,29 @@ int save(QWidget* parent, const QList<Recording>& recordings)
                                    QCoreApplication::translate("HolterPdfBatch", "Create PDF file failed."),
                                    QMessageBox::Ok, QMessageBox::Ok);
         });
+}
+
+int print(QWidget* parent, const QList<Recording>& recordings)
+{
+    int printed = 0;
+    if (recordings.isEmpty())
+        return printed;
+    HolterPrinting::print(parent, [&](QPainter& painter, double scale, const std::function<void()>& newPage) {
+        for (const Recording& recording : recordings) {
+            HolterReport report;
+            CheckUser patient;
+            QString error;
+            if (!HolterReportSource::load(recording.sn, recording.checkTime, &report, &patient, &error))
+                continue;
+            if (printed > 0)
+                newPage();
+            HolterReportHelper helper;
+            helper.setData(&report);
+            ReportOutput::paintPages(helper, painter, scale, newPage);
+            ++printed;
+        }
+    });
+    return printed;
 }
 
 } // namespace HolterPdfBatch

@@ -7,9 +7,11 @@
 
 class QWidget;
 
-// The main window's "Save as PDF" of selected Holter rows: one Holter ECG
-// report per recording, "Report_<sn>_<yyyyMMddHHmmss>.pdf" in a folder the
-// user picks. An existing file is replaced only when the user says so.
+// The main window's "Save as PDF" and Print of selected Holter rows: one
+// Holter ECG report per recording, as "Report_<sn>_<yyyyMMddHHmmss>.pdf" in
+// a folder the user picks (an existing file is replaced only when the user
+// says so), or all of them in one print job. Each recording is loaded into a
+// HolterReport of its own, so an open summary keeps its recording.
 namespace HolterPdfBatch {
 
 struct Recording
@@ -28,5 +30,8 @@ int writeAll(const QString& folder, const QList<Recording>& recordings,
 // Asks for the folder, then writes as above with message boxes; returns the
 // number written (0 when cancelled).
 int save(QWidget* parent, const QList<Recording>& recordings);
+// The reports of `recordings` in one print job (A4, 300 dpi, full page);
+// returns the number printed (0 when the print dialog is cancelled).
+int print(QWidget* parent, const QList<Recording>& recordings);
 
 } // namespace HolterPdfBatch

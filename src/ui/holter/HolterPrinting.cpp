@@ -12,7 +12,8 @@
 
 namespace HolterPrinting {
 
-bool print(QWidget* parent, BasePaintHelper& helper)
+bool print(QWidget* parent,
+           const std::function<void(QPainter& painter, double scale, const std::function<void()>& newPage)>& paint)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(ReportOutput::kPdfDpi);
@@ -23,8 +24,15 @@ bool print(QWidget* parent, BasePaintHelper& helper)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     QPainter painter(&printer);
-    ReportOutput::paintPages(helper, painter, printer.resolution() / 25.4, [&printer] { printer.newPage(); });
+    paint(painter, printer.resolution() / 25.4, [&printer] { printer.newPage(); });
     return true;
+}
+
+bool print(QWidget* parent, BasePaintHelper& helper)
+{
+    return print(parent, [&helper](QPainter& painter, double scale, const std::function<void()>& newPage) {
+        ReportOutput::paintPages(helper, painter, scale, newPage);
+    });
 }
 
 bool savePdf(QWidget* parent, BasePaintHelper& helper, const QString& defaultName, const QString& failureTitle)
