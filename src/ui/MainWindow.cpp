@@ -232,14 +232,35 @@ void MainWindow::updatePrintButtons()
 
 void MainWindow::on_btnPrint_clicked()
 {
-    if (canPrint())
+    if (!canPrint())
+        return;
+    if (holterSelected())
+        m_reports.printHolter(this, selectedRecordings());
+    else
         m_reports.print(this, selectedReports());
 }
 
 void MainWindow::on_btnPDF_clicked()
 {
-    if (canPrint())
+    if (!canPrint())
+        return;
+    if (holterSelected())
+        m_reports.saveHolterPdf(this, selectedRecordings());
+    else
         m_reports.savePdf(this, selectedReports());
+}
+
+bool MainWindow::holterSelected() const
+{
+    return ui->treeView->currentIndex().data(TreeModelBuilder::CheckTypeRole).toInt() == CheckType::Holter;
+}
+
+QList<HolterPdfBatch::Recording> MainWindow::selectedRecordings() const
+{
+    QList<HolterPdfBatch::Recording> recordings;
+    for (const CheckRecord& record : m_controller->selectedRecords())
+        recordings << HolterPdfBatch::Recording{currentSn, record.checkTimeText()};
+    return recordings;
 }
 
 QDialog* MainWindow::openViewer(const QString& sn, const CheckRecord& record)

@@ -65,6 +65,9 @@ private:
     bool canPrint() const;
     // The reports of the selected checks, top first.
     QList<ReportData> selectedReports() const;
+    // Whether the selected checks are Holter recordings, and those recordings.
+    bool holterSelected() const;
+    QList<HolterPdfBatch::Recording> selectedRecordings() const;
     // The viewer of one check, which tells the list when it saves the patient.
     QDialog* openViewer(const QString& sn, const CheckRecord& record);
     void updatePrintButtons();
