@@ -12,6 +12,7 @@
 #include <QString>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class QSqlQuery;
@@ -47,6 +48,11 @@ public:
     QString healthText() const;
     // Removes the connection, e.g. before the database file is moved.
     void close();
+    // Closes the connection, runs `whileClosed` on the closed file (it may
+    // change the configured data directory) and opens the database of the
+    // configured data directory again; no other operation runs in between.
+    // Whether the reopened database is healthy.
+    bool reopenAfter(const std::function<void()>& whileClosed);
 
     bool beginTransaction();
     bool commit();
