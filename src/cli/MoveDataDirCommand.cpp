@@ -48,13 +48,16 @@ int MoveDataDirCommand::run(const QStringList& arguments)
     thread.setDbFileName(Vitacor::kDbFileName);
     thread.start();
     int shown = -1;
-    while (!thread.wait(200)) {
-        if (thread.filesDone() != shown) {
-            shown = thread.filesDone();
-            err << QString("Moving: %1 of %2 files\n").arg(shown).arg(thread.fileCount());
-            err.flush();
-        }
-    }
+    const auto progress = [&] {
+        if (thread.filesDone() == shown)
+            return;
+        shown = thread.filesDone();
+        err << QString("Moving: %1 of %2 files\n").arg(shown).arg(thread.fileCount());
+        err.flush();
+    };
+    while (!thread.wait(200))
+        progress();
+    progress();
     const DataDirMover& mover = *thread.mover();
     if (thread.outcome() != DataDirMover::Outcome::Moved)
         return line.failure(mover.failureText(thread.outcome()));

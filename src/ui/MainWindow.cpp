@@ -2,14 +2,17 @@
 #include "ui_MainWindow.h"
 
 #include "app/Config.h"
+#include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
+#include "ui/download/SyncDlg.h"
 #include "ui/records/CheckDispController.h"
+#include "ui/records/TreeModelBuilder.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/IOnConfigChanged.h"
-#include "ui/download/SyncDlg.h"
-#include "ui/records/TreeModelBuilder.h"
+#include "ui/settings/Aboutme.h"
+#include "ui/settings/SettingDlg.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -285,6 +288,44 @@ void MainWindow::onConfigChanged()
         if (auto* follower = dynamic_cast<IOnConfigChanged*>(row))
             follower->onConfigChanged();
     }
+}
+
+void MainWindow::onDataChanged()
+{
+    const QList<DeviceInfo> devices = DbOperator::instance()->allDevices();
+    // Newest first in the store; each new node goes on top, so the oldest is placed first.
+    for (auto it = devices.crbegin(); it != devices.crend(); ++it) {
+        const bool known = treeBuilder->deviceNode(it->sn) != nullptr;
+        treeBuilder->rebuildDevice(it->sn);
+        QStandardItem* node = treeBuilder->deviceNode(it->sn);
+        if (!known && node) {
+            node->setData(false, TreeModelBuilder::OnlineRole);
+            treeBuilder->setOnlineIcon(node, false);
+        }
+    }
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (current.isValid())
+        showSelection(current);
+    else if (treeModel->rowCount() > 0)
+        ui->treeView->setCurrentIndex(treeModel->index(0, 0));
+}
+
+void MainWindow::on_btnAbout_clicked()
+{
+    auto* about = new Aboutme(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setModal(true);
+    about->show();
+}
+
+void MainWindow::on_btnSetting_clicked()
+{
+    auto* settings = new SettingDlg(this);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->setModal(true);
+    connect(settings, &SettingDlg::configChange, this, &MainWindow::onConfigChanged);
+    connect(settings, &SettingDlg::dataChange, this, &MainWindow::onDataChanged);
+    settings->show();
 }
 
 void MainWindow::onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr)
