@@ -1,4 +1,5 @@
 #include "app/Constants.h"
+#include "files/RecordCodec.h"
 #include "support/SyncFixture.h"
 
 #include <QProcess>
