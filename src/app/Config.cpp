@@ -24,6 +24,11 @@ QString Config::defaultDataDir()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/DATA";
 }
 
+QString Config::storedDataDir()
+{
+    return QSettings(settingsFilePath(), QSettings::IniFormat).value("dataDir", defaultDataDir()).toString();
+}
+
 Config::Config()
 {
     const QString path = settingsFilePath();

@@ -18,6 +18,8 @@ public:
     static Config* instance();
     static QString settingsFilePath();
     static QString defaultDataDir();
+    // The data directory config.ini names now, whatever this run uses.
+    static QString storedDataDir();
 
     bool isCelsius() const { return m_celsius; }
     bool isKilometre() const { return m_kilometre; }

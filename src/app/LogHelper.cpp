@@ -15,6 +15,11 @@ LogHelper* LogHelper::instance()
 
 LogHelper::LogHelper()
 {
+    open();
+}
+
+void LogHelper::open()
+{
     m_file.setFileName(Config::instance()->dataDir() + "/" + Vitacor::kLogFileName);
     const qint64 size = m_file.size();
     qDebug() << "log file size:" << size;
@@ -31,9 +36,9 @@ LogHelper::~LogHelper()
 
 void LogHelper::writeLog(QString message)
 {
+    QMutexLocker lock(&m_mutex);
     if (!m_opened)
         return;
-    QMutexLocker lock(&m_mutex);
     const QString stamp = QLocale(QLocale::English).toString(QDateTime::currentDateTime(), "yyyy-MM-dd HH:mm:ss");
     m_file.write((stamp + " " + message + "\r\n").toUtf8());
 }
@@ -43,4 +48,11 @@ void LogHelper::flush()
     QMutexLocker lock(&m_mutex);
     if (m_opened)
         m_file.flush();
+}
+
+void LogHelper::reopen()
+{
+    QMutexLocker lock(&m_mutex);
+    m_file.close();
+    open();
 }

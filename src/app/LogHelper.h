@@ -22,8 +22,13 @@ public:
     void writeLog(QString message);
     // Hands buffered lines to the file now, for readers of the log during a run.
     void flush();
+    // Goes on in the log file of the configured data directory, after the
+    // data directory was moved.
+    void reopen();
 
 private:
+    void open();
+
     bool m_opened = false;
     QFile m_file;
     QMutex m_mutex;

@@ -11,6 +11,7 @@
 #include "sync/DownloadFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/SingleApplication.h"
+#include "ui/settings/SetDataDirDlg.h"
 
 #include <QDebug>
 #include <QDir>
@@ -119,6 +120,8 @@ int main(int argc, char* argv[])
     AppFonts::load();
 
     Config* config = Config::instance();
+    // Read before the language choice clears it: no data directory was chosen yet.
+    const bool firstStart = config->isFirstStart();
     const QString translationFile = LanguageTable::chooseAtStart(*config, QLocale().language());
     QTranslator translator;
     if (QFile::exists(translationFile) && translator.load(translationFile))
@@ -132,6 +135,12 @@ int main(int argc, char* argv[])
 
     applyApplicationStyleSheet(app);
     ensureDataLocation();
+    // The first start asks where to keep the data and offers the older program's data;
+    // cancelling keeps the default folder.
+    if (firstStart) {
+        SetDataDirDlg chooser(SetDataDirDlg::Mode::FirstStart);
+        chooser.exec();
+    }
     QDir().mkpath(config->dataDir()); // a failure shows as a database that cannot be opened
 
     LogHelper* log = LogHelper::instance();

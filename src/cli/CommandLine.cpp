@@ -22,9 +22,24 @@ int CommandLine::parse(const QStringList& arguments)
                             << text.mid(text.indexOf("Options:"));
         return 0;
     }
-    if (!m_parser.positionalArguments().isEmpty())
-        return usageError("unexpected argument '" + m_parser.positionalArguments().first() + "'.");
+    const QStringList positional = m_parser.positionalArguments();
+    if (m_argumentName.isEmpty() && !positional.isEmpty())
+        return usageError("unexpected argument '" + positional.first() + "'.");
+    if (!m_argumentName.isEmpty() && positional.size() != 1)
+        return usageError(positional.isEmpty() ? m_argumentName + " is missing."
+                                               : "give one " + m_argumentName + ", got: " + positional.join(" "));
     return kProceed;
+}
+
+void CommandLine::expectArgument(const QString& name, const QString& description)
+{
+    m_argumentName = name;
+    m_parser.addPositionalArgument(name, description);
+}
+
+QString CommandLine::argument() const
+{
+    return m_parser.positionalArguments().value(0);
 }
 
 int CommandLine::usageError(const QString& message) const

@@ -17,6 +17,9 @@ public:
     CommandLine(const QString& command, const QString& synopsis, const QString& description);
 
     QCommandLineParser& parser() { return m_parser; }
+    // The command takes exactly one argument besides its options.
+    void expectArgument(const QString& name, const QString& description);
+    QString argument() const;
     // kProceed, 0 after printing the help, or kUsageError after an error message.
     int parse(const QStringList& arguments);
     int usageError(const QString& message) const;
@@ -30,4 +33,5 @@ private:
     QString m_description;
     QCommandLineParser m_parser;
     QCommandLineOption m_help;
+    QString m_argumentName;
 };

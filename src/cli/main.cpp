@@ -4,7 +4,9 @@
 #include "cli/DevicesCommand.h"
 #include "cli/DownloadCommand.h"
 #include "cli/HolterReportCommand.h"
+#include "cli/ImportLegacyCommand.h"
 #include "cli/MakeDemoCommand.h"
+#include "cli/MoveDataDirCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/SleepCsvCommand.h"
 
@@ -35,5 +37,7 @@ int main(int argc, char* argv[])
     dispatcher.add(std::make_unique<HolterReportCommand>());
     dispatcher.add(std::make_unique<SleepCsvCommand>());
     dispatcher.add(std::make_unique<DeleteCommand>());
+    dispatcher.add(std::make_unique<ImportLegacyCommand>());
+    dispatcher.add(std::make_unique<MoveDataDirCommand>());
     return dispatcher.run(QCoreApplication::arguments());
 }

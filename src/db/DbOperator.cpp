@@ -289,6 +289,15 @@ void DbOperator::close()
     QSqlDatabase::removeDatabase(Vitacor::kDbConnectionName);
 }
 
+bool DbOperator::reopenAfter(const std::function<void()>& whileClosed)
+{
+    // The lock is recursive: close() and openAndInit() take it again.
+    QMutexLocker lock(&m_lock);
+    close();
+    whileClosed();
+    return openAndInit();
+}
+
 bool DbOperator::beginTransaction()
 {
     {

@@ -13,6 +13,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 class QSqlDatabase;
@@ -56,6 +57,11 @@ public:
     QString healthText() const;
     // Removes the connection, e.g. before the database file is moved.
     void close();
+    // Closes the connection, runs `whileClosed` on the closed file (it may
+    // change the configured data directory) and opens the database of the
+    // configured data directory again; no other operation runs in between.
+    // Whether the reopened database is healthy.
+    bool reopenAfter(const std::function<void()>& whileClosed);
 
     bool beginTransaction();
     bool commit();

@@ -7,6 +7,7 @@
 #include "gallery/MainWindowScreens.h"
 #include "gallery/ReportScreens.h"
 #include "gallery/RowScreens.h"
+#include "gallery/SettingsScreens.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,6 +34,7 @@ static void initGuiResources()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(VITACOR_VERSION);
     initGuiResources();
     QTextStream err(stderr);
 
@@ -64,6 +66,7 @@ int main(int argc, char* argv[])
     RowScreens::addTo(gallery);
     ReportScreens::addTo(gallery);
     HolterReportScreens::addTo(gallery);
+    SettingsScreens::addTo(gallery);
 
     QStringList failed;
     for (const Language& language : {Language{"en", 1}, Language{"de", 4}}) {

@@ -2,6 +2,7 @@
 #include "ui_MainWindow.h"
 
 #include "app/Config.h"
+#include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
@@ -9,6 +10,8 @@
 #include "ui/records/CheckDispController.h"
 #include "ui/records/TreeModelBuilder.h"
 #include "ui/rows/CheckItemBase.h"
+#include "ui/settings/Aboutme.h"
+#include "ui/settings/SettingDlg.h"
 #include "ui/viewers/ReportViewer.h"
 
 #include <QCloseEvent>
@@ -300,6 +303,44 @@ void MainWindow::onConfigChanged()
     // Rows made later read the new units themselves.
     for (CheckItemBase* row : m_controller->builtRows())
         row->unitsChanged();
+}
+
+void MainWindow::onDataChanged()
+{
+    const QList<DeviceInfo> devices = DbOperator::instance()->allDevices();
+    // Newest first in the store; each new node goes on top, so the oldest is placed first.
+    for (auto it = devices.crbegin(); it != devices.crend(); ++it) {
+        const bool known = treeBuilder->deviceNode(it->sn) != nullptr;
+        treeBuilder->rebuildDevice(it->sn);
+        QStandardItem* node = treeBuilder->deviceNode(it->sn);
+        if (!known && node) {
+            node->setData(false, TreeModelBuilder::OnlineRole);
+            treeBuilder->setOnlineIcon(node, false);
+        }
+    }
+    const QModelIndex current = ui->treeView->currentIndex();
+    if (current.isValid())
+        showSelection(current);
+    else if (treeModel->rowCount() > 0)
+        ui->treeView->setCurrentIndex(treeModel->index(0, 0));
+}
+
+void MainWindow::on_btnAbout_clicked()
+{
+    auto* about = new Aboutme(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->setModal(true);
+    about->show();
+}
+
+void MainWindow::on_btnSetting_clicked()
+{
+    auto* settings = new SettingDlg(this);
+    settings->setAttribute(Qt::WA_DeleteOnClose);
+    settings->setModal(true);
+    connect(settings, &SettingDlg::configChange, this, &MainWindow::onConfigChanged);
+    connect(settings, &SettingDlg::dataChange, this, &MainWindow::onDataChanged);
+    settings->show();
 }
 
 void MainWindow::onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr)

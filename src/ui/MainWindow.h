@@ -43,6 +43,9 @@ private slots:
     void on_btnPDF_clicked();
     void onConnectChanged(QStringList lostConn, QStringList newConn);
     void onConfigChanged();
+    void onDataChanged();
+    void on_btnAbout_clicked();
+    void on_btnSetting_clicked();
     void onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr);
     void onTreeViewCtxMenu(QPoint pos);
     void onProfileWidgetClicked();

@@ -28,6 +28,8 @@ private slots:
 
 private:
     std::unique_ptr<QProcess> start(QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
+    // A first start asks for the data directory; cancelling keeps the default one and writes nothing.
+    std::unique_ptr<QProcess> startFirst(QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
     QString mainWindowOf(const QProcess& process) const;
     void startSecondAndAnswerItsBox();
     void endGracefully(QProcess& process, int signalNumber);
@@ -66,6 +68,15 @@ std::unique_ptr<QProcess> TestStartupProcess::start(QProcess::ProcessChannelMode
     return process;
 }
 
+std::unique_ptr<QProcess> TestStartupProcess::startFirst(QProcess::ProcessChannelMode channels)
+{
+    std::unique_ptr<QProcess> process = start(channels);
+    const QString chooser = XWindows::waitFor("Data directory", process->processId());
+    if (chooser.isEmpty() || !XWindows::pressKey(chooser, "Escape"))
+        QTest::qFail("the first start asked for no data directory", __FILE__, __LINE__);
+    return process;
+}
+
 QString TestStartupProcess::mainWindowOf(const QProcess& process) const
 {
     return XWindows::waitFor("Solvimara EX", process.processId());
@@ -100,7 +111,7 @@ void TestStartupProcess::secondStartShowsBoxAndFirstEndsGracefully_data()
 void TestStartupProcess::secondStartShowsBoxAndFirstEndsGracefully()
 {
     QFETCH(int, signalNumber);
-    std::unique_ptr<QProcess> first = start();
+    std::unique_ptr<QProcess> first = startFirst();
     QVERIFY2(!mainWindowOf(*first).isEmpty(), "no main window");
     QVERIFY(QDir(location() + "/DATA").exists());
     QVERIFY(!QFile::exists(configPath())); // loading never writes
@@ -162,12 +173,12 @@ void TestStartupProcess::secondStartLeavesSavedConfigByteIdentical()
 
 void TestStartupProcess::killedInstanceDoesNotBlockTheNextStart()
 {
-    std::unique_ptr<QProcess> killed = start();
+    std::unique_ptr<QProcess> killed = startFirst();
     QVERIFY2(!mainWindowOf(*killed).isEmpty(), "no main window");
     killed->kill();
     QVERIFY(killed->waitForFinished(5000));
 
-    std::unique_ptr<QProcess> next = start();
+    std::unique_ptr<QProcess> next = startFirst();
     QVERIFY2(!mainWindowOf(*next).isEmpty(), "no window after a killed instance");
     // Only a first instance saves its settings on the way out.
     endGracefully(*next, SIGTERM);
@@ -193,7 +204,7 @@ void TestStartupProcess::unusableDatabaseIsNamedAndLeftAlone()
     UnusableDatabase database(UnusableDatabase::Kind(kind), path);
     QVERIFY(database.isReady());
 
-    std::unique_ptr<QProcess> program = start(QProcess::SeparateChannels);
+    std::unique_ptr<QProcess> program = startFirst(QProcess::SeparateChannels);
     const QString box = XWindows::waitFor("Record database", program->processId());
     QVERIFY2(!box.isEmpty(), "no box names the database");
     QVERIFY(XWindows::pressReturn(box));

@@ -34,5 +34,10 @@ QString XWindows::waitFor(const QString& title, qint64 pid, int timeoutMs)
 
 bool XWindows::pressReturn(const QString& window)
 {
-    return runXdotool({"windowfocus", "--sync", window, "key", "--clearmodifiers", "Return"}, 5000);
+    return pressKey(window, "Return");
+}
+
+bool XWindows::pressKey(const QString& window, const QString& key)
+{
+    return runXdotool({"windowfocus", "--sync", window, "key", "--clearmodifiers", key}, 5000);
 }

@@ -12,4 +12,6 @@ public:
     static QString waitFor(const QString& title, qint64 pid = 0, int timeoutMs = 15000);
     // Gives the window the keyboard focus and presses Return.
     static bool pressReturn(const QString& window);
+    // The same with any key xdotool names ("Escape", "Return", ...).
+    static bool pressKey(const QString& window, const QString& key);
 };

@@ -4,16 +4,20 @@
 #include "db/DbOperator.h"
 #include "support/DbTestSupport.h"
 #include "support/TestBus.h"
+#include "support/TextFit.h"
 #include "ui/MainWindow.h"
 #include "ui/download/SyncDlg.h"
+#include "ui/settings/Aboutme.h"
+#include "ui/settings/SetDataDirDlg.h"
+#include "ui/settings/SettingDlg.h"
+#include "ui/viewers/EditDlg.h"
 
-#include <QAbstractButton>
-#include <QLabel>
 #include <QTranslator>
 #include <QtTest>
 
-// Every label and button of the main window (showing a device panel) and of
-// the empty download dialog has the room its text needs, in every language.
+// Every label and button of the main window (showing a device panel), of
+// the empty download dialog and of the settings, About, data-directory and
+// patient dialogs has the room its text needs, in every language.
 class TestWindowTextFit : public QObject
 {
     Q_OBJECT
@@ -67,23 +71,29 @@ void TestWindowTextFit::everyTextFits()
     window.syncDialog()->show();
     QApplication::processEvents();
     for (QWidget* top : {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.syncDialog())}) {
-        for (const QWidget* child : top->findChildren<QWidget*>()) {
-            if (!child->isVisible())
-                continue;
-            const auto* label = qobject_cast<const QLabel*>(child);
-            const auto* button = qobject_cast<const QAbstractButton*>(child);
-            if (!(label && !label->text().isEmpty()) && !button)
-                continue;
-            const QString what = child->objectName() + " \"" + (label ? label->text() : button->text()) + "\"";
-            if (label && label->wordWrap()) {
-                QVERIFY2(child->height() >= label->heightForWidth(child->width()), qPrintable(what + " is cut off"));
-                continue;
-            }
-            QVERIFY2(child->width() >= child->sizeHint().width(), qPrintable(what + " is cut short"));
-            QVERIFY2(child->height() >= child->sizeHint().height(), qPrintable(what + " is cut off"));
-        }
+        TextFit::verify(top);
+        if (QTest::currentTestFailed())
+            break;
     }
     window.syncDialog()->hide();
+
+    // The dialogs with every group they can show: a monitor with a thermometer and a pedometer is stored.
+    SettingDlg settings;
+    Aboutme about;
+    SetDataDirDlg dataDir(SetDataDirDlg::Mode::FirstStart);
+    EditDlg editor;
+    editor.setPatientIdMode(false);
+    CheckUser user;
+    user.name = "Maria";
+    editor.setUser(user);
+    for (QDialog* dialog : QList<QDialog*>{&settings, &about, &dataDir, &editor}) {
+        dialog->show();
+        QApplication::processEvents();
+        TextFit::verify(dialog);
+        dialog->hide();
+        if (QTest::currentTestFailed())
+            break;
+    }
     QCoreApplication::removeTranslator(&translator);
 }
 

@@ -81,8 +81,9 @@ void EditDlg::setUser(const CheckUser& user)
     ui->editRemarks->setPlainText(user.remarks);
     ui->spinHeight->setValue(user.height);
     ui->spinWeight->setValue(user.weight / 10.0);
-    m_filling = false;
+    // Still filling: showing the stored remark's length is no change of it.
     onRemarkTxtChanged();
+    m_filling = false;
 }
 
 CheckUser EditDlg::user() const
