@@ -45,16 +45,6 @@ QString chooseAtStart(Config& config, QLocale::Language systemLanguage)
     return forCode(code).translationFile;
 }
 
-QStringList translationFiles()
-{
-    return {kEnglish,
-            forCode(3).translationFile,
-            forCode(4).translationFile,
-            forCode(5).translationFile,
-            forCode(6).translationFile,
-            QStringLiteral("://translations/chinese_simplified.qm")};
-}
-
 } // namespace LanguageTable
 
 namespace DisplayLanguage {

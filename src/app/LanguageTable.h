@@ -28,9 +28,6 @@ int codeForSystemLanguage(QLocale::Language language);
 // language follows the stored code until the next start.
 QString chooseAtStart(Config& config, QLocale::Language systemLanguage);
 
-// Every translation the program carries, for preparing their paths at start-up.
-QStringList translationFiles();
-
 } // namespace LanguageTable
 
 // The process-wide display language, set once at start-up; English until then.

@@ -8,12 +8,8 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
-#include "ui/records/CheckDispController.h"
-#include "ui/rows/CheckItemBase.h"
+#include "sync/DownloadFolder.h"
 #include "ui/MainWindow.h"
-#include "ui/viewers/ReportLauncher.h"
-#include "ui/viewers/ReportPrinting.h"
-#include "ui/viewers/ReportViewer.h"
 #include "ui/SingleApplication.h"
 
 #include <QDebug>
@@ -80,28 +76,6 @@ static void ensureDataLocation()
     qDebug() << "permission denied" << location;
 }
 
-// Review, Print and "Save as PDF" of the record list go to the report viewers
-// and painters; tests drive the window without them.
-static void connectReports(MainWindow* window)
-{
-    CheckDispController* controller = window->controller();
-    controller->setReviewOpener([window, controller](CheckItemBase* row) -> QDialog* {
-        auto* viewer = qobject_cast<ReportViewer*>(ReportLauncher::open(row, window));
-        if (viewer) {
-            QObject::connect(viewer, &ReportViewer::updateUser, controller,
-                             [viewer, controller] { controller->onViewerUserUpdated(viewer->data().user); });
-        }
-        return viewer;
-    });
-    QObject::connect(window, &MainWindow::printRequested, window, [window](int, const QList<CheckItemBase*>& rows) {
-        ReportPrinting::print(window, ReportPrinting::reportsOf(rows));
-    });
-    QObject::connect(window, &MainWindow::pdfRequested, window,
-                     [window](int, const QList<CheckItemBase*>& rows, const QString&) {
-                         ReportPrinting::savePdf(window, ReportPrinting::reportsOf(rows));
-                     });
-}
-
 // A record database that is not healthy is named with what is wrong with
 // it, and the program ends without writing to it.
 static bool databaseUsable()
@@ -166,9 +140,10 @@ int main(int argc, char* argv[])
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
     if (!databaseUsable())
         return 1;
+    // A download or deletion killed half-way puts back what it took out of a device folder.
+    DownloadFolder::recoverAll(config->dataDir());
 
     auto* window = new MainWindow;
-    connectReports(window);
     window->show();
     const int result = app.exec();
 

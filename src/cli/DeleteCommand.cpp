@@ -1,6 +1,7 @@
 #include "cli/DeleteCommand.h"
 
 #include "app/Constants.h"
+#include "cli/CheckKey.h"
 #include "cli/CommandLine.h"
 #include "cli/DataDirectory.h"
 #include "db/DbOperator.h"
@@ -34,13 +35,30 @@ bool findCheck(const QString& sn, int checkType, const QString& checkTime, QStri
     return false;
 }
 
+// What stayed and why: a running download, the record store, or the files
+// that could not be removed (the check then stays with all of them).
+int failure(const CommandLine& line, const CheckEraser::Result& result, const QString& sn)
+{
+    if (result.busy)
+        return line.failure(QString("a download of %1 is running; nothing was deleted. Try again when it has "
+                                    "finished.")
+                                .arg(sn));
+    QString text = result.erased > 0 ? QString("deleted %1 check(s), ").arg(result.erased) : QString();
+    text += QString("%1 check(s) of %2 kept with their files").arg(qMax(1, result.kept)).arg(sn);
+    if (result.keptFiles.isEmpty())
+        return line.failure(text + ": " + result.failure + ". Run with --verbose for the details.");
+    return line.failure(text + "; these files could not be removed:\n  " + result.keptFiles.join("\n  "));
+}
+
 } // namespace
 
 int DeleteCommand::run(const QStringList& arguments)
 {
     CommandLine line(name(), "--sn SN (--type CODE --time yyyyMMddHHmmss | --all)",
                      "Deletes one stored check of a monitor, or all of them, together with their detail\n"
-                     "files and voice notes. Files are removed only after the database removed the check.");
+                     "files and voice notes. A check stays with all its files when one of them cannot be\n"
+                     "removed; files another stored check uses stay. Waits, as a download does, while a\n"
+                     "download of the monitor runs.");
     const QCommandLineOption sn("sn", "The serial number of the monitor.", "SN");
     const QCommandLineOption type("type", "The check-type code of the check (see 'vitacor-cli checks').", "CODE");
     const QCommandLineOption time("time", "The check time of the check, yyyyMMddHHmmss.", "TIME");
@@ -57,6 +75,8 @@ int DeleteCommand::run(const QStringList& arguments)
     if (one == parser.isSet(all))
         return line.usageError("give either --type and --time, or --all.");
     int code = 0;
+    QString checkTime;
+    QString error;
     if (one) {
         bool ok = false;
         code = parser.value(type).toInt(&ok);
@@ -64,8 +84,9 @@ int DeleteCommand::run(const QStringList& arguments)
             return line.usageError("one check needs both --type and --time.");
         if (!ok || !CheckType::all().contains(code))
             return line.usageError(QString("'%1' is not a check-type code.").arg(parser.value(type)));
+        if (!CheckKey::checkTime(line, time, &checkTime, &error))
+            return line.usageError(error);
     }
-    QString error;
     if (!DataDirectory::open(&error))
         return line.failure(error);
 
@@ -74,13 +95,12 @@ int DeleteCommand::run(const QStringList& arguments)
         return line.failure(QString("no monitor with serial number '%1' is stored.").arg(serial));
     QTextStream out(stdout);
     if (!one) {
-        if (!CheckEraser::eraseDevice(serial))
-            return line.failure("the database kept some checks of " + serial +
-                                "; their files are kept too. Run with --verbose for the reason.");
+        const CheckEraser::Result result = CheckEraser::eraseDevice(serial);
+        if (!result.isComplete())
+            return failure(line, result, serial);
         out << "Deleted every check of " << serial << ".\n";
         return 0;
     }
-    const QString checkTime = parser.value(time);
     QString userName;
     if (!findCheck(serial, code, checkTime, &userName))
         return line.failure(
@@ -88,8 +108,9 @@ int DeleteCommand::run(const QStringList& arguments)
                 .arg(serial)
                 .arg(code)
                 .arg(checkTime));
-    if (!CheckEraser::eraseCheck(serial, code, checkTime, userName))
-        return line.failure("the database kept the check; its files are kept too. Run with --verbose for the reason.");
+    const CheckEraser::Result result = CheckEraser::eraseCheck(serial, code, checkTime, userName);
+    if (!result.isComplete())
+        return failure(line, result, serial);
     out << "Deleted the check of " << serial << " at " << checkTime << ".\n";
     return 0;
 }

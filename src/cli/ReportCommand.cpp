@@ -6,18 +6,35 @@
 #include "files/CheckType.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
+#include "sync/ExportGuard.h"
 
 #include <QTextStream>
+
+namespace {
+
+// "1, 16, 32, 64, 512 or 16384": the codes the report pages paint.
+QString reportCodes(const QString& lastJoin)
+{
+    QStringList codes;
+    for (int code : ReportSource::reportTypes())
+        codes << QString::number(code);
+    const QString last = codes.takeLast();
+    return codes.join(", ") + lastJoin + last;
+}
+
+} // namespace
 
 int ReportCommand::run(const QStringList& arguments)
 {
     CommandLine line(name(), "--sn SN --type CODE --time yyyyMMddHHmmss (--pdf FILE | --jpg FILE)",
                      "Writes the report of one stored check exactly as the report viewer's PDF or JPG\n"
                      "button does; for a sleep check (type 64) the sleep report. The file appears only\n"
-                     "when it is complete. A strip cut short is written with a note under it and gives\n"
+                     "when it is complete; a failed write leaves an existing file as it was. The\n"
+                     "program's own files, device and scratch folders, and anything but a regular\n"
+                     "file are refused. A strip cut short is written with a note under it and gives\n"
                      "exit status 1.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
-    const QCommandLineOption type("type", "The check-type code: 1, 16, 32, 64, 512 or 16384.", "CODE");
+    const QCommandLineOption type("type", "The check-type code: " + reportCodes(" or ") + ".", "CODE");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
     const QCommandLineOption pdf("pdf", "Write an A4 PDF at 300 dpi.", "FILE");
     const QCommandLineOption jpg("jpg", "Write a JPG 1050 pixels wide.", "FILE");
@@ -36,9 +53,8 @@ int ReportCommand::run(const QStringList& arguments)
     if (!line.parser().isSet(type))
         return line.usageError("--type is missing.");
     if (!ok || !ReportSource::hasReport(code))
-        return line.usageError(QString("'%1' is not the code of a check type with a report; the codes are 1, 16, 32, "
-                                       "64, 512 and 16384.")
-                                   .arg(line.parser().value(type)));
+        return line.usageError(QString("'%1' is not the code of a check type with a report; the codes are %2.")
+                                   .arg(line.parser().value(type), reportCodes(" and ")));
     if (line.parser().isSet(pdf) == line.parser().isSet(jpg))
         return line.usageError("give either --pdf FILE or --jpg FILE.");
     const bool asPdf = line.parser().isSet(pdf);
@@ -48,6 +64,9 @@ int ReportCommand::run(const QStringList& arguments)
 
     if (!DataDirectory::open(&error))
         return line.failure(error);
+    const QString refusal = ExportGuard().refusal(path);
+    if (!refusal.isEmpty())
+        return line.failure(refusal);
     ReportData data;
     if (!ReportSource::load(serial, code, checkTime, &data, &error))
         return line.failure(error);
@@ -56,7 +75,7 @@ int ReportCommand::run(const QStringList& arguments)
     const bool written =
         asPdf ? ReportOutput::writePdf(*helper, path, &error) : ReportOutput::writeJpg(*helper, path, &error);
     if (!written)
-        return line.failure(QString("%1: '%2' cannot be written.").arg(error, path));
+        return line.failure(QString("cannot write '%1': %2.").arg(path, error));
     if (data.isStripCut())
         return line.failure(QString("the strip is cut: %1 of %2 samples; '%3' says so under the strip.")
                                 .arg(data.samples.size())

@@ -6,12 +6,15 @@
 #include "files/CheckType.h"
 #include "report/ReportSource.h"
 #include "report/SleepCsv.h"
+#include "sync/ExportGuard.h"
 
 int SleepCsvCommand::run(const QStringList& arguments)
 {
     CommandLine line(name(), "--sn SN --time yyyyMMddHHmmss --out FILE",
                      "Writes the trend samples of one stored sleep check as CSV, exactly as the sleep\n"
-                     "report's CSV button does. The file appears only when it is complete.");
+                     "report's CSV button does. The file appears only when it is complete; a failed\n"
+                     "write leaves an existing file as it was. The program's own files, device and\n"
+                     "scratch folders, and anything but a regular file are refused.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
     const QCommandLineOption out("out", "The CSV file to write.", "FILE");
@@ -32,10 +35,13 @@ int SleepCsvCommand::run(const QStringList& arguments)
 
     if (!DataDirectory::open(&error))
         return line.failure(error);
+    const QString refusal = ExportGuard().refusal(path);
+    if (!refusal.isEmpty())
+        return line.failure(refusal);
     ReportData data;
     if (!ReportSource::load(serial, CheckType::Sleep, checkTime, &data, &error))
         return line.failure(error);
     if (!SleepCsv::write(path, data.record.checkTime().toDateTime(), data.trend, &error))
-        return line.failure(QString("%1 '%2' cannot be written.").arg(error, path));
+        return line.failure(QString("cannot write '%1': %2.").arg(path, error));
     return 0;
 }

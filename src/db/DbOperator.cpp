@@ -67,6 +67,20 @@ DbOperator::Health healthFromError(const QSqlError& error)
     }
 }
 
+// Takes the write lock for a moment. Another program's write transaction
+// blocks only writers and only while it lasts; reading was already shown to
+// work, so the lock is not waited for and such a file counts as healthy.
+DbOperator::Health probeWriteLock(QSqlQuery& query)
+{
+    query.exec("PRAGMA busy_timeout = 0");
+    if (query.exec("BEGIN IMMEDIATE")) {
+        query.exec("ROLLBACK");
+        return DbOperator::Health::Healthy;
+    }
+    const int primaryCode = query.lastError().nativeErrorCode().toInt() & 0xFF;
+    return primaryCode == 5 ? DbOperator::Health::Healthy : healthFromError(query.lastError());
+}
+
 // Reads the whole file and takes the write lock for a moment, so damage,
 // a foreign lock and missing permissions show before anything is written.
 DbOperator::Health probe(const QSqlDatabase& db)
@@ -84,10 +98,8 @@ DbOperator::Health probe(const QSqlDatabase& db)
         health = DbOperator::Health::Damaged;
     else if (file.exists() && (!file.isWritable() || !QFileInfo(file.absolutePath()).isWritable()))
         health = DbOperator::Health::NotWritable;
-    else if (!query.exec("BEGIN IMMEDIATE"))
-        health = healthFromError(query.lastError());
     else
-        query.exec("ROLLBACK");
+        health = probeWriteLock(query);
 
     query.exec(QString("PRAGMA busy_timeout = %1").arg(driverWaitMs));
     return health;

@@ -1,6 +1,9 @@
 #include "files/DeviceModel.h"
 
+#include "files/DeviceInfo.h"
+
 #include <QCoreApplication>
+#include <QCryptographicHash>
 
 struct DeviceModel::Entry
 {
@@ -96,14 +99,30 @@ QString DeviceModel::panelPicture() const
 QString DeviceModel::safeSerial(const QString& reported) const
 {
     const QString trimmed = reported.trimmed();
-    QString serial = trimmed;
+    if (trimmed.isEmpty())
+        return m_defaultSerial;
+    QString escaped;
+    bool unsafe = false;
     for (int i = 0; i < trimmed.size(); ++i) {
         const QChar c = trimmed.at(i);
         // A dot is kept only between two other characters: never ".", "..", a hidden or a trailing-dot name.
         const bool badDot =
             c == '.' && (i == 0 || i == trimmed.size() - 1 || trimmed.at(i - 1) == '.' || trimmed.at(i + 1) == '.');
-        if (badDot || isUnsafeCharacter(c))
-            serial[i] = '_';
+        if (badDot || isUnsafeCharacter(c) || c == '%') {
+            unsafe = unsafe || c != '%';
+            for (const char byte : QString(c).toUtf8())
+                escaped += QString("%%1").arg(quint8(byte), 2, 16, QChar('0')).toUpper();
+        } else {
+            escaped += c;
+        }
     }
-    return serial.isEmpty() ? m_defaultSerial : serial;
+    if (!unsafe)
+        return trimmed;
+    // A leading dot, which no safe serial has, keeps monitors apart whose serials differ only in
+    // unsafe characters; a form too long for the device information, or one that would read as a
+    // scratch folder, becomes a hash.
+    if (escaped.size() + 1 > DeviceInfo::kSnWidth || escaped.startsWith("temp_"))
+        escaped =
+            QCryptographicHash::hash(trimmed.toUtf8(), QCryptographicHash::Sha1).toHex().left(DeviceInfo::kSnWidth - 1);
+    return "." + escaped;
 }

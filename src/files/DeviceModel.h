@@ -34,9 +34,11 @@ public:
     bool offers(int checkType) const { return (m_checkTypes & static_cast<quint32>(checkType)) != 0; }
 
     // The serial number the program uses for a monitor of this model: the reported text trimmed,
-    // with '_' for every character that could lead out of its folder (path separators, "..",
-    // control and non-ASCII characters, characters a file name cannot hold), or the default
-    // serial when nothing is left. It names folders and files and keys the database.
+    // or the default serial when nothing is left. A serial with a character that could lead out
+    // of its folder or that a file name cannot hold (path separators, "..", control and non-ASCII
+    // characters) gets a form no reported serial has: a dot, then the serial with those
+    // characters (and '%') as %XX, or a hash of it where that is too long; so two monitors never
+    // share one. It names folders and files and keys the database, and fits the device information.
     QString safeSerial(const QString& reported) const;
 
     struct Entry;

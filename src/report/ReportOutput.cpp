@@ -1,15 +1,16 @@
 #include "report/ReportOutput.h"
 
 #include "files/CheckType.h"
+#include "report/ExportFile.h"
 #include "report/ReportHelper.h"
 #include "report/SlmReportHelper.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QImageWriter>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace ReportOutput {
 
@@ -19,9 +20,9 @@ namespace {
 bool paintPdf(const QString& path, QString* error,
               const std::function<void(QPainter&, double, const std::function<void()>&)>& paint)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
+    ExportFile file(path);
+    if (!file.open()) {
+        *error = file.error();
         return false;
     }
     {
@@ -35,7 +36,7 @@ bool paintPdf(const QString& path, QString* error,
         paint(painter, scale, [&writer] { writer.newPage(); });
     }
     if (!file.commit()) {
-        *error = QCoreApplication::translate("ReportOutput", "create pdf failed");
+        *error = file.error();
         return false;
     }
     return true;
@@ -116,17 +117,22 @@ QImage renderJpg(BasePaintHelper& helper)
 
 bool writeJpg(BasePaintHelper& helper, const QString& path, QString* error)
 {
-    const QImage image = renderJpg(helper);
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        QImageWriter writer(&file, "jpg");
-        writer.setQuality(100);
-        written = writer.write(image) && file.commit();
+    // Encoded in memory first: the JPG encoder has no way to tell a failed write.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpg");
+    writer.setQuality(100);
+    if (!writer.write(renderJpg(helper))) {
+        *error = writer.errorString();
+        return false;
     }
-    if (!written)
-        *error = QCoreApplication::translate("ReportOutput", "create jpg failed");
-    return written;
+    ExportFile file(path);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.error();
+        return false;
+    }
+    return true;
 }
 
 QString safeFileName(const QString& name)

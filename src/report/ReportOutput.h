@@ -11,7 +11,8 @@
 class QPainter;
 
 // Turns a report's pages into paper, PDF and JPG. Files are written to a
-// temporary file beside the target and renamed only when complete.
+// temporary file beside the target and renamed only when complete; a failed
+// write leaves the target as it was and gives the system's reason in `error`.
 namespace ReportOutput {
 
 constexpr int kPdfDpi = 300;

@@ -2,11 +2,10 @@
 
 #include "app/LanguageTable.h"
 #include "report/DateTimeText.h"
+#include "report/ExportFile.h"
 #include "report/ReportOutput.h"
 
-#include <QCoreApplication>
 #include <QLocale>
-#include <QSaveFile>
 
 namespace SleepCsv {
 
@@ -53,9 +52,10 @@ QByteArray text(const QDateTime& start, const QVector<SleepTrendEntry>& trend)
 
 bool write(const QString& path, const QDateTime& start, const QVector<SleepTrendEntry>& trend, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text(start, trend)) < 0 || !file.commit()) {
-        *error = QCoreApplication::translate("SleepCsv", "Create file failed.");
+    const QByteArray bytes = text(start, trend);
+    ExportFile file(path);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.error();
         return false;
     }
     return true;

@@ -12,7 +12,8 @@
 namespace SleepCsv {
 
 QByteArray text(const QDateTime& start, const QVector<SleepTrendEntry>& trend);
-// Written to a temporary file and renamed; false with a reason otherwise.
+// Written to a temporary file and renamed; false with the system's reason
+// otherwise, the target untouched.
 bool write(const QString& path, const QDateTime& start, const QVector<SleepTrendEntry>& trend, QString* error);
 // "<sn>_<yyyyMMddHHmmss>.csv", safe for a file name.
 QString defaultFileName(const QString& sn, const QString& checkTime);

@@ -32,6 +32,11 @@ bool DownloadFinisher::isUsableSerial(const QString& sn)
 DownloadFinisher::Result DownloadFinisher::finish(DownloadFolder& folder, bool complete)
 {
     Result result;
+    if (folder.recovered() > 0)
+        LogHelper::instance()->writeLog(QString("Download of %1: %2 file(s) an interrupted run had taken out of the "
+                                                "device folder were put back.")
+                                            .arg(folder.sn())
+                                            .arg(folder.recovered()));
     if (!complete) {
         folder.remove();
         result.notes = folder.notes();

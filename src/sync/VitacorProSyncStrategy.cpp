@@ -4,6 +4,7 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
+#include "files/FileRename.h"
 #include "files/HolterHeader.h"
 #include "files/MultiTestFile.h"
 #include "files/MultiTestRecord.h"
@@ -128,12 +129,9 @@ bool VitacorProSyncStrategy::syncHolter(DownloadFolder& folder)
             folder.replace(checkTime);
     }
     const QString target = folder.path() + checkTime;
-    if (QFile::exists(target) && !QFile::remove(target)) {
-        qDebug() << "cannot replace" << target << "by the Holter recording";
-        return false;
-    }
-    if (!QFile::rename(recording, target)) {
-        qDebug() << "cannot rename" << recording << "to" << target;
+    QString error;
+    if (!FileRename::over(recording, target, &error)) {
+        qDebug() << "cannot rename" << recording << "to" << target << error;
         return false;
     }
     return DbOperator::instance()->insertHolter(serialNumber(), owner, checkTime, duration);

@@ -8,12 +8,19 @@
 #include "files/SlmRecord.h"
 #include "support/DbTestSupport.h"
 #include "support/PageRaster.h"
+#include "support/SyncFixture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +55,13 @@ private slots:
     void failures_data();
     void failures();
     void sleepCsv();
+    void noPermissionIsNamed();
+    void exportsLeaveProgramFilesAlone_data();
+    void exportsLeaveProgramFilesAlone();
+    void fullDiskFailsAndKeepsOldFile_data();
+    void fullDiskFailsAndKeepsOldFile();
+    void checksReadsBesideAWriteTransaction();
+    void deleteKeepsCheckWhoseFilesCannotGo();
     void damagedDetailFiles_data();
     void damagedDetailFiles();
 
@@ -155,13 +169,18 @@ void TestCliReport::failures_data()
     QTest::newRow("no such monitor") << QStringList{"report", "--sn",   "NONE",  "--type", "1",
                                                     "--time", kEcgTime, "--pdf", out}
                                      << 1 << "no check of type 1";
-    QTest::newRow("unwritable file") << QStringList{"report", "--sn",  kSn,
-                                                    "--type", "1",     "--time",
-                                                    kEcgTime, "--pdf", m_out.filePath("none/x.pdf")}
-                                     << 1 << "create pdf failed";
-    QTest::newRow("unwritable csv")
+    QTest::newRow("missing folder") << QStringList{"report", "--sn",  kSn,
+                                                   "--type", "1",     "--time",
+                                                   kEcgTime, "--pdf", m_out.filePath("none/x.pdf")}
+                                    << 1 << "The folder " + m_out.filePath("none") + " does not exist.";
+    QTest::newRow("missing folder for the csv")
         << QStringList{"sleep-csv", "--sn", kSn, "--time", kSleepTime, "--out", m_out.filePath("none/x.csv")} << 1
-        << "Create file failed.";
+        << "The folder " + m_out.filePath("none") + " does not exist.";
+    QTest::newRow("a folder") << QStringList{"report", "--sn",   kSn,     "--type",    "1",
+                                             "--time", kEcgTime, "--jpg", m_out.path()}
+                              << 1 << m_out.path() + " is a folder";
+    QTest::newRow("delete with a bad time") << QStringList{"delete", "--sn", kSn, "--type", "1", "--time", "abc"} << 2
+                                            << "--time wants a check time yyyyMMddHHmmss, got 'abc'";
     QTest::newRow("sleep check of another time")
         << QStringList{"sleep-csv", "--sn", kSn, "--time", kEcgTime, "--out", out} << 1 << "no check of type 64";
     QTest::newRow("both outputs") << QStringList{"report", "--sn",  kSn, "--type", "1", "--time",
@@ -202,6 +221,152 @@ void TestCliReport::sleepCsv()
     QVERIFY(lines.at(4).contains("11:00:04PM"));
 }
 
+void TestCliReport::noPermissionIsNamed()
+{
+    if (geteuid() == 0)
+        QSKIP("root writes through folder permissions");
+    const QString folder = m_out.filePath("locked");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    const int code = run({"sleep-csv", "--sn", kSn, "--time", kSleepTime, "--out", folder + "/x.csv"});
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(code, 1);
+    QVERIFY2(m_err.contains("Permission denied"), qPrintable(m_err));
+}
+
+void TestCliReport::exportsLeaveProgramFilesAlone_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("message");
+    const QString data = Config::instance()->dataDir();
+    QTest::newRow("record database") << data + "/db_vitacor.db"
+                                     << "belongs to the record database";
+    QTest::newRow("its journal") << data + "/db_vitacor.db-journal"
+                                 << "belongs to the record database";
+    QTest::newRow("log file") << data + "/VitacorBrowser.log"
+                              << "is the program's log file";
+    QTest::newRow("stored strip") << DetailPath::of(data, kSn, kEcgTime) << "lies in the folder of the monitor SN7";
+    QTest::newRow("new file in a device folder") << data + "/" + kSn + "/report.pdf"
+                                                 << "lies in the folder of the monitor SN7";
+    QTest::newRow("scratch folder") << data + "/.temp_" + kSn + "/report.pdf"
+                                    << "lies in a download's scratch folder";
+    QTest::newRow("download lock") << data + "/.temp_" + kSn + ".lock"
+                                   << "belongs to a download";
+    QTest::newRow("link to the database") << m_out.filePath("link.db") << "belongs to the record database";
+    QTest::newRow("FIFO") << m_out.filePath("fifo") << "is not a regular file";
+    QTest::newRow("character device") << m_out.filePath("null") << "is not a regular file";
+}
+
+// The target is made here: a node of the test's own, never one of the system's.
+void TestCliReport::exportsLeaveProgramFilesAlone()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, message);
+    const QString data = Config::instance()->dataDir();
+    QDir().mkpath(data + "/.temp_" + kSn);
+    if (target.endsWith("link.db") && !QFileInfo(target).isSymLink())
+        QVERIFY(QFile::link(data + "/db_vitacor.db", target));
+    if (target.endsWith("fifo") && !QFileInfo::exists(target))
+        QCOMPARE(mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    if (target.endsWith("null") && !QFileInfo::exists(target)) {
+        if (geteuid() != 0)
+            QSKIP("making a character device needs root");
+        QCOMPARE(mknod(QFile::encodeName(target).constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+    }
+    const QFileInfo node(target);
+    const QByteArray before = node.isFile() ? SyncFixture::readFile(target) : QByteArray();
+    for (const QStringList& command :
+         {QStringList{"sleep-csv", "--sn", kSn, "--time", kSleepTime, "--out", target},
+          QStringList{"report", "--sn", kSn, "--type", "1", "--time", kEcgTime, "--pdf", target}}) {
+        QCOMPARE(run(command), 1);
+        QVERIFY2(m_err.contains(message), qPrintable(m_err));
+        QCOMPARE(m_err.count('\n'), 1);
+    }
+    const QFileInfo after(target);
+    QCOMPARE(after.exists(), node.exists());
+    QCOMPARE(after.isFile(), node.isFile());
+    if (node.isFile())
+        QCOMPARE(SyncFixture::readFile(target), before);
+    QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
+    QDir(data + "/.temp_" + kSn).removeRecursively();
+}
+
+void TestCliReport::fullDiskFailsAndKeepsOldFile_data()
+{
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("freeBytes");
+    QTest::newRow("sleep csv") << QStringList{"sleep-csv", "--sn", kSn, "--time", kSleepTime, "--out"} << 0;
+    QTest::newRow("PDF") << QStringList{"report", "--sn", kSn, "--type", "1", "--time", kEcgTime, "--pdf"} << 12288;
+    QTest::newRow("JPG") << QStringList{"report", "--sn", kSn, "--type", "1", "--time", kEcgTime, "--jpg"} << 12288;
+}
+
+// A small file system of the test's own, filled up to a few pages.
+void TestCliReport::fullDiskFailsAndKeepsOldFile()
+{
+    QFETCH(QStringList, command);
+    QFETCH(int, freeBytes);
+    QTemporaryDir mountPoint;
+    if (geteuid() != 0 || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=1m", "tmpfs", mountPoint.path()}) != 0)
+        QSKIP("a small file system to fill needs root and mount; the full disk is not tried here");
+    struct Unmount
+    {
+        QString path;
+        ~Unmount() { QProcess::execute("umount", {"-l", path}); }
+    } unmount{mountPoint.path()};
+    const QString old = mountPoint.filePath("old");
+    SyncFixture::writeFile(old, "the report of yesterday");
+    {
+        QFile filler(mountPoint.filePath("filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {}
+        filler.resize(qMax<qint64>(0, filler.size() - freeBytes));
+    }
+    QCOMPARE(run(command << old), 1);
+    QVERIFY2(m_err.contains("No space left on device"), qPrintable(m_err));
+    QCOMPARE(m_err.count('\n'), 1);
+    QCOMPARE(SyncFixture::readFile(old), QByteArray("the report of yesterday"));
+    QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"filler", "old"}));
+}
+
+// Another program's write transaction leaves reading open, so listing does not wait for it.
+void TestCliReport::checksReadsBesideAWriteTransaction()
+{
+    const QString connection = "writer";
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(Config::instance()->dataDir() + "/db_vitacor.db");
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY(query.exec("BEGIN IMMEDIATE"));
+        QVERIFY(query.exec("insert into tb_device (sn, hwMajor) values ('OTHER', 2)"));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(run({"checks", "--sn", kSn}), 0);
+        QVERIFY2(timer.elapsed() < 2500, qPrintable(QString::number(timer.elapsed())));
+        query.exec("ROLLBACK");
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+// A device folder that cannot be changed keeps the strip, so the check stays stored too.
+void TestCliReport::deleteKeepsCheckWhoseFilesCannotGo()
+{
+    const QString folder = Config::instance()->dataDir() + "/" + kSn;
+    const bool root = geteuid() == 0;
+    if (root ? QProcess::execute("chattr", {"+i", folder}) != 0
+             : !QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner))
+        QSKIP("the device folder cannot be made unchangeable here");
+    const int code = run({"delete", "--sn", kSn, "--type", "1", "--time", kEcgTime});
+    if (root)
+        QProcess::execute("chattr", {"-i", folder});
+    else
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(code, 1);
+    QVERIFY2(m_err.contains(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)), qPrintable(m_err));
+    QVERIFY2(m_err.contains("kept with their files"), qPrintable(m_err));
+    QVERIFY(QFile::exists(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)));
+    QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
 void TestCliReport::damagedDetailFiles_data()
 {
     QTest::addColumn<QStringList>("arguments"); // the output file is added

@@ -34,6 +34,8 @@ private slots:
     void fullDiskIsToldWithItsReason();
     void missingInformationKeepsTheStored();
     void longerRecordingReplacesTheStored();
+    void interruptedReplacementIsSettled_data();
+    void interruptedReplacementIsSettled();
 
 private:
     QString dataDir() const { return Config::instance()->dataDir(); }
@@ -297,6 +299,57 @@ void TestDownloadFinisher::longerRecordingReplacesTheStored()
     const QList<HolterCheck> holter = DbOperator::instance()->holterChecks(kSn);
     QCOMPARE(holter.size(), 1);
     QCOMPARE(holter.at(0).duration, 120);
+    QVERIFY(!QFileInfo::exists(tempDir()));
+}
+
+void TestDownloadFinisher::interruptedReplacementIsSettled_data()
+{
+    QTest::addColumn<bool>("oldInPlace");
+    QTest::addColumn<bool>("newInPlace");
+    QTest::addColumn<bool>("newStored");
+    QTest::addColumn<bool>("atStart");
+    QTest::addColumn<int>("kept");
+    // Each row is the state a kill -9 leaves at one moment of the replacement.
+    QTest::newRow("old set aside, new not yet in") << false << false << false << false << 60;
+    QTest::newRow("new in, not stored") << false << true << false << false << 60;
+    QTest::newRow("new in, not stored, next start") << false << true << false << true << 60;
+    QTest::newRow("old linked, new not yet in") << true << false << false << false << 60;
+    QTest::newRow("new in and stored") << false << true << true << false << 120;
+    QTest::newRow("new in and stored, next start") << false << true << true << true << 120;
+}
+
+// The next download or start of the program settles a replacement a kill
+// interrupted: the device folder keeps the recording the store describes.
+void TestDownloadFinisher::interruptedReplacementIsSettled()
+{
+    QFETCH(bool, oldInPlace);
+    QFETCH(bool, newInPlace);
+    QFETCH(bool, newStored);
+    QFETCH(bool, atStart);
+    QFETCH(int, kept);
+    writeDownload();
+    writeFile(tempDir() + "waveFile", waveFile(1, 22, 60, char(60)));
+    QVERIFY(finish().isStored());
+    m_folder.reset();
+
+    const QString name = holterTime(22);
+    QVERIFY(QDir().mkpath(tempDir() + "replaced"));
+    QVERIFY(QFile::copy(deviceDir() + name, tempDir() + "replaced/" + name));
+    QVERIFY(QFile::remove(deviceDir() + name));
+    if (oldInPlace)
+        QVERIFY(QFile::copy(tempDir() + "replaced/" + name, deviceDir() + name));
+    writeFile((newInPlace ? deviceDir() : tempDir()) + name, waveFile(1, 22, 120, char(120)));
+    if (newStored)
+        QVERIFY(DbOperator::instance()->insertHolter(kSn, CheckUser(), name, 120));
+
+    if (atStart) {
+        DownloadFolder::recoverAll(dataDir());
+    } else {
+        DownloadFolder next(dataDir(), kSn);
+        QVERIFY(next.claim());
+    }
+    QCOMPARE(readFile(deviceDir() + name), waveFile(1, 22, kept, char(kept)));
+    QCOMPARE(DbOperator::instance()->holterChecks(kSn).value(0).duration, kept);
     QVERIFY(!QFileInfo::exists(tempDir()));
 }
 

@@ -4,31 +4,43 @@
 #include "files/CheckType.h"
 #include "files/DailyRecord.h"
 #include "files/DeviceModel.h"
+#include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/SyncFixture.h"
 #include "sync/CheckEraser.h"
+#include "ui/MyMessageBox.h"
 #include "ui/records/CheckDispController.h"
-#include "ui/rows/CheckItemBase.h"
 #include "ui/records/DeviceWidget.h"
 #include "ui/records/MyListWidget.h"
 #include "ui/records/NoDataWidget.h"
+#include "ui/rows/CheckItemBase.h"
 
 #include <QLabel>
+#include <QProcess>
 #include <QScrollBar>
 #include <QtTest>
+
+#include <unistd.h>
 
 namespace {
 
 const QString kSn = "LC0001";
 const QString kTwoUserSn = "LC0053";
 
-QByteArray oxiRecord(int index)
+QByteArray checkRecord(int checkType, int index)
 {
+    const CheckTime time{2024, 2, 3, quint8(index / 3600), quint8(index / 60 % 60), quint8(index % 60)};
+    if (checkType == CheckType::Ecg) {
+        EcgRecord r;
+        r.checkTime = time;
+        r.voice = 1;
+        return RecordCodec::encode(r);
+    }
     OxiRecord r;
-    r.checkTime = CheckTime{2024, 2, 3, quint8(index / 3600), quint8(index / 60 % 60), quint8(index % 60)};
+    r.checkTime = time;
     r.spo2 = 97;
     r.PR = 70;
     return RecordCodec::encode(r);
@@ -39,9 +51,15 @@ QString oxiTime(int index)
     return CheckTime{2024, 2, 3, quint8(index / 3600), quint8(index / 60 % 60), quint8(index % 60)}.text();
 }
 
+// The detail file, voice note and companions an ECG strip may have.
+QStringList stripFiles(const QString& time)
+{
+    return CheckEraser::filesOf(Config::instance()->dataDir(), kSn, CheckType::Ecg, time);
+}
+
 bool filesExist(const QString& time)
 {
-    for (const QString& path : CheckEraser::filesOf(Config::instance()->dataDir(), kSn, time)) {
+    for (const QString& path : stripFiles(time)) {
         if (!QFile::exists(path))
             return false;
     }
@@ -68,6 +86,8 @@ private slots:
     void deleteKeyDeletesSelectedWithOneQuestion();
     void deleteKeyWithoutSelectionDoesNothing();
     void refusedDeletionKeepsRowAndFiles();
+    void oximetryLeavesTheFilesOfTheSecond();
+    void unremovableFilesAreNamedInABox();
     void secondVoiceRequestIgnored();
     void unplayableVoiceIsReportedAndCleared();
     void reservedUserIdListedWithoutUser();
@@ -76,7 +96,9 @@ private slots:
     void viewerUserGoesOnlyToSamePatient();
 
 private:
-    void storeOxi(int count);
+    // Checks of the type, each with the files of a strip; oximetry keeps none of them.
+    void storeChecks(int count, int checkType = CheckType::Oxi);
+    void storeOxi(int count) { storeChecks(count); }
     int rowCount() const { return m_list->count(); }
     template <class W>
     bool shows() const
@@ -114,19 +136,19 @@ void TestCheckDispController::cleanup()
     m_list.reset();
 }
 
-void TestCheckDispController::storeOxi(int count)
+void TestCheckDispController::storeChecks(int count, int checkType)
 {
     QList<QByteArray> records;
     for (int i = 0; i < count; ++i) {
-        records << oxiRecord(i);
-        for (const QString& path : CheckEraser::filesOf(Config::instance()->dataDir(), kSn, oxiTime(i))) {
+        records << checkRecord(checkType, i);
+        for (const QString& path : stripFiles(oxiTime(i))) {
             QVERIFY(QDir().mkpath(QFileInfo(path).path()));
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
     }
-    QVERIFY(DbOperator::instance()->insertChecks(kSn, CheckType::Oxi, records));
-    m_controller->setQuery(kSn, CheckType::Oxi, QString());
+    QVERIFY(DbOperator::instance()->insertChecks(kSn, checkType, records));
+    m_controller->setQuery(kSn, checkType, QString());
     m_controller->rebuildList();
     QApplication::processEvents();
 }
@@ -187,12 +209,12 @@ void TestCheckDispController::rowsOnlyNearTheVisiblePart()
 
 void TestCheckDispController::deletingTheLastRowShowsNoData()
 {
-    storeOxi(1);
+    storeChecks(1, CheckType::Ecg);
     QSignalSpy deleted(m_controller.get(), &CheckDispController::deleteCheckItem);
     QVERIFY(m_controller->deleteItems(false));
     QVERIFY(shows<NoDataWidget>());
     QCOMPARE(deleted.size(), 1);
-    QCOMPARE(deleted.first().at(1).toInt(), int(CheckType::Oxi));
+    QCOMPARE(deleted.first().at(1).toInt(), int(CheckType::Ecg));
     QCOMPARE(deleted.first().at(2).toString(), QString(Vitacor::kNoUserId));
     QVERIFY(!filesExist(oxiTime(0)));
 }
@@ -210,28 +232,28 @@ void TestCheckDispController::rowDeleteAsksFirst()
 {
     QFETCH(int, answer);
     QFETCH(bool, deleted);
-    storeOxi(2);
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    storeChecks(2, CheckType::Ecg);
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
     QVERIFY(row);
     MessageBoxAnswer boxes{QMessageBox::StandardButton(answer)};
     m_controller->onDeleteCheckItem(row);
     QCOMPARE(boxes.texts().size(), 1);
-    QVERIFY2(boxes.texts().first().startsWith("Delete Pulse Oximeter item: "), qPrintable(boxes.texts().first()));
+    QVERIFY2(boxes.texts().first().startsWith("Delete ECG Recorder item: "), qPrintable(boxes.texts().first()));
     QCOMPARE(rowCount(), deleted ? 1 : 2);
     QCOMPARE(filesExist(oxiTime(0)), !deleted);
-    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Oxi), deleted ? 1 : 2);
+    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Ecg), deleted ? 1 : 2);
 }
 
 void TestCheckDispController::deleteKeyDeletesSelectedWithOneQuestion()
 {
-    storeOxi(5);
+    storeChecks(5, CheckType::Ecg);
     selectRows({0, 2, 4});
     MessageBoxAnswer boxes;
     m_list->setFocus();
     QTest::keyClick(m_list.get(), Qt::Key_Delete);
     QCOMPARE(boxes.texts(), QStringList{"Are you sure you want to delete all selected items?"});
     QCOMPARE(rowCount(), 2);
-    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Oxi), 2);
+    QCOMPARE(DbOperator::instance()->checkCount(kSn, CheckType::Ecg), 2);
     // Newest first: rows 0, 2 and 4 are the checks 4, 2 and 0.
     for (int i : {0, 2, 4})
         QVERIFY(!filesExist(oxiTime(i)));
@@ -250,7 +272,7 @@ void TestCheckDispController::deleteKeyWithoutSelectionDoesNothing()
 
 void TestCheckDispController::refusedDeletionKeepsRowAndFiles()
 {
-    storeOxi(2);
+    storeChecks(2, CheckType::Ecg);
     QSignalSpy deleted(m_controller.get(), &CheckDispController::deleteCheckItem);
     QVERIFY(DbTestSupport::breakTable("tb_devCheck", "delete"));
     MessageBoxAnswer boxes;
@@ -265,14 +287,51 @@ void TestCheckDispController::refusedDeletionKeepsRowAndFiles()
     QVERIFY2(boxes.texts().first().contains("could not be deleted"), qPrintable(boxes.texts().first()));
 }
 
+// An oximetry check has no files; what its second names belongs to others.
+void TestCheckDispController::oximetryLeavesTheFilesOfTheSecond()
+{
+    storeOxi(2);
+    QVERIFY(m_controller->deleteItems(false));
+    QVERIFY(filesExist(oxiTime(0)) && filesExist(oxiTime(1)));
+}
+
+void TestCheckDispController::unremovableFilesAreNamedInABox()
+{
+    storeChecks(1, CheckType::Ecg);
+    const QString folder = Config::instance()->dataDir() + "/" + kSn;
+    const bool root = geteuid() == 0;
+    if (root ? QProcess::execute("chattr", {"+i", folder}) != 0
+             : !QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner))
+        QSKIP("the device folder cannot be made unchangeable here");
+    QString details;
+    QTimer::singleShot(0, [&details] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* box = qobject_cast<MyMessageBox*>(widget); box && box->isVisible()) {
+                details = box->text() + "\n" + box->informativeText();
+                box->button(QMessageBox::Ok)->click();
+            }
+        }
+    });
+    const bool all = m_controller->deleteItems(false);
+    if (root)
+        QProcess::execute("chattr", {"-i", folder});
+    else
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(!all);
+    QCOMPARE(rowCount(), 1);
+    QVERIFY(filesExist(oxiTime(0)));
+    QVERIFY2(details.contains("could not be deleted"), qPrintable(details));
+    QVERIFY2(details.contains(stripFiles(oxiTime(0)).first()), qPrintable(details));
+}
+
 void TestCheckDispController::secondVoiceRequestIgnored()
 {
     storeOxi(2);
     // No player here: the first note is still playing for the controller.
     disconnect(m_controller.get(), &CheckDispController::playSound, nullptr, nullptr);
     QSignalSpy played(m_controller.get(), &CheckDispController::playSound);
-    auto* first = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
-    auto* second = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    auto* first = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* second = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
     m_controller->onPlayVoice(first);
     m_controller->onPlayVoice(second);
     QCOMPARE(played.size(), 1);
@@ -285,8 +344,8 @@ void TestCheckDispController::secondVoiceRequestIgnored()
 void TestCheckDispController::unplayableVoiceIsReportedAndCleared()
 {
     storeOxi(1);
-    QFile::remove(CheckEraser::filesOf(Config::instance()->dataDir(), kSn, oxiTime(0)).at(1));
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    QFile::remove(stripFiles(oxiTime(0)).at(1));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     m_controller->onPlayVoice(row);
     QVERIFY(!m_controller->isPlaying());
     MessageBoxAnswer boxes{QMessageBox::Ok};
@@ -297,7 +356,7 @@ void TestCheckDispController::unplayableVoiceIsReportedAndCleared()
 void TestCheckDispController::reservedUserIdListedWithoutUser()
 {
     storeOxi(1);
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     QCOMPARE(row->user().userid, QString(Vitacor::kNoUserId));
     QVERIFY(row->user().name.isEmpty());
 }
@@ -306,10 +365,10 @@ void TestCheckDispController::noReviewOfferedWithoutViewer()
 {
     storeOxi(1);
     int opened = 0;
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     m_controller->onReviewCheckItem(row);
     QVERIFY(!m_controller->isReportViewerOpen());
-    m_controller->setReviewOpener([&opened](CheckItemBase*) {
+    m_controller->setReviewOpener([&opened](const QString&, const CheckRecord&) {
         ++opened;
         return nullptr;
     });
@@ -369,7 +428,7 @@ void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
     CheckUser edited = users.first();
     edited.userid = kSn + edited.medicalid;
     edited.name = "Anne";
-    m_controller->onViewerUserUpdated(edited);
+    m_controller->onViewerUserUpdated(QString(), edited);
     QCOMPARE(relabel.size(), 1);
     QStringList names;
     for (const CheckItemBase* row : m_controller->builtRows())

@@ -1,9 +1,10 @@
 #include "ui/viewers/ReportPrinting.h"
 
 #include "app/Config.h"
+#include "files/CheckType.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
-#include "ui/rows/CheckItemBase.h"
+#include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
 
 #include <QCoreApplication>
@@ -14,14 +15,20 @@
 
 namespace ReportPrinting {
 
-QList<ReportData> reportsOf(const QList<CheckItemBase*>& rows)
+bool reportOf(const QString& sn, const CheckRecord& record, ReportData* data)
+{
+    QString error;
+    if (!ReportSource::fromRecord(sn, record, data, &error))
+        return false;
+    return record.checkType != CheckType::Sleep || !data->trend.isEmpty();
+}
+
+QList<ReportData> reportsOf(const QString& sn, const QList<CheckRecord>& records)
 {
     QList<ReportData> reports;
-    for (CheckItemBase* row : rows) {
+    for (const CheckRecord& record : records) {
         ReportData data;
-        QString error;
-        if (row && row->record() && row->hasReport() && ReportSource::hasReport(row->checkType()) &&
-            ReportSource::fromRecord(row->sn(), *row->record(), &data, &error))
+        if (reportOf(sn, record, &data))
             reports << data;
     }
     return reports;
@@ -57,11 +64,11 @@ bool savePdf(QWidget* parent, const QList<ReportData>& reports)
     if (path.isEmpty())
         return false;
     Config::instance()->setLastSaveDir(path);
-    QString error;
-    if (ReportOutput::writePdf(reports, path, &error))
+    QString error = ExportGuard().refusal(path);
+    if (error.isEmpty() && ReportOutput::writePdf(reports, path, &error))
         return true;
     MyMessageBox::error(parent, QCoreApplication::translate("ReportPrinting", "Message"),
-                        QCoreApplication::translate("ReportPrinting", "create pdf failed"));
+                        QCoreApplication::translate("ReportPrinting", "create pdf failed") + "\n" + error);
     return false;
 }
 

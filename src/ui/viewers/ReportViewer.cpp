@@ -5,9 +5,10 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "report/ReportOutput.h"
+#include "sync/ExportGuard.h"
+#include "ui/MyMessageBox.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EditDlg.h"
-#include "ui/MyMessageBox.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportWidget.h"
 
@@ -76,9 +77,14 @@ QString ReportViewer::askSavePath(const QString& caption, const QString& default
 {
     const QString path =
         QFileDialog::getSaveFileName(this, caption, Config::instance()->lastSaveDir() + "/" + defaultName, filter);
-    if (!path.isEmpty())
-        Config::instance()->setLastSaveDir(path);
-    return path;
+    if (path.isEmpty())
+        return path;
+    Config::instance()->setLastSaveDir(path);
+    const QString refusal = ExportGuard().refusal(path);
+    if (refusal.isEmpty())
+        return path;
+    MyMessageBox::error(this, tr("Message"), refusal);
+    return QString();
 }
 
 void ReportViewer::on_btnPDF1_clicked()
@@ -91,7 +97,7 @@ void ReportViewer::on_btnPDF1_clicked()
     helper->setData(m_data);
     QString error;
     if (!ReportOutput::writePdf(*helper, path, &error))
-        MyMessageBox::error(this, tr("Message"), tr("create pdf failed"));
+        MyMessageBox::error(this, tr("Message"), tr("create pdf failed") + "\n" + error);
 }
 
 void ReportViewer::on_btnSaveJpg_clicked()
@@ -104,7 +110,7 @@ void ReportViewer::on_btnSaveJpg_clicked()
     helper->setData(m_data);
     QString error;
     if (!ReportOutput::writeJpg(*helper, path, &error))
-        MyMessageBox::error(this, tr("Message"), tr("create jpg failed"));
+        MyMessageBox::error(this, tr("Message"), tr("create jpg failed") + "\n" + error);
 }
 
 void ReportViewer::on_btnEdit_clicked()

@@ -28,7 +28,6 @@ public:
 
 signals:
     void updateUser();
-    void startUploadCheckFile(int checkFunc, QString sn, QString checktime);
 
 public slots:
     void on_btnZoomIn_clicked();
@@ -41,7 +40,8 @@ public slots:
     void onUpdateUser();
 
 protected:
-    // The save dialog's answer for a default file name, or empty when cancelled.
+    // The save dialog's answer for a default file name; empty when cancelled,
+    // or when the export may not write there (a box says why).
     QString askSavePath(const QString& caption, const QString& defaultName, const QString& filter);
 
     Ui::ReportViewer* ui;

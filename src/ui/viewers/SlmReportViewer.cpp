@@ -23,5 +23,5 @@ void SlmReportViewer::on_btnCSV_clicked()
         return;
     QString error;
     if (!SleepCsv::write(path, m_data.record.checkTime().toDateTime(), m_data.trend, &error))
-        MyMessageBox::error(this, tr("Message"), tr("Create file failed."));
+        MyMessageBox::error(this, tr("Message"), tr("Create file failed.") + "\n" + error);
 }
