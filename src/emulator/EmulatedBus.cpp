@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 class EmulatedDevice : public HidDevice
@@ -150,7 +152,9 @@ int EmulatedBus::write(HidDevice& device, const unsigned char* report, int lengt
 int EmulatedBus::read(HidDevice& device, unsigned char* report, int length, int timeoutMs)
 {
     const auto& emulated = static_cast<EmulatedDevice&>(device);
-    const int got = emulated.monitor->read(emulated.connection, report, length, timeoutMs);
+    const int limit = m_waitLimitMs;
+    const int wait = limit > 0 ? std::min(timeoutMs, limit) : timeoutMs;
+    const int got = emulated.monitor->read(emulated.connection, report, length, wait);
     if (got > 0) {
         ++m_reports;
         if (m_trace)

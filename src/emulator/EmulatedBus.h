@@ -33,6 +33,10 @@ public:
     QString busDir() const { return m_busDir; }
     void setPaced(bool paced);
     bool isPaced() const { return m_paced; }
+    // Reads wait at most this long for a reply (0: the host's own timeout). An
+    // unpaced monitor answers at once, so a short limit only shortens the
+    // waits for replies that never come: long fault runs need no real seconds.
+    void setWaitLimit(int milliseconds) { m_waitLimitMs = milliseconds; }
 
     // The plugged-in monitor of that folder name, or null; looks at the folder first.
     std::shared_ptr<EmulatedMonitor> monitor(const QString& name);
@@ -55,6 +59,7 @@ private:
     const QString m_busDir;
     const std::unique_ptr<WireTrace> m_trace;
     std::atomic<bool> m_paced{false};
+    std::atomic<int> m_waitLimitMs{0};
     std::atomic<quint64> m_reports{0};
     mutable QMutex m_mutex;
     QMap<QString, std::shared_ptr<EmulatedMonitor>> m_monitors;

@@ -367,6 +367,8 @@ void TestCliReport::deleteKeepsCheckWhoseFilesCannotGo()
     QVERIFY2(m_err.contains("kept with their files"), qPrintable(m_err));
     QVERIFY(QFile::exists(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)));
     QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
+}
+
 void TestCliReport::damagedDetailFiles_data()
 {
     QTest::addColumn<QStringList>("arguments"); // the output file is added
