@@ -8,13 +8,13 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
+#include "ui/MainWindow.h"
+#include "ui/SingleApplication.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/rows/CheckItemBase.h"
-#include "ui/MainWindow.h"
 #include "ui/viewers/ReportLauncher.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportViewer.h"
-#include "ui/SingleApplication.h"
 
 #include <QDebug>
 #include <QDir>
@@ -164,6 +164,7 @@ int main(int argc, char* argv[])
     log->writeLog("Vitacor Browser start.");
     log->writeLog("Data dir:" + config->dataDir());
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
+    log->writeLog("Translation: " + translationFile);
     if (!databaseUsable())
         return 1;
 
