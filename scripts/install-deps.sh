@@ -8,9 +8,10 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtmultimedia5-dev libqt5svg5-dev libqt5sql5-sqlite
   libqt5multimedia5-plugins gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  libhidapi-dev
+  libhidapi-dev libedf-dev
   fonts-noto-cjk fonts-noto-cjk-extra fonts-liberation2
   librsvg2-bin poppler-utils
+  biosig-tools desktop-file-utils appstream
   xvfb xauth xdotool
   clang-14 libclang-rt-14-dev clang-format
 )

@@ -7,6 +7,8 @@ build=${VITACOR_BUILD_DIR:-$top/build}
 # Every C++ file formatted as .clang-format says.
 (cd "$top" && git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror)
 (cd "$build" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
+# The Debian package, unpacked and started as an installed program.
+"$top/scripts/package-test.sh"
 
 # The slower checks: discovery and download under ThreadSanitizer, and a
 # bounded libFuzzer run of every fuzz target with a fixed seed, so a run can be

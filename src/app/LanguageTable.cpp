@@ -3,21 +3,37 @@
 #include "app/Config.h"
 
 #include <QAtomicInt>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace LanguageTable {
 
 namespace {
-const QString kEnglish = QStringLiteral("://translations/english.qm");
+
+// An installed program reads the translations installed beside it
+// (<prefix>/share/vitacor-browser/translations); a build tree uses the ones
+// compiled into the program.
+QString translation(const QString& fileName)
+{
+    if (QCoreApplication::instance()) {
+        const QString installed = QCoreApplication::applicationDirPath() +
+            QStringLiteral("/../share/vitacor-browser/translations/") + fileName;
+        if (QFileInfo::exists(installed))
+            return QFileInfo(installed).canonicalFilePath();
+    }
+    return QStringLiteral("://translations/") + fileName;
 }
+
+} // namespace
 
 Entry forCode(int code)
 {
     switch (code) {
-    case 3: return {3, QStringLiteral("://translations/france.qm"), QLocale::French};
-    case 4: return {4, QStringLiteral("://translations/german.qm"), QLocale::German};
-    case 5: return {5, QStringLiteral("://translations/italy.qm"), QLocale::Italian};
-    case 6: return {6, QStringLiteral("://translations/spain.qm"), QLocale::Spanish};
-    default: return {code, kEnglish, QLocale::English};
+    case 3: return {3, translation(QStringLiteral("france.qm")), QLocale::French};
+    case 4: return {4, translation(QStringLiteral("german.qm")), QLocale::German};
+    case 5: return {5, translation(QStringLiteral("italy.qm")), QLocale::Italian};
+    case 6: return {6, translation(QStringLiteral("spain.qm")), QLocale::Spanish};
+    default: return {code, translation(QStringLiteral("english.qm")), QLocale::English};
     }
 }
 

@@ -147,6 +147,7 @@ int main(int argc, char* argv[])
     log->writeLog("Vitacor Browser start.");
     log->writeLog("Data dir:" + config->dataDir());
     log->writeLog("Data dir exists : " + QString::number(QDir(config->dataDir()).exists() ? 1 : 0));
+    log->writeLog("Translation: " + translationFile);
     if (!databaseUsable())
         return 1;
     // A download or deletion killed half-way puts back what it took out of a device folder.
