@@ -364,7 +364,7 @@ void TestReportPages::unwritablePdfLeavesNothing()
     const QString path = m_dir.filePath("missing/folder/report.pdf");
     QString error;
     QVERIFY(!ReportOutput::writePdf(helper, path, &error));
-    QCOMPARE(error, QString("create pdf failed"));
+    QVERIFY2(error.contains("No such file or directory"), qPrintable(error));
     QVERIFY(!QFile::exists(path));
     QVERIFY(!ReportOutput::writeJpg(helper, m_dir.filePath("missing/report.jpg"), &error));
 }
@@ -407,7 +407,7 @@ void TestReportPages::sleepCsvLines()
     QVERIFY(lines.at(4).contains("11:00:04PM"));
     QVERIFY(lines.at(4).endsWith("\",95,61,"));
     QVERIFY(!SleepCsv::write(m_dir.filePath("missing/sleep.csv"), start, trend, &error));
-    QCOMPARE(error, QString("Create file failed."));
+    QVERIFY2(error.contains("No such file or directory"), qPrintable(error));
 }
 
 void TestReportPages::sleepCsvTimesInEveryLanguage_data()

@@ -1,3 +1,5 @@
+#include "app/Config.h"
+#include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
@@ -8,8 +10,11 @@
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportViewer.h"
 #include "ui/viewers/ReportWidget.h"
+#include "ui/viewers/SlmReportViewer.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QtTest>
@@ -32,6 +37,8 @@ private slots:
     void maxFindsTheBeatsPeak();
     void scrollEndsWithTheData_data();
     void scrollEndsWithTheData();
+    void saveDialogsRefuseTheProgramsFiles_data();
+    void saveDialogsRefuseTheProgramsFiles();
 };
 
 void TestReportViewers::batchLeavesOutRowsWithoutReport()
@@ -211,6 +218,60 @@ void TestReportViewers::scrollEndsWithTheData()
     EcgAnalyseDlg dialog;
     dialog.setData(60, QVector<qint16>(samples, 0));
     QCOMPARE(dialog.scrollMaximum(), maximum);
+}
+
+void TestReportViewers::saveDialogsRefuseTheProgramsFiles_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("PDF") << "btnPDF1";
+    QTest::newRow("CSV") << "btnCSV";
+}
+
+// Choosing the record database in a save dialog is refused with the reason, and the file stays.
+void TestReportViewers::saveDialogsRefuseTheProgramsFiles()
+{
+    QFETCH(QString, button);
+    QVERIFY(DbOperator::instance()->health() == DbOperator::Health::Healthy);
+    const QString database = Config::instance()->dataDir() + "/db_vitacor.db";
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    SlmReportViewer viewer;
+    ReportData data;
+    data.checkType = CheckType::Sleep;
+    data.sn = "SN1";
+    viewer.setData(data);
+    QStringList boxes;
+    bool chosen = false;
+    QTimer answer;
+    // A box (the overwrite question, then the refusal) first; the file dialog is answered once.
+    connect(&answer, &QTimer::timeout, [&] {
+        const QWidgetList widgets = QApplication::topLevelWidgets();
+        for (QWidget* widget : widgets) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (box && box->isVisible()) {
+                boxes << box->text();
+                (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok))->click();
+                return;
+            }
+        }
+        for (QWidget* widget : widgets) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (dialog && dialog->isVisible() && !chosen) {
+                chosen = true;
+                dialog->selectFile(database);
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+                return;
+            }
+        }
+    });
+    answer.start(20);
+    viewer.findChild<QPushButton*>(button)->click();
+    answer.stop();
+    QVERIFY2(boxes.filter("belongs to the record database").size() == 1, qPrintable(boxes.join('|')));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 QTEST_MAIN(TestReportViewers)
