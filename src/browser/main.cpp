@@ -8,13 +8,13 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
+#include "ui/MainWindow.h"
+#include "ui/SingleApplication.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/rows/CheckItemBase.h"
-#include "ui/MainWindow.h"
 #include "ui/viewers/ReportLauncher.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportViewer.h"
-#include "ui/SingleApplication.h"
 
 #include <QDebug>
 #include <QDir>
@@ -86,12 +86,12 @@ static void connectReports(MainWindow* window)
 {
     CheckDispController* controller = window->controller();
     controller->setReviewOpener([window, controller](CheckItemBase* row) -> QDialog* {
-        auto* viewer = qobject_cast<ReportViewer*>(ReportLauncher::open(row, window));
-        if (viewer) {
+        QDialog* dialog = ReportLauncher::open(row, window);
+        if (auto* viewer = qobject_cast<ReportViewer*>(dialog)) {
             QObject::connect(viewer, &ReportViewer::updateUser, controller,
                              [viewer, controller] { controller->onViewerUserUpdated(viewer->data().user); });
         }
-        return viewer;
+        return dialog;
     });
     QObject::connect(window, &MainWindow::printRequested, window, [window](int, const QList<CheckItemBase*>& rows) {
         ReportPrinting::print(window, ReportPrinting::reportsOf(rows));

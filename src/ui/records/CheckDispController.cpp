@@ -7,14 +7,14 @@
 #include "files/DetailPath.h"
 #include "report/DateTimeText.h"
 #include "sync/CheckEraser.h"
-#include "ui/rows/CheckItemBase.h"
-#include "ui/rows/CheckItemFactory.h"
-#include "ui/rows/CheckItemSignal.h"
-#include "ui/rows/DailyWidget.h"
 #include "ui/records/DeviceWidget.h"
 #include "ui/records/MyListWidget.h"
 #include "ui/records/NoDataWidget.h"
 #include "ui/records/SoundPlay.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/CheckItemFactory.h"
+#include "ui/rows/CheckItemSignal.h"
+#include "ui/rows/DailyWidget.h"
 
 #include <QDialog>
 #include <QFile>
@@ -421,10 +421,16 @@ void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
     const CheckRecord* record = recordOf(item->listItem());
     if (!record)
         return;
-    const QString question =
-        tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
-    if (!confirm(tr("Message"), question))
-        return;
+    if (record->checkType == CheckType::Holter) {
+        const QString question = tr("ECG Holter") + " \"" + recordText(*record) + "\" " + tr("item delete") + "?";
+        if (!confirm(tr("Tips"), question))
+            return;
+    } else {
+        const QString question =
+            tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
+        if (!confirm(tr("Message"), question))
+            return;
+    }
     reportKept(deleteRow(item->listItem(), true) ? 0 : 1);
 }
 
@@ -469,7 +475,8 @@ void CheckDispController::onItemDoubleClick(QListWidgetItem* item)
 
 void CheckDispController::onKeyDown(QKeyEvent* event)
 {
-    if (!hasSelection())
+    // A Holter list is reviewed and deleted only with its buttons.
+    if (!hasSelection() || m_checkType == CheckType::Holter)
         return;
     if (event->key() == Qt::Key_Delete) {
         if (confirm(tr("Message"), tr("Are you sure you want to delete all selected items?")))

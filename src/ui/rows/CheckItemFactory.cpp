@@ -1,6 +1,7 @@
 #include "ui/rows/CheckItemFactory.h"
 
 #include "files/CheckType.h"
+#include "ui/holter/HolterWidget.h"
 #include "ui/rows/BodyCheckWidget.h"
 #include "ui/rows/DailyWidget.h"
 #include "ui/rows/EcgWidget.h"
@@ -33,6 +34,7 @@ CheckItemBase* create(int checkType, QWidget* parent)
     case CheckType::UserGlucose:
     case CheckType::Glucose: return new GluWidget(checkType, parent);
     case CheckType::MultiTest: return new MultiTestWidget(parent);
+    case CheckType::Holter: return new HolterWidget(parent);
     default: return nullptr;
     }
 }
@@ -54,6 +56,7 @@ int rowHeight(int checkType)
     case CheckType::UserGlucose:
     case CheckType::Glucose: return 120;
     case CheckType::MultiTest: return 230;
+    case CheckType::Holter: return 120;
     default: return 0;
     }
 }

@@ -6,8 +6,8 @@ class QWidget;
 // The row class and row height of each check type.
 namespace CheckItemFactory {
 
-// A new row for the check type, or nullptr for a type without one (Holter
-// has its own rows). The row widget is item->rowWidget().
+// A new row for the check type, or nullptr for a type without one. The row
+// widget is item->rowWidget().
 CheckItemBase* create(int checkType, QWidget* parent = nullptr);
 // Height of the row's list item; 0 for a type without a row.
 int rowHeight(int checkType);

@@ -5,7 +5,8 @@ class QDialog;
 class QWidget;
 
 // Opens the report of a record row: the sleep viewer for sleep checks, the
-// report viewer for the other checks with a report.
+// Holter summary for Holter recordings, the report viewer for the other
+// checks with a report.
 namespace ReportLauncher {
 
 // The viewer, shown modeless and deleted on close; null when the row has
