@@ -45,7 +45,7 @@ QList<Section> sectionsOf(const HolterSummaryText& t)
           {"avgHr", {"Avg HR:", t.avgHr}},
           {"qrsComplexes", {"QRS Complexes:", t.qrsComplexes}},
           {"pvcs", {"PVCs:", t.pvcs}},
-          {"pause", {"Pause(>3s)", t.pauses}}}},
+          {"pause", {"Pause(>3s):", t.pauses}}}},
         {"Heart Rate Variability",
          "variability",
          {{"mean", {"MEAN:", t.mean}},

@@ -42,5 +42,5 @@ HolterSummaryText HolterSummaryText::of(const HolterReport& report)
 
 QString HolterSummaryText::stripText(const QDateTime& minuteStart)
 {
-    return QLocale(DisplayLanguage::value()).toString(minuteStart, QStringLiteral("d-MMM-yyyy h:m"));
+    return QLocale(DisplayLanguage::value()).toString(minuteStart, QStringLiteral("d-MMM-yyyy HH:mm"));
 }

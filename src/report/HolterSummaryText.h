@@ -27,6 +27,7 @@ struct HolterSummaryText
     QString pnn50; // "12%"
 
     static HolterSummaryText of(const HolterReport& report);
-    // A screened minute as the strip list shows it: "d-MMM-yyyy h:m" of its start.
+    // A screened minute as the strip list shows it: "d-MMM-yyyy HH:mm" of its
+    // start; the minute keeps its two digits, so 10:03 never reads as 10:30.
     static QString stripText(const QDateTime& minuteStart);
 };
