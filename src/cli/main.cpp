@@ -3,6 +3,7 @@
 #include "cli/DeleteCommand.h"
 #include "cli/DevicesCommand.h"
 #include "cli/DownloadCommand.h"
+#include "cli/HolterReportCommand.h"
 #include "cli/HolterSummaryCommand.h"
 #include "cli/MakeDemoCommand.h"
 #include "cli/ReportCommand.h"
@@ -32,6 +33,7 @@ int main(int argc, char* argv[])
     dispatcher.add(std::make_unique<DownloadCommand>());
     dispatcher.add(std::make_unique<ChecksCommand>());
     dispatcher.add(std::make_unique<ReportCommand>());
+    dispatcher.add(std::make_unique<HolterReportCommand>());
     dispatcher.add(std::make_unique<SleepCsvCommand>());
     dispatcher.add(std::make_unique<HolterSummaryCommand>());
     dispatcher.add(std::make_unique<DeleteCommand>());

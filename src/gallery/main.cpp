@@ -3,6 +3,7 @@
 #include "app/LanguageTable.h"
 #include "db/DbOperator.h"
 #include "gallery/Gallery.h"
+#include "gallery/HolterReportScreens.h"
 #include "gallery/MainWindowScreens.h"
 #include "gallery/ReportScreens.h"
 #include "gallery/RowScreens.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
     MainWindowScreens::addTo(gallery);
     RowScreens::addTo(gallery);
     ReportScreens::addTo(gallery);
+    HolterReportScreens::addTo(gallery);
 
     QStringList failed;
     for (const Language& language : {Language{"en", 1}, Language{"de", 4}}) {

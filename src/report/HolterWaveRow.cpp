@@ -32,15 +32,36 @@ QPolygonF HolterWaveRow::points(const QVector<qint16>& samples, int first, int c
         return line;
     const qint64 columns = qMax<qint64>(1, qint64(std::floor(width / g.columnWidth)));
     const double columnStep = width / columns;
-    const auto y = [&g](int sample) { return qBound(g.top, g.baseline - sample * g.pixelsPerCount, g.bottom); };
+    const auto yOf = [&g](int sample) { return qBound(g.top, g.baseline - sample * g.pixelsPerCount, g.bottom); };
+    const auto append = [&line, &g](double x, double y) {
+        if (g.wholeUnits) {
+            x = std::round(x);
+            y = std::round(y);
+        }
+        // The middle of three points at one height adds nothing to a line.
+        const int n = line.size();
+        if (n >= 2 && line.at(n - 1).y() == y && line.at(n - 2).y() == y && line.at(n - 1).x() != x)
+            line[n - 1].setX(x);
+        else
+            line << QPointF(x, y);
+    };
     const qint16* data = samples.constData() + first;
+    if (count <= columns) {
+        // No column holds two samples: each sample at its own place.
+        line.reserve(int(available) + 1);
+        for (qint64 i = 0; i < available; ++i) {
+            if (accepted(data[i]))
+                append(g.left + i * width / count, yOf(data[i]));
+        }
+        return line;
+    }
     line.reserve(int(qMin<qint64>(2 * columns, 2 * available)) + 1);
     for (qint64 column = 0; column < columns; ++column) {
         // Integer bounds, so neighbouring columns neither share nor skip a sample.
         const qint64 begin = column * count / columns;
         if (begin >= available)
             break;
-        const qint64 end = qMin(available, qMax(begin + 1, (column + 1) * count / columns));
+        const qint64 end = qMin(available, (column + 1) * count / columns);
         const double x = g.left + column * columnStep;
         qint64 low = -1;
         qint64 high = -1;
@@ -56,9 +77,9 @@ QPolygonF HolterWaveRow::points(const QVector<qint16>& samples, int first, int c
             continue;
         const qint64 before = qMin(low, high);
         const qint64 after = qMax(low, high);
-        line << QPointF(x, y(data[before]));
-        if (after != before)
-            line << QPointF(x, y(data[after]));
+        append(x, yOf(data[before]));
+        if (after != before && (data[high] - data[low]) * g.pixelsPerCount >= g.minimumSpan)
+            append(x, yOf(data[after]));
     }
     return line;
 }

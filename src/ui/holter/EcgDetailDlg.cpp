@@ -3,6 +3,7 @@
 
 #include "holter/HolterReport.h"
 #include "ui/holter/CursorButton.h"
+#include "ui/holter/DetailReportReview.h"
 
 #include <QPainter>
 
@@ -134,6 +135,7 @@ void EcgDetailDlg::refresh()
         ui->gridInfo->addWidget(ui->labelPause, 0, column);
     ui->btnPrevMinute->setEnabled(m_minute > 0);
     ui->btnNextMinute->setEnabled(m_minute + 1 < m_minuteCount);
+    ui->btnECGDetailPrint->setEnabled(any);
     update();
 }
 

@@ -33,6 +33,8 @@ public:
     void setMatchedMinutes(const QVector<int>& minutes) { m_matched = minutes; }
     int currentMinute() const { return m_minute; }
     int minuteCount() const { return m_minuteCount; }
+    // The monitor's serial number, which names the printed minute's PDF.
+    void setName(const QString& name) { m_name = name; }
     // Replaces "ECG" before "@HH:mm" in the window title.
     void setTitleText(const QString& text);
     void hideValueLabels();
@@ -73,6 +75,7 @@ private:
     QLabel* m_timeValue;
     QLabel* m_amplitudeValue;
     QString m_titleText;
+    QString m_name;
     QVector<int> m_matched;
     QRectF m_plot;
     int m_minute = 0;

@@ -10,6 +10,7 @@
 #include "report/HolterSummaryText.h"
 #include "ui/MyMessageBox.h"
 #include "ui/holter/EcgDetailDlg.h"
+#include "ui/holter/HolterReportViewer.h"
 #include "ui/holter/ViewAllEcgDlg.h"
 
 #include <QCheckBox>
@@ -135,6 +136,7 @@ void SummaryDlg::onClickStripsItem(QModelIndex index)
     auto* detail = new EcgDetailDlg(this);
     detail->setAttribute(Qt::WA_DeleteOnClose);
     detail->setModal(true);
+    detail->setName(m_sn);
     detail->setMatchedMinutes(m_matched);
     detail->setData(m_report, minute);
     detail->show();
@@ -147,13 +149,21 @@ void SummaryDlg::on_btnViewEcg_clicked()
     auto* all = new ViewAllEcgDlg(this);
     all->setAttribute(Qt::WA_DeleteOnClose);
     all->setModal(true);
+    all->setName(m_sn);
     all->setData(m_report);
     all->show();
 }
 
 void SummaryDlg::on_btnReprot_clicked()
 {
-    // The Holter report viewer comes with the report pages.
+    if (!m_report->isLoaded())
+        return;
+    auto* viewer = new HolterReportViewer(this);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->setModal(true);
+    viewer->setName(m_sn);
+    viewer->setData(m_report);
+    viewer->show();
 }
 
 void SummaryDlg::on_btnEdit_clicked()

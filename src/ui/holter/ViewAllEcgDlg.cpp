@@ -124,6 +124,7 @@ void ViewAllEcgDlg::onButtonClick(bool)
     auto* detail = new EcgDetailDlg(this);
     detail->setAttribute(Qt::WA_DeleteOnClose);
     detail->setModal(true);
+    detail->setName(m_name);
     detail->setTitleText(windowTitle());
     detail->hideValueLabels();
     detail->setData(m_report, (m_page - 1) * kMinutesPerPage + j);

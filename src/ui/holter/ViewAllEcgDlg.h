@@ -28,6 +28,8 @@ public:
     ~ViewAllEcgDlg() override;
 
     void setData(HolterReport* report);
+    // The monitor's serial number, handed to the minutes opened from here.
+    void setName(const QString& name) { m_name = name; }
     // Whole 15-minute pages, one more for a rest of whole minutes, and at
     // least one page.
     static int pageCount(qint64 durationSeconds);
@@ -58,6 +60,7 @@ private:
     QVector<TimeButton*> m_buttons;
     QIntValidator* m_validator;
     HolterReport* m_report = nullptr;
+    QString m_name;
     QRectF m_plot;
     int m_page = 1;
     int m_pageCount = 1;

@@ -1,0 +1,13 @@
+#include "ui/holter/DetailReportWidget.h"
+
+DetailReportWidget::DetailReportWidget(QWidget* parent)
+    : HolterPageWidget(&m_helper, parent)
+{
+    relayout();
+}
+
+void DetailReportWidget::setData(const HolterReport* report, int minute)
+{
+    m_helper.setData(report, minute);
+    relayout();
+}

@@ -1,0 +1,37 @@
+#include "ui/holter/HolterPageWidget.h"
+
+#include "report/BasePaintHelper.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+HolterPageWidget::HolterPageWidget(BasePaintHelper* helper, QWidget* parent)
+    : QWidget(parent)
+    , m_helper(helper)
+{}
+
+void HolterPageWidget::relayout()
+{
+    const double s = kScale;
+    m_helper->setScale(s);
+    const double width = BasePaintHelper::kPageWidthMm * s;
+    const double height = BasePaintHelper::kPageHeightMm * s;
+    m_pages.clear();
+    for (int i = 0; i < m_helper->pageCount(); ++i)
+        m_pages << QRectF(0, i * (height + s), width, height);
+    setFixedSize(qRound(width + 1), qRound(m_helper->pageCount() * (height + s)));
+    update();
+}
+
+void HolterPageWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), QColor(238, 243, 250));
+    m_helper->setForScreen(false);
+    m_helper->setPainter(&painter);
+    for (int i = 0; i < m_pages.size(); ++i) {
+        if (m_pages.at(i).intersects(event->rect()))
+            m_helper->paintPage(m_pages.at(i), i);
+    }
+    m_helper->setPainter(nullptr);
+}
