@@ -8,9 +8,9 @@
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "gallery/Gallery.h"
+#include "ui/records/MyListWidget.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/CheckItemFactory.h"
-#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -189,6 +189,7 @@ QVector<Variant> variants()
         {"GluWidget", CheckType::UserGlucose,
          typed<GlucoseRecord>([](const GlucoseRecord& r) { return r.glucose != 0; })},
         {"MultiTestWidget", CheckType::MultiTest, hasDetailFile},
+        {"HolterWidget", CheckType::Holter, hasDetailFile},
     };
 }
 
