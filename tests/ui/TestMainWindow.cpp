@@ -1,20 +1,25 @@
 #include "app/Config.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "files/EcgDetail.h"
 #include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
-#include "ui/records/CheckDispController.h"
-#include "ui/rows/CheckItemBase.h"
-#include "ui/records/DeviceWidget.h"
 #include "ui/MainWindow.h"
-#include "ui/records/MyListWidget.h"
 #include "ui/download/SyncDlg.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/records/DeviceWidget.h"
+#include "ui/records/MyListWidget.h"
 #include "ui/records/TreeModelBuilder.h"
 #include "ui/records/TreeViewST.h"
+#include "ui/viewers/ReportViewer.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QPushButton>
 #include <QtTest>
@@ -29,6 +34,17 @@ QByteArray recordAt(int second)
     R r;
     r.checkTime = CheckTime{2024, 7, 8, 9, 10, quint8(second)};
     return RecordCodec::encode(r);
+}
+
+void writeEcgDetail(int second, int heartRate)
+{
+    EcgHeader header;
+    header.heartRate = quint16(heartRate);
+    const QString time = CheckTime{2024, 7, 8, 9, 10, quint8(second)}.text();
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir() + "/" + kSn));
+    QFile file(DetailPath::of(Config::instance()->dataDir(), kSn, time));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(EcgDetail::toBytes(header, QVector<qint16>(500, 0), EcgDetail::Form::Short)) > 0);
 }
 
 QModelIndex childOfType(const QModelIndex& device, int checkType)
@@ -71,7 +87,6 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    qRegisterMetaType<QList<CheckItemBase*>>();
     DbTestSupport::freshDataDir();
     QVERIFY(DbOperator::instance()->openAndInit());
     m_bus = std::make_unique<TestBus>();
@@ -88,6 +103,8 @@ void TestMainWindow::storeChecks()
     QVERIFY(db->storeDevice(DbTestSupport::device(kSn, 0)));
     QVERIFY(db->insertChecks(kSn, CheckType::Ecg, {recordAt<EcgRecord>(1), recordAt<EcgRecord>(2)}));
     QVERIFY(db->insertChecks(kSn, CheckType::Oxi, {recordAt<OxiRecord>(3)}));
+    writeEcgDetail(1, 61);
+    writeEcgDetail(2, 62);
 }
 
 void TestMainWindow::emptyDatabase()
@@ -117,13 +134,18 @@ void TestMainWindow::firstDeviceShownThenItsChecks()
     QVERIFY(!printable(window));
     list(window)->item(1)->setSelected(true);
     QVERIFY(printable(window));
-    QSignalSpy printed(&window, &MainWindow::printRequested);
+    QList<QList<ReportData>> printed;
+    window.reportCommands().print = [&printed](QWidget*, const QList<ReportData>& reports) {
+        printed << reports;
+        return true;
+    };
     QTest::mouseClick(window.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
     QCOMPARE(printed.size(), 1);
-    QCOMPARE(printed.first().at(0).toInt(), int(CheckType::Ecg));
-    const auto rows = printed.first().at(1).value<QList<CheckItemBase*>>();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows.first()->listItem(), list(window)->item(1));
+    QCOMPARE(printed.first().size(), 1);
+    // Newest first: the second row is the check of second 1.
+    QCOMPARE(printed.first().first().checkType, int(CheckType::Ecg));
+    QCOMPARE(printed.first().first().header.heartRate, quint16(61));
+    QCOMPARE(printed.first().first().sn, kSn);
 
     // The pulse oximeter offers no report.
     tree(window)->setCurrentIndex(childOfType(device, CheckType::Oxi));

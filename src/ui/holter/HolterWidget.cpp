@@ -8,22 +8,9 @@
 #include "report/DateTimeText.h"
 
 HolterWidget::HolterWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::HolterWidget)
+    : CheckItemBase(CheckType::Holter, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete, ui->btnReview);
-}
-
-HolterWidget::~HolterWidget()
-{
-    delete ui;
-}
-
-int HolterWidget::checkType() const
-{
-    return CheckType::Holter;
+    setUpForm<Ui::HolterWidget>();
 }
 
 QString HolterWidget::fileName() const
@@ -38,7 +25,7 @@ qint64 HolterWidget::duration() const
 
 void HolterWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
+    auto* ui = form<Ui::HolterWidget>();
     QString gender;
     if (m_user.sex == 0)
         gender = tr("Male");

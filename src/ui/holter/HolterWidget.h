@@ -2,25 +2,16 @@
 
 #include "ui/rows/CheckItemBase.h"
 
-#include <QWidget>
-
-namespace Ui {
-class HolterWidget;
-}
-
 // A Holter recording in the record list: start, patient and total time.
 // Its review opens the recording's summary.
-class HolterWidget : public QWidget, public CheckItemBase
+class HolterWidget : public CheckItemBase
 {
     Q_OBJECT
 public:
     explicit HolterWidget(QWidget* parent = nullptr);
-    ~HolterWidget() override;
 
-    int checkType() const override;
     // The summary opens even for a missing recording, to show the patient.
     bool hasReport() const override { return record() != nullptr; }
-    void display() override;
 
     // What locates the recording file: data directory/sn/fileName.
     QString fileName() const;
@@ -32,6 +23,6 @@ public slots:
     // The summary stored the patient details of this recording.
     void onUserInfoChanged();
 
-private:
-    Ui::HolterWidget* ui;
+protected:
+    void display() override;
 };

@@ -2,7 +2,9 @@
 
 #include "files/CheckRecord.h"
 #include "files/CheckUser.h"
+#include "files/DeviceInfo.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -14,6 +16,7 @@
 #include <vector>
 
 class CheckItemBase;
+class HolterWidget;
 class MyListWidget;
 class QDialog;
 class QKeyEvent;
@@ -29,8 +32,8 @@ class CheckDispController : public QObject
 {
     Q_OBJECT
 public:
-    // Opens the report viewer of a row and returns it, or nullptr.
-    using ReviewOpener = std::function<QDialog*(CheckItemBase* row)>;
+    // Opens the report viewer of a stored check and returns it, or nullptr.
+    using ReviewOpener = std::function<QDialog*(const QString& sn, const CheckRecord& record)>;
 
     explicit CheckDispController(QObject* parent = nullptr);
     ~CheckDispController() override;
@@ -44,7 +47,11 @@ public:
     void setDevicePanelOnline(bool online);
     void setQuery(const QString& sn, int checkType, const QString& userid);
     void rebuildList();
+    // Lists only the daily checks of that user letter and result text
+    // ("All Users" and "All Results" let every check pass).
     void filter(const QString& userText, const QString& resultText);
+    // The user letters of the listed daily checks, sorted, and their result
+    // texts in list order; read from the records and detail headers.
     QStringList distinctUsers();
     QStringList distinctResults();
     bool hasRecords() const { return !m_records.empty(); }
@@ -59,8 +66,8 @@ public:
     int checkType() const { return m_checkType; }
     QString sn() const { return m_sn; }
 
-    // The selected rows, top first, made when they were not yet.
-    QList<CheckItemBase*> selectedRows();
+    // The checks of the selected rows, top first.
+    QList<CheckRecord> selectedRecords() const;
     // The rows that exist now.
     QList<CheckItemBase*> builtRows() const;
     // Makes the row widgets of the visible part of the list and drops far ones.
@@ -79,14 +86,17 @@ public slots:
     void onPlayVoice(CheckItemBase* item);
     void onItemDoubleClick(QListWidgetItem* item);
     void onKeyDown(QKeyEvent* event);
-    void onUpdateUser(const CheckUser* usr);
     void onUpdateUser();
     void onReportViewerClose(int);
-    // A viewer saved the patient details of its check.
-    void onViewerUserUpdated(const CheckUser& user);
+    // A viewer saved the patient details of the check of that time: its row
+    // and, in a multi-test list, the rows of the same patient show them.
+    void onViewerUserUpdated(const QString& checkTime, const CheckUser& user);
 
 private:
     void onSelectionChanged();
+    // Every Holter dialog reads the one shared recording, so the summary is
+    // modal: a second recording cannot be opened beside it.
+    QDialog* openHolterSummary(HolterWidget* row);
     void onPlayFailed(const QString& path);
     void clearList();
     void showNoData();
@@ -106,11 +116,23 @@ private:
     void reportKept(int kept);
     bool confirm(const QString& title, const QString& text);
     QString recordText(const CheckRecord& record) const;
+    // The user letter and result text a daily check is filtered by.
+    struct FilterTexts
+    {
+        QString user;
+        QString result;
+    };
+    const FilterTexts& filterTexts(const CheckRecord& record);
+    bool passesFilter(const CheckRecord& record);
 
     QPointer<MyListWidget> m_list;
     int m_checkType = -1;
     QString m_sn;
+    DeviceInfo m_device;
     std::vector<std::unique_ptr<CheckRecord>> m_records;
+    QHash<const CheckRecord*, FilterTexts> m_filterTexts;
+    QString m_userFilter;
+    QString m_resultFilter;
     QSet<QListWidgetItem*> m_built;
     SoundPlay* m_player;
     ReviewOpener m_reviewOpener;
