@@ -85,8 +85,10 @@ int ExportEdfCommand::run(const QStringList& arguments)
     HolterScreening screening;
     if (line.parser().isSet(screen) && code != CheckType::Holter)
         return line.usageError("--screen goes with a Holter recording (--type 1024) only.");
-    if (!HolterScreening::parse(line.parser().value(screen), &screening, &error))
-        return line.usageError(error);
+    QString unknown;
+    if (!HolterScreening::fromNames(line.parser().value(screen), &screening, &unknown))
+        return line.usageError(QString("'%1' is not a screening criterion; the criteria are %2.")
+                                   .arg(unknown, HolterScreening::names().join(", ")));
 
     if (!DataDirectory::open(&error))
         return line.failure(error);

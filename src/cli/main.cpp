@@ -6,6 +6,7 @@
 #include "cli/HolterReportCommand.h"
 #include "cli/ImportLegacyCommand.h"
 #include "cli/ExportEdfCommand.h"
+#include "cli/HolterSummaryCommand.h"
 #include "cli/MakeDemoCommand.h"
 #include "cli/MoveDataDirCommand.h"
 #include "cli/ReportCommand.h"
@@ -38,6 +39,7 @@ int main(int argc, char* argv[])
     dispatcher.add(std::make_unique<HolterReportCommand>());
     dispatcher.add(std::make_unique<SleepCsvCommand>());
     dispatcher.add(std::make_unique<ExportEdfCommand>());
+    dispatcher.add(std::make_unique<HolterSummaryCommand>());
     dispatcher.add(std::make_unique<DeleteCommand>());
     dispatcher.add(std::make_unique<ImportLegacyCommand>());
     dispatcher.add(std::make_unique<MoveDataDirCommand>());

@@ -103,7 +103,8 @@ public:
     bool insertHolter(const QString& sn, const CheckUser& user, const QString& checkTime, int duration);
 
     // Check queries, newest first. An empty user id lists every user's
-    // checks; for multi-tests the user is named by its medical id.
+    // checks; for multi-tests the user is named by its medical id. Holter
+    // recordings come as HolterRecord (start time and duration).
     QList<CheckRecord> checks(const QString& sn, int checkType, const QString& userid = QString());
     QList<HolterCheck> holterChecks(const QString& sn, const QString& userid = QString());
 

@@ -6,6 +6,7 @@
 #include "db/SqlRecordValues.h"
 #include "db/SqlSavepoint.h"
 #include "files/CheckType.h"
+#include "files/HolterRecord.h"
 #include "files/RecordTypes.h"
 
 #include <QDebug>
@@ -207,6 +208,17 @@ QList<CheckRecord> DbOperator::checks(const QString& sn, int checkType, const QS
         if (oneUser)
             values << userid;
         return queryRecords<MultiTestRecord>(statement, values, checkType, "query multitest data error: ");
+    }
+    if (checkType == CheckType::Holter) {
+        QList<CheckRecord> records;
+        for (const HolterCheck& holter : holterChecks(sn, userid)) {
+            HolterRecord recording;
+            recording.checkTime = CheckTime::fromText(holter.checkTime);
+            recording.duration = quint32(qMax(0, holter.duration));
+            const QString user = holter.userid.isEmpty() ? QString(Vitacor::kNoUserId) : holter.userid;
+            records << CheckRecord{checkType, user, RecordCodec::encode(recording, RecordCodec::Layout::Stored)};
+        }
+        return records;
     }
     const CheckStatements* statements = statementsFor(checkType);
     if (!statements)

@@ -191,6 +191,7 @@ QVector<Variant> variants()
         {"GluWidget", CheckType::UserGlucose,
          typed<GlucoseRecord>([](const GlucoseRecord& r) { return r.glucose != 0; })},
         {"MultiTestWidget", CheckType::MultiTest, hasDetailFile},
+        {"HolterWidget", CheckType::Holter, hasDetailFile},
     };
 }
 

@@ -4,6 +4,7 @@
 #include "db/DbOperator.h"
 #include "gallery/Gallery.h"
 #include "gallery/HolterReportScreens.h"
+#include "gallery/HolterScreens.h"
 #include "gallery/MainWindowScreens.h"
 #include "gallery/ReportScreens.h"
 #include "gallery/RowScreens.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
     ReportScreens::addTo(gallery);
     HolterReportScreens::addTo(gallery);
     SettingsScreens::addTo(gallery);
+    HolterScreens::addTo(gallery);
 
     QStringList failed;
     for (const Language& language : {Language{"en", 1}, Language{"de", 4}}) {

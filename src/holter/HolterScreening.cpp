@@ -10,6 +10,7 @@ constexpr int kSlowHr = 50;
 constexpr int kWideQrs = 120;
 constexpr int kLongQtc = 480;
 constexpr int kPvcs = 2;
+constexpr int kOff = -1;
 
 bool atLeast(int value, int limit)
 {
@@ -18,53 +19,47 @@ bool atLeast(int value, int limit)
 
 } // namespace
 
-QStringList HolterScreening::names()
+const QStringList& HolterScreening::names()
 {
-    return {"hr120", "hr50", "qrs120", "qtc480", "pvc2", "irregular", "pause"};
+    static const QStringList list{"hr120", "hr50", "qrs120", "qtc480", "pvc2", "irregular", "pause"};
+    return list;
 }
 
-bool HolterScreening::parse(const QString& list, HolterScreening* screening, QString* error)
+bool HolterScreening::fromNames(const QString& list, HolterScreening* screening, QString* unknown)
 {
-    HolterScreening parsed;
-    bool* flags[] = {&parsed.fastHr, &parsed.slowHr,    &parsed.wideQrs, &parsed.longQtc,
-                     &parsed.pvcs,   &parsed.irregular, &parsed.pause};
-    const QStringList known = names();
+    HolterScreening result;
+    bool* const flags[] = {&result.hr120, &result.hr50,      &result.qrs120, &result.qtc480,
+                           &result.pvc2,  &result.irregular, &result.pause};
     for (const QString& part : list.split(',', Qt::SkipEmptyParts)) {
-        const int index = known.indexOf(part.trimmed().toLower());
+        const int index = names().indexOf(part.trimmed().toLower());
         if (index < 0) {
-            *error = QString("'%1' is not a screening criterion; the criteria are %2.")
-                         .arg(part.trimmed(), known.join(", "));
+            *unknown = part.trimmed();
             return false;
         }
         *flags[index] = true;
     }
-    *screening = parsed;
+    *screening = result;
     return true;
-}
-
-bool HolterScreening::any() const
-{
-    return fastHr || slowHr || wideQrs || longQtc || pvcs || irregular || pause;
 }
 
 QVector<int> HolterScreening::match(HolterReport& report) const
 {
-    return report.matchStrips(slowHr ? kSlowHr : -1, fastHr ? kFastHr : -1, wideQrs ? kWideQrs : -1,
-                              longQtc ? kLongQtc : -1, pvcs ? kPvcs : -1, irregular, pause);
+    return report.matchStrips(hr50 ? kSlowHr : kOff, hr120 ? kFastHr : kOff, qrs120 ? kWideQrs : kOff,
+                              qtc480 ? kLongQtc : kOff, pvc2 ? kPvcs : kOff, irregular, pause);
 }
 
 QStringList HolterScreening::eventsOf(const HolterMinute& minute) const
 {
     QStringList events;
-    if (fastHr && atLeast(minute.heartRate, kFastHr))
+    if (hr120 && atLeast(minute.heartRate, kFastHr))
         events << "Tachycardia";
-    if (slowHr && HolterMinute::isPresent(minute.heartRate) && minute.heartRate <= kSlowHr)
+    if (hr50 && HolterMinute::isPresent(minute.heartRate) && minute.heartRate <= kSlowHr)
         events << "Bradycardia";
-    if (wideQrs && atLeast(minute.qrsDuration, kWideQrs))
+    if (qrs120 && atLeast(minute.qrsDuration, kWideQrs))
         events << "Wide QRS";
-    if (longQtc && atLeast(minute.qtc, kLongQtc))
+    if (qtc480 && atLeast(minute.qtc, kLongQtc))
         events << "Long QTc";
-    if (pvcs && atLeast(minute.pvcCount, kPvcs))
+    if (pvc2 && atLeast(minute.pvcCount, kPvcs))
         events << "PVC";
     if (irregular && minute.hasIrregularRr())
         events << "Irregular rhythm";

@@ -7,29 +7,29 @@
 class HolterReport;
 struct HolterMinute;
 
-// The strip-screening criteria the user can tick, as one value: each
-// criterion is on or off, and the thresholds are the fixed ones of the boxes
-// (HR>=120, HR<=50, QRS>=120 ms, QTc>=480 ms, PVCs>=2, irregular R-R, pause).
+// The strip-screening criteria a user ticks, each with its fixed limit:
+// HR>=120, HR<=50, QRS>=120 ms, QTc>=480 ms, PVCs>=2, irregular R-R, pause.
 struct HolterScreening
 {
-    bool fastHr = false;
-    bool slowHr = false;
-    bool wideQrs = false;
-    bool longQtc = false;
-    bool pvcs = false;
+    bool hr120 = false;
+    bool hr50 = false;
+    bool qrs120 = false;
+    bool qtc480 = false;
+    bool pvc2 = false;
     bool irregular = false;
     bool pause = false;
 
-    // The command-line names, in the order of the boxes.
-    static QStringList names();
-    // Parses a comma-separated list of names ("hr120,pause"); false with a
-    // one-line reason for an unknown name.
-    static bool parse(const QString& list, HolterScreening* screening, QString* error);
+    // The names of the command line, in the order of the summary's boxes.
+    static const QStringList& names();
+    // Criteria from a comma-separated list of names; false with the unknown
+    // name in `unknown` when one is not a criterion.
+    static bool fromNames(const QString& list, HolterScreening* screening, QString* unknown);
 
-    bool any() const;
-    // The minutes of the recording matching any switched-on criterion.
+    bool isEmpty() const { return !(hr120 || hr50 || qrs120 || qtc480 || pvc2 || irregular || pause); }
+    // The minutes of the recording matching any ticked criterion, ascending;
+    // none when nothing is ticked.
     QVector<int> match(HolterReport& report) const;
-    // What a minute shows of the switched-on criteria, as short English
-    // event names ("Tachycardia", "Bradycardia", "PVC", ...).
+    // What a minute shows of the ticked criteria, as short English event
+    // names for exports ("Tachycardia", "Bradycardia", "PVC", ...).
     QStringList eventsOf(const HolterMinute& minute) const;
 };

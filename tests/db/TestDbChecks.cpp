@@ -1,5 +1,7 @@
+#include "app/Constants.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/HolterRecord.h"
 #include "support/ByteFixture.h"
 #include "support/DbTestSupport.h"
 
@@ -246,6 +248,16 @@ void TestDbChecks::holter()
     QCOMPARE(all.at(1).duration, 86400);
     QCOMPARE(db->holterChecks("SN1", "SN1Anna").size(), 1);
     QCOMPARE(db->checkCount("SN1", CheckType::Holter), 2);
+
+    // The record list asks for them as records of their check type.
+    const QList<CheckRecord> records = db->checks("SN1", CheckType::Holter);
+    QCOMPARE(records.size(), 2);
+    QCOMPARE(records.at(0).checkTimeText(), QString("20240102220000"));
+    QCOMPARE(records.at(0).userid, QString(Vitacor::kNoUserId));
+    QCOMPARE(records.at(0).as<HolterRecord>().duration, quint32(3600));
+    QCOMPARE(records.at(1).userid, QString("SN1Anna"));
+    QCOMPARE(records.at(1).as<HolterRecord>().duration, quint32(86400));
+    QCOMPARE(db->checks("SN1", CheckType::Holter, "SN1Anna").size(), 1);
     QVERIFY(db->checkExists("SN1", "20240101220000SN1"));
 }
 

@@ -143,7 +143,7 @@ private slots:
 
         HolterScreening screening;
         QString error;
-        QVERIFY(HolterScreening::parse(screen, &screening, &error));
+        QVERIFY(HolterScreening::fromNames(screen, &screening, &error));
         CheckUser user;
         user.name = QString::fromUtf8("Zoë Müller");
         user.sex = 1;

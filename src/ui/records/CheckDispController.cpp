@@ -10,6 +10,8 @@
 #include "report/DateTimeText.h"
 #include "sync/CheckEraser.h"
 #include "ui/MyMessageBox.h"
+#include "ui/holter/HolterWidget.h"
+#include "ui/holter/SummaryDlg.h"
 #include "ui/records/DeviceWidget.h"
 #include "ui/records/MyListWidget.h"
 #include "ui/records/NoDataWidget.h"
@@ -443,10 +445,16 @@ void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
     const CheckRecord* record = recordOf(item->listItem());
     if (!record)
         return;
-    const QString question =
-        tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
-    if (!confirm(tr("Message"), question))
-        return;
+    if (record->checkType == CheckType::Holter) {
+        const QString question = tr("ECG Holter") + " \"" + recordText(*record) + "\" " + tr("item delete") + "?";
+        if (!confirm(tr("Tips"), question))
+            return;
+    } else {
+        const QString question =
+            tr("Delete") + " " + CheckType::name(record->checkType) + tr(" item: ") + recordText(*record) + " ?";
+        if (!confirm(tr("Message"), question))
+            return;
+    }
     CheckEraser::Result summary;
     deleteRow(item->listItem(), true, &summary);
     reportKept(summary);
@@ -456,11 +464,24 @@ void CheckDispController::onReviewCheckItem(CheckItemBase* item)
 {
     if (!m_reviewOpener || !item->hasReport() || !item->record())
         return;
-    QDialog* viewer = m_reviewOpener(m_sn, *item->record());
+    auto* holter = qobject_cast<HolterWidget*>(item);
+    QDialog* viewer = holter ? openHolterSummary(holter) : m_reviewOpener(m_sn, *item->record());
     if (!viewer)
         return;
     connect(viewer, &QDialog::finished, this, &CheckDispController::onReportViewerClose);
     m_viewerOpen = true;
+}
+
+QDialog* CheckDispController::openHolterSummary(HolterWidget* row)
+{
+    auto* summary = new SummaryDlg(m_list);
+    summary->setAttribute(Qt::WA_DeleteOnClose);
+    summary->setModal(true);
+    summary->setUser(row->user());
+    summary->setData(m_sn, row->fileName());
+    connect(summary, &SummaryDlg::userInfoChanged, row, &HolterWidget::onUserInfoChanged);
+    summary->show();
+    return summary;
 }
 
 void CheckDispController::onPlayVoice(CheckItemBase* item)
@@ -493,7 +514,8 @@ void CheckDispController::onItemDoubleClick(QListWidgetItem* item)
 
 void CheckDispController::onKeyDown(QKeyEvent* event)
 {
-    if (!hasSelection())
+    // A Holter list is reviewed and deleted only with its buttons.
+    if (!hasSelection() || m_checkType == CheckType::Holter)
         return;
     if (event->key() == Qt::Key_Delete) {
         if (confirm(tr("Message"), tr("Are you sure you want to delete all selected items?")))

@@ -17,6 +17,7 @@
 #include <vector>
 
 class CheckItemBase;
+class HolterWidget;
 class MyListWidget;
 class QDialog;
 class QKeyEvent;
@@ -94,6 +95,9 @@ public slots:
 
 private:
     void onSelectionChanged();
+    // Every Holter dialog reads the one shared recording, so the summary is
+    // modal: a second recording cannot be opened beside it.
+    QDialog* openHolterSummary(HolterWidget* row);
     void onPlayFailed(const QString& path);
     void clearList();
     void showNoData();

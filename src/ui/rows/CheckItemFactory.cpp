@@ -1,6 +1,7 @@
 #include "ui/rows/CheckItemFactory.h"
 
 #include "files/CheckType.h"
+#include "ui/holter/HolterWidget.h"
 #include "ui/rows/BodyCheckWidget.h"
 #include "ui/rows/DailyWidget.h"
 #include "ui/rows/EcgWidget.h"
@@ -55,6 +56,7 @@ const Entry kRows[] = {
     {CheckType::UserGlucose, 120, makeOfType<GluWidget>},
     {CheckType::Glucose, 120, makeOfType<GluWidget>},
     {CheckType::MultiTest, 230, make<MultiTestWidget>},
+    {CheckType::Holter, 120, make<HolterWidget>},
 };
 
 const Entry* find(int checkType)

@@ -7,10 +7,9 @@ class QWidget;
 // table of check types; what a type can do is in CheckType.
 namespace CheckItemFactory {
 
-// A new row for the check type, or nullptr for a type without one here
-// (Holter has its own rows).
+// A new row for the check type, or nullptr for a type without one.
 CheckItemBase* create(int checkType, QWidget* parent = nullptr);
-// Height of the row's list item; 0 for a type without a row here.
+// Height of the row's list item; 0 for a type without a row.
 int rowHeight(int checkType);
 
 } // namespace CheckItemFactory
