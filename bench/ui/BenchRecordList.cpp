@@ -1,17 +1,22 @@
 // Opening and scrolling the record list of one device with many ECG checks:
 // time to the first screen of rows, the slowest and median scroll step (one
-// wheel notch, painted), and the process's peak memory.
+// wheel notch, painted), and the process's peak memory. Then the two-user
+// daily monitor's list: opening it, filling its user and result filters and
+// filtering, with the number of row widgets made (the list stays lazy).
 #include "BenchSupport.h"
 
 #include "app/Config.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/DailyRecord.h"
 #include "files/DetailPath.h"
+#include "files/DeviceModel.h"
 #include "files/EcgDetail.h"
 #include "files/EcgRecord.h"
 #include "files/RecordCodec.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/records/MyListWidget.h"
+#include "ui/rows/CheckItemBase.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,15 +41,16 @@ CheckTime timeOf(int index)
                      quint8(index / 34560)};
 }
 
-QByteArray detailBytes()
+QByteArray detailBytes(EcgDetail::Form form = EcgDetail::Form::Short, int result = 0)
 {
     EcgHeader header;
     header.heartRate = 72;
+    header.result = quint8(result);
     header.waveLength = kStripSamples * 2;
     QVector<qint16> samples(kStripSamples);
     for (int i = 0; i < samples.size(); ++i)
         samples[i] = qint16(400 * std::sin(i * 2 * M_PI / 200));
-    return EcgDetail::toBytes(header, samples, EcgDetail::Form::Short);
+    return EcgDetail::toBytes(header, samples, form);
 }
 
 bool storeChecks(const QString& sn, int count)
@@ -69,6 +75,74 @@ bool storeChecks(const QString& sn, int count)
     return db->insertChecks(sn, CheckType::Ecg, records);
 }
 
+// Daily checks of the two-user monitor, users A and B alternating, with three
+// pulse verdicts (regular, irregular, poor signal).
+bool storeTwoUserChecks(const QString& sn, int count)
+{
+    DbOperator* db = DbOperator::instance();
+    DeviceInfo device;
+    device.sn = sn;
+    device.modelType = DeviceModel::kQmr4Type;
+    CheckUser user;
+    user.userid = sn + "user";
+    user.name = "user";
+    if (!db->storeDevice(device) || !db->storeUsers(sn, {user}))
+        return false;
+    QDir().mkpath(Config::instance()->dataDir() + "/" + sn);
+    const QByteArray details[] = {detailBytes(EcgDetail::Form::Long, 0), detailBytes(EcgDetail::Form::Long, 0x05),
+                                  detailBytes(EcgDetail::Form::Long, 0xFF)};
+    QList<QByteArray> records;
+    for (int i = 0; i < count; ++i) {
+        DailyRecord record;
+        record.checkTime = timeOf(i);
+        record.BPFlag = quint8(1 + i % 2);
+        records << RecordCodec::encode(record);
+        const QByteArray& detail = details[i % 3];
+        QFile file(DetailPath::of(Config::instance()->dataDir(), sn, record.checkTime.text()));
+        if (!file.open(QIODevice::WriteOnly) || file.write(detail) != detail.size())
+            return false;
+    }
+    return db->insertChecks(sn, CheckType::DailyCheck, records, user);
+}
+
+double msSince(QElapsedTimer& timer)
+{
+    const double ms = timer.nsecsElapsed() / 1e6;
+    timer.restart();
+    return ms;
+}
+
+bool benchTwoUserList(QTextStream& out, MyListWidget& list, CheckDispController& controller, int count)
+{
+    const QString sn = QString("QMR%1").arg(count);
+    if (!storeTwoUserChecks(sn, count)) {
+        out << "cannot store " << count << " two-user checks\n";
+        return false;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    controller.setQuery(sn, CheckType::DailyCheck, QString());
+    controller.rebuildList();
+    list.viewport()->repaint();
+    const double open = msSince(timer);
+    const QStringList users = controller.distinctUsers();
+    const QStringList results = controller.distinctResults();
+    const double filters = msSince(timer);
+    controller.filter("B", results.value(1));
+    list.viewport()->repaint();
+    const double filtered = msSince(timer);
+    out << QString("%1  %2  %3  %4  %5  %6  %7\n")
+               .arg(count, 6)
+               .arg(open, 7, 'f', 1)
+               .arg(filters, 10, 'f', 1)
+               .arg(filtered, 9, 'f', 1)
+               .arg(list.count(), 6)
+               .arg(controller.builtRows().size(), 10)
+               .arg(users.join('/') + " " + QString::number(results.size()), 14);
+    out.flush();
+    return true;
+}
+
 long peakKb()
 {
     QFile status("/proc/self/status");
@@ -90,6 +164,8 @@ int main(int argc, char* argv[])
     qInstallMessageHandler(BenchSupport::dropDebugLines);
     QApplication app(argc, argv);
     QTextStream out(stdout);
+    // The store lives in the data directory, which a fresh home lacks.
+    QDir().mkpath(Config::instance()->dataDir());
     if (!DbOperator::instance()->openAndInit()) {
         out << "cannot open the record store\n";
         return 1;
@@ -135,6 +211,12 @@ int main(int argc, char* argv[])
                    .arg(steps.isEmpty() ? 0 : BenchSupport::median(steps), 14, 'f', 2)
                    .arg(peakKb() / 1024.0, 7, 'f', 0);
         out.flush();
+    }
+
+    out << "\ntwo-user daily checks  open ms  filters ms  filter ms  listed  rows made  users results\n";
+    for (int count : {1000, 10000}) {
+        if (!benchTwoUserList(out, list, controller, count))
+            return 1;
     }
     return 0;
 }

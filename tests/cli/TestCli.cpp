@@ -92,6 +92,7 @@ void TestCli::helpExitsWithZero_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("global") << QStringList{"--help"} << "make-demo";
     QTest::newRow("help command") << QStringList{"help"} << "Commands:";
+    QTest::newRow("report --help") << QStringList{"report", "--help"} << "1, 16, 32, 64, 512 or 16384.";
     QTest::newRow("help make-demo") << QStringList{"help", "make-demo"} << "--holter-hours <H>";
     QTest::newRow("make-demo --help") << QStringList{"make-demo", "--help"}
                                       << "Usage: vitacor-cli make-demo [options] BUSDIR";

@@ -191,6 +191,9 @@ void TestCliReport::failures_data()
     QTest::newRow("type without report") << QStringList{"report", "--sn",   kSn,     "--type", "2",
                                                         "--time", kEcgTime, "--pdf", out}
                                          << 2 << "'2' is not the code of a check type with a report";
+    // Holter's report is the Holter report, not one of these pages.
+    QTest::newRow("holter") << QStringList{"report", "--sn", kSn, "--type", "1024", "--time", kEcgTime, "--pdf", out}
+                            << 2 << "the codes are 1, 16, 32, 64, 512 and 16384.";
     QTest::newRow("bad time") << QStringList{"report", "--sn", kSn, "--type", "1", "--time", "2024", "--pdf", out} << 2
                               << "--time wants a check time yyyyMMddHHmmss, got '2024'";
     QTest::newRow("no serial") << QStringList{"sleep-csv", "--time", kSleepTime, "--out", out} << 2

@@ -4,14 +4,15 @@
 #include "files/RecordTypes.h"
 #include "files/ValueRange.h"
 
+#include <QSet>
 #include <QtTest>
 
 class TestCheckType : public QObject
 {
     Q_OBJECT
 private slots:
-    void table_data();
-    void table();
+    void everyTypeIsComplete();
+    void sharedEntries();
     void unknownCodeIsEmpty();
     void perUserFileName();
     void recordTypesMatchTheirSize();
@@ -21,78 +22,53 @@ private slots:
     void validRangeLimits();
 };
 
-void TestCheckType::table_data()
+// What every row of the check-type table must hold, whatever is added to it.
+void TestCheckType::everyTypeIsComplete()
 {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("users");
-    const int none = int(CheckType::UserList::None);
-    const int users = int(CheckType::UserList::Users);
-    const int xusers = int(CheckType::UserList::ExtendedUsers);
-    QTest::newRow("1") << 1 << "ECG Recorder"
-                       << "ecg.dat"
-                       << "tb_ecg" << 10 << none;
-    QTest::newRow("2") << 2 << "Pulse Oximeter"
-                       << "oxi.dat"
-                       << "tb_oxi" << 12 << none;
-    QTest::newRow("4") << 4 << "Thermometer"
-                       << "tmp.dat"
-                       << "tb_temperature" << 11 << none;
-    QTest::newRow("8") << 8 << "Pedometer"
-                       << "ped.dat"
-                       << "tb_pedo" << 29 << users;
-    QTest::newRow("16") << 16 << "Daily Check"
-                        << "dlc.dat"
-                        << "tb_dailycheck" << 17 << users;
-    QTest::newRow("32") << 32 << "Spot Check"
-                        << "spc.dat"
-                        << "tb_spotcheck" << 28 << xusers;
-    QTest::newRow("64") << 64 << "Sleep Monitor"
-                        << "slm.dat"
-                        << "tb_slm" << 18 << none;
-    QTest::newRow("128") << 128 << "Blood Pressure"
-                         << "nibp.dat"
-                         << "tb_nibp" << 11 << users;
-    QTest::newRow("256") << 256 << "Blood Pressure"
-                         << "nibp.dat"
-                         << "tb_nibp" << 11 << none;
-    QTest::newRow("512") << 512 << "ZoravIvide"
-                         << "dlc.dat"
-                         << "tb_dailycheck_corviset" << 17 << none;
-    QTest::newRow("1024") << 1024 << "ECG Holter"
-                          << ""
-                          << "tb_holter" << 0 << none;
-    QTest::newRow("2048") << 2048 << "History"
-                          << "oxi_T.dat"
-                          << "tb_spo2temp" << 17 << none;
-    QTest::newRow("4096") << 4096 << "Blood Glucose"
-                          << "glu.dat"
-                          << "tb_glucose" << 32 << users;
-    QTest::newRow("8192") << 8192 << "Blood Glucose"
-                          << "glu.dat"
-                          << "tb_glucose" << 32 << none;
-    QTest::newRow("16384") << 16384 << "Multi Test"
-                           << "rec.dat"
-                           << "tb_multitest" << 72 << xusers;
+    QSet<int> offered;
+    for (int model : DeviceModel::modelTypes()) {
+        // A model of unknown offer stands for every type there is.
+        if (DeviceModel::of(model).checkTypes() == 0xFFFFFFFF)
+            continue;
+        for (int bit = 0; bit < 32; ++bit) {
+            if (DeviceModel::of(model).offers(1 << bit))
+                offered << (1 << bit);
+        }
+    }
+    for (int code : offered)
+        QVERIFY2(CheckType::all().contains(code), qPrintable(QString::number(code)));
+    for (int code : CheckType::all()) {
+        const QString what = QString::number(code);
+        QVERIFY2(!CheckType::name(code).isEmpty(), qPrintable(what));
+        QVERIFY2(CheckType::tableName(code).startsWith("tb_"), qPrintable(what));
+        QVERIFY2(CheckType::treeIcon(code).startsWith(":/"), qPrintable(what));
+        // A printable type always has a report to print.
+        QVERIFY2(!CheckType::isPrintable(code) || CheckType::hasReport(code), qPrintable(what));
+        // An index file, a record size and a record type come together; only Holter has none.
+        const bool hasRecordType = RecordTypes::dispatch(code, [&](auto record) {
+            using R = decltype(record);
+            QCOMPARE(CheckType::hasVoice(code), RecordTypes::HasVoiceByte<R>::value);
+        });
+        QCOMPARE(hasRecordType, code != CheckType::Holter);
+        QCOMPARE(CheckType::fileName(code).isEmpty(), !hasRecordType);
+        QCOMPARE(CheckType::recordSize(code) > 0, hasRecordType);
+    }
 }
 
-void TestCheckType::table()
+// Types that share a file, a table or a name: the monitor's and a user's
+// variant, and the Corviset daily check's file of the daily check.
+void TestCheckType::sharedEntries()
 {
-    QFETCH(int, code);
-    QFETCH(QString, name);
-    QCOMPARE(CheckType::name(code), name);
-    QFETCH(QString, file);
-    QCOMPARE(CheckType::fileName(code), file);
-    QFETCH(QString, table);
-    QCOMPARE(CheckType::tableName(code), table);
-    QFETCH(int, size);
-    QCOMPARE(CheckType::recordSize(code), size);
-    QFETCH(int, users);
-    QCOMPARE(int(CheckType::userList(code)), users);
-    QVERIFY(CheckType::all().contains(code));
+    QCOMPARE(CheckType::fileName(CheckType::CorvisetDailyCheck), CheckType::fileName(CheckType::DailyCheck));
+    QVERIFY(CheckType::tableName(CheckType::CorvisetDailyCheck) != CheckType::tableName(CheckType::DailyCheck));
+    for (auto pair : {qMakePair(CheckType::UserBloodPressure, CheckType::BloodPressure),
+                      qMakePair(CheckType::UserGlucose, CheckType::Glucose)}) {
+        QCOMPARE(CheckType::tableName(pair.first), CheckType::tableName(pair.second));
+        QCOMPARE(CheckType::name(pair.first), CheckType::name(pair.second));
+        QVERIFY(CheckType::userList(pair.first) != CheckType::userList(pair.second));
+    }
+    QVERIFY(CheckType::hasReport(CheckType::Holter));
+    QVERIFY(CheckType::isPrintable(CheckType::Holter));
 }
 
 void TestCheckType::unknownCodeIsEmpty()

@@ -288,7 +288,14 @@ void TestEcgDetail::writtenFileReadsBack()
         QCOMPARE(detail.header().st, header.st);
         QCOMPARE(detail.header().qt, header.qt);
         QCOMPARE(detail.header().leadMode, header.leadMode);
+        // The header alone, for list filters: the same fields, no samples.
+        const EcgDetail headerOnly = EcgDetail::readHeader(file.fileName(), form);
+        QVERIFY(headerOnly.isRead());
+        QCOMPARE(headerOnly.header().result, header.result);
+        QCOMPARE(headerOnly.header().qt, header.qt);
+        QCOMPARE(headerOnly.sampleCount(), 0);
     }
+    QVERIFY(!EcgDetail::readHeader(dir.filePath("absent"), EcgDetail::Form::Long).isRead());
 }
 
 void TestEcgDetail::sleepTrend()

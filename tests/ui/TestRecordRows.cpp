@@ -76,6 +76,7 @@ class TestRecordRows : public QObject
 private slots:
     void initTestCase();
     void init();
+    void everyCheckTypeHasARow();
     void ecgValuesFromTheDetailFile_data();
     void ecgValuesFromTheDetailFile();
     void ecgWithoutDetailFile();
@@ -116,6 +117,29 @@ void TestRecordRows::init()
     Config::instance()->setKilometre(true);
     Config::instance()->setLanguage(1);
     RowFixture::removeDetailFiles();
+}
+
+// Every check type with records has a row class and height, and its row
+// shows a stored record of the type with its time and some value text.
+void TestRecordRows::everyCheckTypeHasARow()
+{
+    for (int code : CheckType::all()) {
+        const bool stored = RecordTypes::dispatch(code, [code](auto typed) {
+            ListedRow row(RowFixture::record(code, typed));
+            QVERIFY2(row.row(), qPrintable(QString::number(code)));
+            QCOMPARE(row.row()->checkType(), code);
+            QVERIFY(CheckItemFactory::rowHeight(code) > 0);
+            QCOMPARE(row.text("labelTime"), QString("09:05:07PM Mar 4, 2021"));
+            int filled = 0;
+            for (const QLabel* label : row.widget()->findChildren<QLabel*>())
+                filled += label->objectName() != "labelTime" && !label->text().isEmpty() ? 1 : 0;
+            QVERIFY2(filled > 0, qPrintable(QString::number(code)));
+        });
+        // Holter keeps its own rows.
+        QCOMPARE(stored, code != CheckType::Holter);
+        const std::unique_ptr<CheckItemBase> made(CheckItemFactory::create(code));
+        QCOMPARE(made == nullptr, !stored);
+    }
 }
 
 void TestRecordRows::ecgValuesFromTheDetailFile_data()

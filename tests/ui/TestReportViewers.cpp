@@ -58,6 +58,10 @@ void TestReportViewers::batchLeavesOutRowsWithoutReport()
 
     RowFixture::removeDetailFiles();
     QVERIFY(ReportPrinting::reportsOf(RowFixture::kSn, {ecg}).isEmpty());
+    // A Holter check has its own report; the page batch passes over it.
+    CheckRecord holter = ecg;
+    holter.checkType = CheckType::Holter;
+    QVERIFY(ReportPrinting::reportsOf(RowFixture::kSn, {holter, oxi}).isEmpty());
     QVERIFY(!ReportLauncher::open(RowFixture::kSn, ecg, nullptr));
 }
 

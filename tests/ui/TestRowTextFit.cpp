@@ -225,7 +225,8 @@ void TestRowTextFit::everyTextFits()
     device.modelType = quint8(modelType);
     device.branchcode = Vitacor::kCode13070001;
     ListedRow listed(fullRecord(checkType), device, longUser());
-    listed.row()->showControls(true);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(listed.widget(), &enter);
     QApplication::processEvents();
 
     const QRect rowRect = listed.widget()->rect();

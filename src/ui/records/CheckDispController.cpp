@@ -298,27 +298,29 @@ bool CheckDispController::passesFilter(const CheckRecord& record)
         (m_resultFilter.isEmpty() || texts.result == m_resultFilter);
 }
 
+QStringList CheckDispController::distinctTexts(QString FilterTexts::*text)
+{
+    QStringList texts;
+    for (const auto& record : m_records) {
+        if (record->checkType != CheckType::DailyCheck || !passesFilter(*record))
+            continue;
+        const QString& value = filterTexts(*record).*text;
+        if (!texts.contains(value))
+            texts << value;
+    }
+    return texts;
+}
+
 QStringList CheckDispController::distinctUsers()
 {
-    QStringList users;
-    for (const auto& record : m_records) {
-        if (record->checkType == CheckType::DailyCheck && passesFilter(*record) &&
-            !users.contains(filterTexts(*record).user))
-            users << filterTexts(*record).user;
-    }
+    QStringList users = distinctTexts(&FilterTexts::user);
     std::sort(users.begin(), users.end());
     return users;
 }
 
 QStringList CheckDispController::distinctResults()
 {
-    QStringList results;
-    for (const auto& record : m_records) {
-        if (record->checkType == CheckType::DailyCheck && passesFilter(*record) &&
-            !results.contains(filterTexts(*record).result))
-            results << filterTexts(*record).result;
-    }
-    return results;
+    return distinctTexts(&FilterTexts::result);
 }
 
 bool CheckDispController::hasSelection() const

@@ -127,6 +127,8 @@ private:
     };
     const FilterTexts& filterTexts(const CheckRecord& record);
     bool passesFilter(const CheckRecord& record);
+    // One of the filter texts of the listed daily checks, without repeats, in list order.
+    QStringList distinctTexts(QString FilterTexts::*text);
 
     QPointer<MyListWidget> m_list;
     int m_checkType = -1;

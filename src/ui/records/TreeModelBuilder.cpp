@@ -13,24 +13,8 @@ namespace {
 
 QIcon checkTypeIcon(int checkType)
 {
-    switch (checkType) {
-    case CheckType::Ecg:
-    case CheckType::CorvisetDailyCheck:
-    case CheckType::Holter: return QIcon(":/treeEcg");
-    case CheckType::Oxi: return QIcon(":/treeOxi");
-    case CheckType::Temperature: return QIcon(":/treeTemp");
-    case CheckType::Pedometer: return QIcon(":/treePedo");
-    case CheckType::DailyCheck:
-    case CheckType::SpotCheck: return QIcon(":/treeDaily");
-    case CheckType::Sleep: return QIcon(":/treeSlm");
-    case CheckType::UserBloodPressure:
-    case CheckType::BloodPressure: return QIcon(":/treeNibp");
-    case CheckType::Spo2Temp: return QIcon(":/podHistory");
-    case CheckType::UserGlucose:
-    case CheckType::Glucose: return QIcon(":/treeGlucose");
-    case CheckType::MultiTest: return QIcon("://res/node_multitest.png");
-    default: return QIcon();
-    }
+    const QString picture = CheckType::treeIcon(checkType);
+    return picture.isEmpty() ? QIcon() : QIcon(picture);
 }
 
 QString countText(const QString& label, int count)
@@ -186,10 +170,11 @@ void TreeModelBuilder::addCountNode(QStandardItem* deviceNode, const DeviceInfo&
 {
     if (!DeviceModel::of(device.modelType).offers(checkType))
         return;
-    // The two-user daily-check monitor shows all its checks under one name.
+    // The two-user daily-check monitor shows all its checks under the ZoravIvide name and picture.
     const bool dailyOnlyModel = device.modelType == DeviceModel::kQmr4Type;
-    const QString name = CheckType::name(dailyOnlyModel ? int(CheckType::CorvisetDailyCheck) : checkType);
-    const QIcon icon = dailyOnlyModel ? QIcon(":/treeEcg") : checkTypeIcon(checkType);
+    const int shownType = dailyOnlyModel ? int(CheckType::CorvisetDailyCheck) : checkType;
+    const QString name = CheckType::name(shownType);
+    const QIcon icon = checkTypeIcon(shownType);
     const int count = DbOperator::instance()->checkCount(device.sn, checkType);
     QStandardItem* node = newNode(countText(name, count), icon, CountNode, device.sn);
     node->setData(checkType, CheckTypeRole);
