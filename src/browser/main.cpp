@@ -8,13 +8,14 @@
 #include "app/TerminationNotifier.h"
 #include "db/DbOperator.h"
 #include "emulator/EmulatedBus.h"
+#include "ui/MainWindow.h"
+#include "ui/MyMessageBox.h"
+#include "ui/SingleApplication.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/rows/CheckItemBase.h"
-#include "ui/MainWindow.h"
 #include "ui/viewers/ReportLauncher.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportViewer.h"
-#include "ui/SingleApplication.h"
 
 #include <QDebug>
 #include <QDir>
@@ -57,7 +58,7 @@ static int reportCrash(int argc, char* argv[])
     std::fprintf(stderr, "%s\n", report.text().toLocal8Bit().constData());
     initGuiResources();
     applyApplicationStyleSheet(app);
-    QMessageBox::critical(nullptr, CrashReport::title(), report.text(), QMessageBox::Ok);
+    MyMessageBox::error(nullptr, CrashReport::title(), report.text());
     return 0;
 }
 
@@ -75,8 +76,8 @@ static void ensureDataLocation()
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (QDir().mkpath(location))
         return;
-    QMessageBox::critical(nullptr, QObject::tr("Permission denied"),
-                          QObject::tr("Please relaunch the software with administrator privileges"));
+    MyMessageBox::error(nullptr, QObject::tr("Permission denied"),
+                        QObject::tr("Please relaunch the software with administrator privileges"));
     qDebug() << "permission denied" << location;
 }
 
@@ -110,7 +111,7 @@ static bool databaseUsable()
     if (db->health() == DbOperator::Health::Healthy)
         return true;
     qCritical().noquote() << db->healthText();
-    QMessageBox::critical(nullptr, QObject::tr("Record database"), db->healthText());
+    MyMessageBox::error(nullptr, QObject::tr("Record database"), db->healthText());
     return false;
 }
 

@@ -5,16 +5,16 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
+#include "ui/MyMessageBox.h"
+#include "ui/download/SyncDlg.h"
 #include "ui/records/CheckDispController.h"
+#include "ui/records/TreeModelBuilder.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/IOnConfigChanged.h"
-#include "ui/download/SyncDlg.h"
-#include "ui/records/TreeModelBuilder.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStandardItemModel>
 
 MainWindow::MainWindow(QWidget* parent)
@@ -300,8 +300,7 @@ void MainWindow::onProfileWidgetClicked()
 
 bool MainWindow::ask(const QString& text)
 {
-    return QMessageBox::question(this, tr("Delete"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-        QMessageBox::Yes;
+    return MyMessageBox::question(this, tr("Delete"), text) == QMessageBox::Yes;
 }
 
 void MainWindow::onTreeViewCtxMenu(QPoint pos)
@@ -339,8 +338,7 @@ void MainWindow::onTreeViewCtxMenu(QPoint pos)
             m_controller->deleteItems(false);
     } else if (chosen == selected) {
         if (!m_controller->hasSelection())
-            QMessageBox::information(this, tr("Message"), tr("No items are selected."), QMessageBox::Yes,
-                                     QMessageBox::Yes);
+            MyMessageBox::question(this, tr("Message"), tr("No items are selected."), QMessageBox::Yes);
         else if (ask(tr("Are you sure you want to delete all selected items?")))
             m_controller->deleteItems(true);
     }
@@ -360,7 +358,7 @@ void MainWindow::deleteMultiTestUser(const QModelIndex& node)
     const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
     const QString text = node.data(Qt::DisplayRole).toString();
     if (!CheckEraser::eraseMultiTestUser(sn, medicalid)) {
-        QMessageBox::information(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok);
+        MyMessageBox::question(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     treeModel->removeRow(node.row(), node.parent());

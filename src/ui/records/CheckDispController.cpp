@@ -7,19 +7,19 @@
 #include "files/DetailPath.h"
 #include "report/DateTimeText.h"
 #include "sync/CheckEraser.h"
-#include "ui/rows/CheckItemBase.h"
-#include "ui/rows/CheckItemFactory.h"
-#include "ui/rows/CheckItemSignal.h"
-#include "ui/rows/DailyWidget.h"
+#include "ui/MyMessageBox.h"
 #include "ui/records/DeviceWidget.h"
 #include "ui/records/MyListWidget.h"
 #include "ui/records/NoDataWidget.h"
 #include "ui/records/SoundPlay.h"
+#include "ui/rows/CheckItemBase.h"
+#include "ui/rows/CheckItemFactory.h"
+#include "ui/rows/CheckItemSignal.h"
+#include "ui/rows/DailyWidget.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -382,8 +382,8 @@ bool CheckDispController::deleteDevice(const QString& sn)
 {
     const bool all = CheckEraser::eraseDevice(sn);
     if (!all)
-        QMessageBox::warning(m_list, tr("Delete"),
-                             tr("Some checks of %1 could not be deleted; they are kept with their files.").arg(sn));
+        MyMessageBox::warning(m_list, tr("Delete"),
+                              tr("Some checks of %1 could not be deleted; they are kept with their files.").arg(sn));
     return all;
 }
 
@@ -391,14 +391,13 @@ void CheckDispController::reportKept(int kept)
 {
     if (kept == 0)
         return;
-    QMessageBox::warning(m_list, tr("Delete"),
-                         tr("%n check(s) could not be deleted; they are kept with their files.", nullptr, kept));
+    MyMessageBox::warning(m_list, tr("Delete"),
+                          tr("%n check(s) could not be deleted; they are kept with their files.", nullptr, kept));
 }
 
 bool CheckDispController::confirm(const QString& title, const QString& text)
 {
-    return QMessageBox::question(m_list, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-        QMessageBox::Yes;
+    return MyMessageBox::question(m_list, title, text) == QMessageBox::Yes;
 }
 
 QString CheckDispController::recordText(const CheckRecord& record) const
@@ -436,7 +435,7 @@ void CheckDispController::onReviewCheckItem(CheckItemBase* item)
     if (!viewer)
         return;
     connect(viewer, &QDialog::finished, this, &CheckDispController::onReportViewerClose);
-    m_viewerOpen = true;
+    m_viewers << viewer;
 }
 
 void CheckDispController::onPlayVoice(CheckItemBase* item)
@@ -454,8 +453,8 @@ void CheckDispController::onPlayFinish()
 
 void CheckDispController::onPlayFailed(const QString& path)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, tr("Message"), tr("This voice note cannot be played."),
-                                QMessageBox::Ok, m_list);
+    auto* box = new MyMessageBox(QMessageBox::Information, tr("Message"), tr("This voice note cannot be played."),
+                                 QMessageBox::Ok, m_list);
     box->setInformativeText(path);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -513,5 +512,11 @@ void CheckDispController::onViewerUserUpdated(const CheckUser& user)
 
 void CheckDispController::onReportViewerClose(int)
 {
-    m_viewerOpen = false;
+    m_viewers.removeAll(qobject_cast<QDialog*>(sender()));
+    m_viewers.removeAll(nullptr);
+}
+
+bool CheckDispController::isReportViewerOpen() const
+{
+    return std::any_of(m_viewers.begin(), m_viewers.end(), [](const QPointer<QDialog>& v) { return !v.isNull(); });
 }

@@ -54,7 +54,7 @@ public:
     // the user was told.
     bool deleteItems(bool selectedOnly);
     bool deleteDevice(const QString& sn);
-    bool isReportViewerOpen() const { return m_viewerOpen; }
+    bool isReportViewerOpen() const;
     bool isPlaying() const { return m_playing; }
     int checkType() const { return m_checkType; }
     QString sn() const { return m_sn; }
@@ -115,6 +115,7 @@ private:
     SoundPlay* m_player;
     ReviewOpener m_reviewOpener;
     bool m_playing = false;
-    bool m_viewerOpen = false;
+    // The report viewers opened from the list and not yet closed.
+    QList<QPointer<QDialog>> m_viewers;
     bool m_building = false;
 };

@@ -82,7 +82,7 @@ void EditDlg::setUser(const CheckUser& user)
     ui->spinHeight->setValue(user.height);
     ui->spinWeight->setValue(user.weight / 10.0);
     m_filling = false;
-    onRemarkTxtChanged();
+    showRemarkCount();
 }
 
 CheckUser EditDlg::user() const
@@ -121,6 +121,11 @@ void EditDlg::onBtnRestoreClicked()
 void EditDlg::onRemarkTxtChanged()
 {
     markChanged(Remarks);
+    showRemarkCount();
+}
+
+void EditDlg::showRemarkCount()
+{
     ui->lblRemardHint->setText(
         QString("%1/%2").arg(ui->editRemarks->toPlainText().size()).arg(ui->editRemarks->maxLength()));
 }

@@ -5,6 +5,7 @@
 #include <QList>
 
 class CheckItemBase;
+class QPrinter;
 class QWidget;
 
 // Reports on paper and as one PDF, for a viewer or for the selected rows of
@@ -14,8 +15,15 @@ namespace ReportPrinting {
 // The reports of the rows that have one; rows without a report (no detail
 // file, or a check type without a report) are left out.
 QList<ReportData> reportsOf(const QList<CheckItemBase*>& rows);
-// A4, full page, chosen before the print dialog; false when cancelled.
+// A4, full page, chosen before the print dialog; false when cancelled or
+// when the printer could not start (which is shown).
 bool print(QWidget* parent, const QList<ReportData>& reports);
+// A4 and the full page, so a printer that defaults to Letter keeps the strip whole.
+void prepare(QPrinter& printer);
+// Prints on a printer set up and chosen; false, shown to the user, when it cannot start.
+bool printOn(QPrinter& printer, const QList<ReportData>& reports, QWidget* parent);
+// The proposed PDF name: one report is named by its check time, several by now.
+QString pdfName(const QList<ReportData>& reports);
 // Asks for a file and writes every report into one PDF; false when
 // cancelled or failed (the failure is shown).
 bool savePdf(QWidget* parent, const QList<ReportData>& reports);
