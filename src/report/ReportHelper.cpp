@@ -28,8 +28,8 @@ namespace {
 // The multi-test page is laid out in the points of an A4 page.
 constexpr double kDesignWidth = 595.275590551181;
 constexpr double kDesignHeight = 841.8897705078125;
-// A value too wide for its room on the multi-test page shrinks to no less
-// than this part of its size; what still does not fit wraps.
+// A printed value too wide for its room shrinks to no less than this part of
+// its size; what still does not fit wraps.
 constexpr double kLeastShrink = 0.75;
 
 QPen pen(const QColor& colour, double width)
@@ -176,6 +176,8 @@ void ReportHelper::paintBlock(const QRectF& block)
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawRect(block);
     const QRectF inner = block.adjusted(mm(2), mm(2), -mm(2), -mm(2));
+    m_fieldRoom = block.adjusted(0, 0, -mm(1), -mm(0.5));
+    m_rowTop = -1;
     switch (m_data.checkType) {
     case CheckType::DailyCheck: paintDailyBlock(inner); break;
     case CheckType::SpotCheck: paintSpotBlock(inner); break;
@@ -186,13 +188,33 @@ void ReportHelper::paintBlock(const QRectF& block)
 
 void ReportHelper::paintField(double x, double y, const QString& label, const QString& value) const
 {
+    // Longer texts (other languages, long names) push the next field of the row right.
+    if (y == m_rowTop)
+        x = qMax(x, m_rowEnd + mm(2.5));
     const QFontMetricsF labelMetrics(m_labelFont, m_painter->device());
     const double baseline = y + labelMetrics.ascent();
     m_painter->setPen(Qt::black);
     m_painter->setFont(m_labelFont);
     m_painter->drawText(QPointF(x, baseline), label);
-    m_painter->setFont(m_textFont);
-    m_painter->drawText(QPointF(x + labelMetrics.horizontalAdvance(label + " "), baseline), value);
+    const double valueX = x + (label.isEmpty() ? 0 : labelMetrics.horizontalAdvance(label + " "));
+    const double room = m_fieldRoom.right() - valueX;
+    // A value is never cut: too wide for the block, it shrinks within limits, then wraps.
+    QFont font = m_textFont;
+    const double wide = QFontMetricsF(font, m_painter->device()).horizontalAdvance(value);
+    if (wide > room)
+        font.setPixelSize(qMax(1, int(font.pixelSize() * qMax(kLeastShrink, room / wide))));
+    const QFontMetricsF metrics(font, m_painter->device());
+    m_painter->setFont(font);
+    m_rowTop = y;
+    if (metrics.horizontalAdvance(value) <= room) {
+        m_painter->drawText(QPointF(valueX, baseline), value);
+        m_rowEnd = valueX + metrics.horizontalAdvance(value);
+        return;
+    }
+    const QRectF box(valueX, baseline - metrics.ascent(), room, m_fieldRoom.bottom() - (baseline - metrics.ascent()));
+    QRectF taken;
+    m_painter->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, value, &taken);
+    m_rowEnd = taken.right();
 }
 
 double ReportHelper::paintUserRows(const QRectF& inner, bool withPatientId)
@@ -460,16 +482,25 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
             taken = QRectF(d.x(x), d.y(y), metrics.horizontalAdvance(s), metrics.height());
         } else {
             m_painter->drawText(QRectF(d.x(x), d.y(y), room, page.height()),
-                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, s, &taken);
+                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, s, &taken);
         }
         return QRectF(x, y, taken.width() / (d.x(1) - d.x(0)), taken.height() / d.unit());
     };
     // A label, and its value at the design's column unless the label reaches
     // it; returns the design y under both.
-    const auto field = [&text](double x, double y, const QFont& labelFont, const QString& label, double valueX,
-                               double valueY, const QFont& valueFont, const QString& shown, double right) {
+    const auto field = [this, &text, &d](double x, double y, const QFont& labelFont, const QString& label,
+                                         double valueX, double valueY, const QFont& valueFont, const QString& shown,
+                                         double right) {
         const QRectF labelBox = text(x, y, labelFont, label, right);
-        const QRectF valueBox = text(qMax(valueX, labelBox.right() + 3), valueY, valueFont, shown, right);
+        const double valueLeft = qMax(valueX, labelBox.right() + 3);
+        // A value whose longest word has no room beside its label goes under it.
+        const QFontMetricsF metrics(valueFont, m_painter->device());
+        double longestWord = 0;
+        for (const QString& word : shown.split(' '))
+            longestWord = qMax(longestWord, metrics.horizontalAdvance(word));
+        const bool beside = longestWord * kLeastShrink <= d.x(right) - d.x(valueLeft);
+        const QRectF valueBox = beside ? text(valueLeft, valueY, valueFont, shown, right)
+                                       : text(x, labelBox.bottom(), valueFont, shown, right);
         return qMax(labelBox.bottom(), valueBox.bottom());
     };
 
@@ -547,11 +578,12 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     text(313, qMax(173.0, bgBottom), value, values.glucose(), 417);
     text(436, qMax(173.0, tempBottom), value, values.temperature(), 542);
 
-    text(58, 197, medium9, tr("Note:"));
+    // The note starts under its label, however tall the label's type face.
+    const double noteTop = qMax(206.0, text(58, 197, medium9, tr("Note:")).bottom());
     m_painter->setFont(regular8);
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAnywhere);
-    m_painter->drawText(d.rect(58, 206, 446, 29), m_data.remark, option);
+    m_painter->drawText(d.rect(58, noteTop, 446, 235 - noteTop), m_data.remark, option);
     if (record.ecg_way >= 1 && record.ecg_way <= 5) {
         const QImage lead(record.ecg_way == 5 ? QStringLiteral(":/leadWristova")
                                               : QString(":/lead%1").arg(record.ecg_way));

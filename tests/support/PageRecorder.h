@@ -2,6 +2,7 @@
 
 #include "report/BasePaintHelper.h"
 
+#include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -21,7 +22,7 @@ namespace PageRecorder {
 struct Item
 {
     QString text;
-    // Advance width by ascent plus descent, in page pixels.
+    // The ink of its glyphs, in page pixels.
     QRectF box;
     // The clip's bounding box; null when nothing clips the text.
     QRectF clip;
@@ -40,7 +41,7 @@ public:
     void drawTextItem(const QPointF& p, const QTextItem& item) override
     {
         const QTransform transform = painter()->transform();
-        const QRectF local(p.x(), p.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+        const QRectF local = QFontMetricsF(item.font()).tightBoundingRect(item.text()).translated(p);
         Item drawn{item.text(), transform.mapRect(local), QRectF()};
         if (painter()->hasClipping())
             drawn.clip = transform.mapRect(painter()->clipBoundingRect());
