@@ -11,11 +11,6 @@
 #include "ui/MainWindow.h"
 #include "ui/MyMessageBox.h"
 #include "ui/SingleApplication.h"
-#include "ui/records/CheckDispController.h"
-#include "ui/rows/CheckItemBase.h"
-#include "ui/viewers/ReportLauncher.h"
-#include "ui/viewers/ReportPrinting.h"
-#include "ui/viewers/ReportViewer.h"
 
 #include <QDebug>
 #include <QDir>
@@ -79,28 +74,6 @@ static void ensureDataLocation()
     MyMessageBox::error(nullptr, QObject::tr("Permission denied"),
                         QObject::tr("Please relaunch the software with administrator privileges"));
     qDebug() << "permission denied" << location;
-}
-
-// Review, Print and "Save as PDF" of the record list go to the report viewers
-// and painters; tests drive the window without them.
-static void connectReports(MainWindow* window)
-{
-    CheckDispController* controller = window->controller();
-    controller->setReviewOpener([window, controller](CheckItemBase* row) -> QDialog* {
-        auto* viewer = qobject_cast<ReportViewer*>(ReportLauncher::open(row, window));
-        if (viewer) {
-            QObject::connect(viewer, &ReportViewer::updateUser, controller,
-                             [viewer, controller] { controller->onViewerUserUpdated(viewer->data().user); });
-        }
-        return viewer;
-    });
-    QObject::connect(window, &MainWindow::printRequested, window, [window](int, const QList<CheckItemBase*>& rows) {
-        ReportPrinting::print(window, ReportPrinting::reportsOf(rows));
-    });
-    QObject::connect(window, &MainWindow::pdfRequested, window,
-                     [window](int, const QList<CheckItemBase*>& rows, const QString&) {
-                         ReportPrinting::savePdf(window, ReportPrinting::reportsOf(rows));
-                     });
 }
 
 // A record database that is not healthy is named with what is wrong with
@@ -169,7 +142,6 @@ int main(int argc, char* argv[])
         return 1;
 
     auto* window = new MainWindow;
-    connectReports(window);
     window->show();
     const int result = app.exec();
 

@@ -9,6 +9,20 @@
 
 #include <QTextStream>
 
+namespace {
+
+// "1, 16, 32, 64, 512 or 16384": the codes the report pages paint.
+QString reportCodes(const QString& lastJoin)
+{
+    QStringList codes;
+    for (int code : ReportSource::reportTypes())
+        codes << QString::number(code);
+    const QString last = codes.takeLast();
+    return codes.join(", ") + lastJoin + last;
+}
+
+} // namespace
+
 int ReportCommand::run(const QStringList& arguments)
 {
     CommandLine line(name(), "--sn SN --type CODE --time yyyyMMddHHmmss (--pdf FILE | --jpg FILE)",
@@ -16,7 +30,7 @@ int ReportCommand::run(const QStringList& arguments)
                      "button does; for a sleep check (type 64) the sleep report. The file appears only\n"
                      "when it is complete.");
     const QCommandLineOption sn("sn", "The monitor's serial number.", "SN");
-    const QCommandLineOption type("type", "The check-type code: 1, 16, 32, 64, 512 or 16384.", "CODE");
+    const QCommandLineOption type("type", "The check-type code: " + reportCodes(" or ") + ".", "CODE");
     const QCommandLineOption time("time", "The check time, yyyyMMddHHmmss.", "TIME");
     const QCommandLineOption pdf("pdf", "Write an A4 PDF at 300 dpi.", "FILE");
     const QCommandLineOption jpg("jpg", "Write a JPG 1050 pixels wide.", "FILE");
@@ -35,9 +49,8 @@ int ReportCommand::run(const QStringList& arguments)
     if (!line.parser().isSet(type))
         return line.usageError("--type is missing.");
     if (!ok || !ReportSource::hasReport(code))
-        return line.usageError(QString("'%1' is not the code of a check type with a report; the codes are 1, 16, 32, "
-                                       "64, 512 and 16384.")
-                                   .arg(line.parser().value(type)));
+        return line.usageError(QString("'%1' is not the code of a check type with a report; the codes are %2.")
+                                   .arg(line.parser().value(type), reportCodes(" and ")));
     if (line.parser().isSet(pdf) == line.parser().isSet(jpg))
         return line.usageError("give either --pdf FILE or --jpg FILE.");
     const bool asPdf = line.parser().isSet(pdf);

@@ -41,6 +41,14 @@ QString tableName(int code);
 // Size of one record of the index file; 0 when the type has no index file.
 int recordSize(int code);
 UserList userList(int code);
+// Whether a check of the type has a report to review.
+bool hasReport(int code);
+// Whether the main window's Print and "Save as PDF" take checks of the type.
+bool isPrintable(int code);
+// Whether a check of the type may carry a voice note.
+bool hasVoice(int code);
+// Resource of the type's node picture in the navigation tree; empty for an unknown code.
+QString treeIcon(int code);
 // The per-user index file of the user with the given index byte: "12dlc.dat".
 QString perUserFileName(int userIndex, int code);
 

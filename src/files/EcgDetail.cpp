@@ -78,6 +78,14 @@ EcgDetail EcgDetail::read(const QString& path, Form form)
     return fromBytes(file.readAll(), form);
 }
 
+EcgDetail EcgDetail::readHeader(const QString& path, Form form)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return EcgDetail();
+    return fromBytes(file.read(headerSize(form)), form);
+}
+
 QByteArray EcgDetail::toBytes(const EcgHeader& header, const QVector<qint16>& samples, Form form)
 {
     EcgHeader copy = header;

@@ -42,6 +42,8 @@ public:
     // beyond the end of the file gives no samples.
     static EcgDetail fromBytes(const QByteArray& data, Form form);
     static EcgDetail read(const QString& path, Form form);
+    // Only the header, for lists that need a verdict but no samples.
+    static EcgDetail readHeader(const QString& path, Form form);
     // The file form of a header and samples.
     static QByteArray toBytes(const EcgHeader& header, const QVector<qint16>& samples, Form form);
 

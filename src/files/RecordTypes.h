@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/CheckRecord.h"
 #include "files/CheckType.h"
 #include "files/CorvisetDailyRecord.h"
 #include "files/DailyRecord.h"
@@ -13,6 +14,8 @@
 #include "files/Spo2TempRecord.h"
 #include "files/SpotRecord.h"
 #include "files/TempRecord.h"
+
+#include <type_traits>
 
 namespace RecordTypes {
 
@@ -39,6 +42,28 @@ bool dispatch(int checkType, F&& f)
     case CheckType::MultiTest: f(MultiTestRecord()); return true;
     default: return false;
     }
+}
+
+// Whether a record type has the voice byte that marks a check with a voice note.
+template <class R, class = void>
+struct HasVoiceByte : std::false_type
+{
+};
+template <class R>
+struct HasVoiceByte<R, std::void_t<decltype(R::voice)>> : std::true_type
+{
+};
+
+// Whether the stored check says a voice note was recorded with it.
+inline bool hasVoiceNote(const CheckRecord& record)
+{
+    bool voice = false;
+    dispatch(record.checkType, [&](auto typed) {
+        using R = decltype(typed);
+        if constexpr (HasVoiceByte<R>::value)
+            voice = record.as<R>().voice != 0;
+    });
+    return voice;
 }
 
 } // namespace RecordTypes

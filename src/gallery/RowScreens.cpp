@@ -8,9 +8,9 @@
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
 #include "gallery/Gallery.h"
+#include "ui/records/MyListWidget.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/CheckItemFactory.h"
-#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QFile>
@@ -133,13 +133,15 @@ QImage render(const Variant& variant)
     CheckItemBase* row = CheckItemFactory::create(variant.checkType);
     auto* item = new QListWidgetItem(&list);
     item->setSizeHint(QSize(100, height));
-    list.setItemWidget(item, row->rowWidget());
+    list.setItemWidget(item, row);
     row->setListItem(item);
     row->setUser(userOf(found), false);
     row->setData(found.device.sn, &found.record, found.device);
     list.show();
     QApplication::processEvents();
-    row->showControls(true);
+    // As with the mouse over it: the row shows its buttons.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(row, &enter);
     QApplication::processEvents();
     return list.grab().toImage();
 }

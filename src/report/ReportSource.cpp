@@ -11,15 +11,17 @@ namespace ReportSource {
 
 bool hasReport(int checkType)
 {
-    switch (checkType) {
-    case CheckType::Ecg:
-    case CheckType::DailyCheck:
-    case CheckType::SpotCheck:
-    case CheckType::Sleep:
-    case CheckType::CorvisetDailyCheck:
-    case CheckType::MultiTest: return true;
-    default: return false;
+    return CheckType::hasReport(checkType) && checkType != CheckType::Holter;
+}
+
+QList<int> reportTypes()
+{
+    QList<int> types;
+    for (int code : CheckType::all()) {
+        if (hasReport(code))
+            types << code;
     }
+    return types;
 }
 
 bool load(const QString& sn, int checkType, const QString& checkTime, ReportData* data, QString* error)
@@ -39,6 +41,10 @@ bool load(const QString& sn, int checkType, const QString& checkTime, ReportData
 
 bool fromRecord(const QString& sn, const CheckRecord& record, ReportData* data, QString* error)
 {
+    if (!hasReport(record.checkType)) {
+        *error = QString("checks of type %1 have no report of these pages.").arg(record.checkType);
+        return false;
+    }
     DbOperator* db = DbOperator::instance();
     ReportData result;
     result.checkType = record.checkType;

@@ -2,6 +2,7 @@
 
 #include "report/ReportData.h"
 
+#include <QList>
 #include <QString>
 
 // Reads what a stored check's report shows: the record, the detail file or
@@ -9,8 +10,11 @@
 // report (or else the check's user).
 namespace ReportSource {
 
-// Whether a check type has a report of its own.
+// Whether the single-check page painters paint the report of a check type:
+// every type with a report but Holter, which has the Holter report.
 bool hasReport(int checkType);
+// Those types in ascending order.
+QList<int> reportTypes();
 // False with a one-line reason when the check is not stored or its report
 // cannot be made (no report for the type, detail file unreadable).
 bool load(const QString& sn, int checkType, const QString& checkTime, ReportData* data, QString* error);

@@ -10,7 +10,7 @@
 #include "ui/records/CheckDispController.h"
 #include "ui/records/TreeModelBuilder.h"
 #include "ui/rows/CheckItemBase.h"
-#include "ui/rows/IOnConfigChanged.h"
+#include "ui/viewers/ReportViewer.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -32,6 +32,8 @@ MainWindow::MainWindow(QWidget* parent)
     applyButtonIcons();
 
     m_controller->setList(ui->listWidget);
+    m_controller->setReviewOpener(
+        [this](const QString& sn, const CheckRecord& record) { return openViewer(sn, record); });
     syncDlg->setModal(true);
     treeBuilder->setModel(treeModel);
     treeBuilder->buildAll();
@@ -135,8 +137,7 @@ void MainWindow::showSelection(const QModelIndex& current)
     if (kind == TreeModelBuilder::DeviceNode) {
         m_controller->showDevicePanel(currentSn, current.data(TreeModelBuilder::OnlineRole).toBool());
     } else {
-        const QString userid =
-            kind == TreeModelBuilder::UserNode ? current.data(TreeModelBuilder::UserIdRole).toString() : QString();
+        const QString userid = kind == TreeModelBuilder::UserNode ? storedUserId(current) : QString();
         m_controller->setQuery(currentSn, checkType, userid);
         m_controller->rebuildList();
         QModelIndex device = current;
@@ -209,46 +210,46 @@ void MainWindow::onDownloadEnd(QString sn)
     ui->treeView->expand(ui->treeView->currentIndex());
 }
 
-bool MainWindow::canPrint(int* checkType, QList<CheckItemBase*>* rows) const
+bool MainWindow::canPrint() const
 {
     const QModelIndex current = ui->treeView->currentIndex();
-    if (!current.isValid() || current.data(TreeModelBuilder::KindRole).toInt() == TreeModelBuilder::DeviceNode ||
-        !m_controller->hasSelection())
-        return false;
-    const int type = current.data(TreeModelBuilder::CheckTypeRole).toInt();
-    static const QList<int> printable{CheckType::Ecg,      CheckType::DailyCheck,         CheckType::SpotCheck,
-                                      CheckType::Sleep,    CheckType::CorvisetDailyCheck, CheckType::Holter,
-                                      CheckType::MultiTest};
-    if (!printable.contains(type))
-        return false;
-    *checkType = type;
-    if (rows)
-        *rows = m_controller->selectedRows();
-    return true;
+    return current.isValid() && current.data(TreeModelBuilder::KindRole).toInt() != TreeModelBuilder::DeviceNode &&
+        CheckType::isPrintable(current.data(TreeModelBuilder::CheckTypeRole).toInt()) && m_controller->hasSelection();
+}
+
+QList<ReportData> MainWindow::selectedReports() const
+{
+    return ReportPrinting::reportsOf(currentSn, m_controller->selectedRecords());
 }
 
 void MainWindow::updatePrintButtons()
 {
-    int checkType = 0;
-    const bool printable = canPrint(&checkType, nullptr);
+    const bool printable = canPrint();
     ui->btnPrint->setEnabled(printable);
     ui->btnPDF->setEnabled(printable);
 }
 
 void MainWindow::on_btnPrint_clicked()
 {
-    int checkType = 0;
-    QList<CheckItemBase*> rows;
-    if (canPrint(&checkType, &rows))
-        emit printRequested(checkType, rows);
+    if (canPrint())
+        m_reports.print(this, selectedReports());
 }
 
 void MainWindow::on_btnPDF_clicked()
 {
-    int checkType = 0;
-    QList<CheckItemBase*> rows;
-    if (canPrint(&checkType, &rows))
-        emit pdfRequested(checkType, rows, currentSn);
+    if (canPrint())
+        m_reports.savePdf(this, selectedReports());
+}
+
+QDialog* MainWindow::openViewer(const QString& sn, const CheckRecord& record)
+{
+    ReportViewer* viewer = m_reports.openViewer(sn, record, this);
+    if (viewer) {
+        connect(viewer, &ReportViewer::updateUser, m_controller, [this, viewer] {
+            m_controller->onViewerUserUpdated(viewer->data().checkTimeText(), viewer->data().user);
+        });
+    }
+    return viewer;
 }
 
 void MainWindow::onConnectChanged(QStringList lostConn, QStringList newConn)
@@ -274,17 +275,9 @@ void MainWindow::onConnectChanged(QStringList lostConn, QStringList newConn)
 
 void MainWindow::onConfigChanged()
 {
-    const QModelIndex current = ui->treeView->currentIndex();
-    if (!current.isValid() || current.data(TreeModelBuilder::KindRole).toInt() == TreeModelBuilder::DeviceNode)
-        return;
-    const int type = current.data(TreeModelBuilder::CheckTypeRole).toInt();
-    if (type != CheckType::Temperature && type != CheckType::Pedometer && type != CheckType::SpotCheck)
-        return;
     // Rows made later read the new units themselves.
-    for (CheckItemBase* row : m_controller->builtRows()) {
-        if (auto* follower = dynamic_cast<IOnConfigChanged*>(row))
-            follower->onConfigChanged();
-    }
+    for (CheckItemBase* row : m_controller->builtRows())
+        row->unitsChanged();
 }
 
 void MainWindow::onUpdateUsrInfo(QString sn, int checkFunc, const CheckUser* usr)
@@ -355,13 +348,24 @@ void MainWindow::deleteDeviceChecks(const QString& sn)
 void MainWindow::deleteMultiTestUser(const QModelIndex& node)
 {
     const QString sn = node.data(TreeModelBuilder::SerialRole).toString();
-    const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
+    const QString medicalid = storedUserId(node);
     const QString text = node.data(Qt::DisplayRole).toString();
     if (!CheckEraser::eraseMultiTestUser(sn, medicalid)) {
         MyMessageBox::question(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     treeModel->removeRow(node.row(), node.parent());
+    // The list may still show the deleted user's checks under the multi-test node.
+    showSelection(ui->treeView->currentIndex());
+}
+
+QString MainWindow::storedUserId(const QModelIndex& userNode)
+{
+    const QString userid = userNode.data(TreeModelBuilder::UserIdRole).toString();
+    if (userNode.data(TreeModelBuilder::CheckTypeRole).toInt() != CheckType::MultiTest)
+        return userid;
+    // A multi-test user node's id is the serial number followed by the medical id the store keeps.
+    return userid.mid(userNode.data(TreeModelBuilder::SerialRole).toString().size());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

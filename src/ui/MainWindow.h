@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/viewers/ReportCommands.h"
+
 #include <QList>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -7,7 +9,7 @@
 #include <memory>
 
 class CheckDispController;
-class CheckItemBase;
+class QDialog;
 class QStandardItem;
 class QStandardItemModel;
 class SyncDlg;
@@ -29,12 +31,8 @@ public:
 
     CheckDispController* controller() const { return m_controller; }
     SyncDlg* syncDialog() const { return syncDlg; }
-
-signals:
-    // The selected rows (top first) of one check type are to be printed, or
-    // saved as PDF; the report painters answer these.
-    void printRequested(int checkType, QList<CheckItemBase*> rows);
-    void pdfRequested(int checkType, QList<CheckItemBase*> rows, QString sn);
+    // Review, Print and "Save as PDF" go through these.
+    ReportCommands& reportCommands() { return m_reports; }
 
 private slots:
     void on_btnConn_clicked();
@@ -63,12 +61,18 @@ private:
     void showSelection(const QModelIndex& current);
     void fillFilters();
     void hideFilters();
-    // Whether the selection can be printed: its check type and the selected rows.
-    bool canPrint(int* checkType, QList<CheckItemBase*>* rows) const;
+    // Whether the list has a selection of checks of a printable type.
+    bool canPrint() const;
+    // The reports of the selected checks, top first.
+    QList<ReportData> selectedReports() const;
+    // The viewer of one check, which tells the list when it saves the patient.
+    QDialog* openViewer(const QString& sn, const CheckRecord& record);
     void updatePrintButtons();
     bool ask(const QString& text);
     void deleteDeviceChecks(const QString& sn);
     void deleteMultiTestUser(const QModelIndex& node);
+    // The user id the record store keeps for a user node's checks.
+    static QString storedUserId(const QModelIndex& userNode);
 
     Ui::MainWindow* ui;
     QStandardItemModel* treeModel;
@@ -76,5 +80,6 @@ private:
     std::unique_ptr<TreeModelBuilder> treeBuilder;
     SyncDlg* syncDlg;
     QString currentSn;
+    ReportCommands m_reports;
     bool m_fillingFilters = false;
 };

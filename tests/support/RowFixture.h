@@ -6,9 +6,9 @@
 #include "files/DetailPath.h"
 #include "files/EcgDetail.h"
 #include "files/RecordCodec.h"
+#include "ui/records/MyListWidget.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/CheckItemFactory.h"
-#include "ui/records/MyListWidget.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,7 +78,7 @@ public:
         m_row = CheckItemFactory::create(stored.checkType);
         m_item = new QListWidgetItem(&m_list);
         m_item->setSizeHint(QSize(100, height));
-        m_list.setItemWidget(m_item, m_row->rowWidget());
+        m_list.setItemWidget(m_item, m_row);
         m_row->setListItem(m_item);
         if (!user.userid.isEmpty())
             m_row->setUser(user, false);
@@ -90,7 +90,7 @@ public:
     }
 
     CheckItemBase* row() const { return m_row; }
-    QWidget* widget() const { return m_row->rowWidget(); }
+    QWidget* widget() const { return m_row; }
     QListWidgetItem* item() const { return m_item; }
     MyListWidget& list() { return m_list; }
 

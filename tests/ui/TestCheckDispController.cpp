@@ -219,7 +219,7 @@ void TestCheckDispController::rowDeleteAsksFirst()
     QFETCH(int, answer);
     QFETCH(bool, deleted);
     storeOxi(2);
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
     QVERIFY(row);
     MessageBoxAnswer boxes{QMessageBox::StandardButton(answer)};
     m_controller->onDeleteCheckItem(row);
@@ -279,8 +279,8 @@ void TestCheckDispController::secondVoiceRequestIgnored()
     // No player here: the first note is still playing for the controller.
     disconnect(m_controller.get(), &CheckDispController::playSound, nullptr, nullptr);
     QSignalSpy played(m_controller.get(), &CheckDispController::playSound);
-    auto* first = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
-    auto* second = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
+    auto* first = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* second = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1)));
     m_controller->onPlayVoice(first);
     m_controller->onPlayVoice(second);
     QCOMPARE(played.size(), 1);
@@ -294,7 +294,7 @@ void TestCheckDispController::unplayableVoiceIsReportedAndCleared()
 {
     storeOxi(1);
     QFile::remove(CheckEraser::filesOf(Config::instance()->dataDir(), kSn, oxiTime(0)).at(1));
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     m_controller->onPlayVoice(row);
     QVERIFY(!m_controller->isPlaying());
     MessageBoxAnswer boxes{QMessageBox::Ok};
@@ -305,7 +305,7 @@ void TestCheckDispController::unplayableVoiceIsReportedAndCleared()
 void TestCheckDispController::reservedUserIdListedWithoutUser()
 {
     storeOxi(1);
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     QCOMPARE(row->user().userid, QString(Vitacor::kNoUserId));
     QVERIFY(row->user().name.isEmpty());
 }
@@ -314,10 +314,10 @@ void TestCheckDispController::noReviewOfferedWithoutViewer()
 {
     storeOxi(1);
     int opened = 0;
-    auto* row = dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
+    auto* row = qobject_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(0)));
     m_controller->onReviewCheckItem(row);
     QVERIFY(!m_controller->isReportViewerOpen());
-    m_controller->setReviewOpener([&opened](CheckItemBase*) {
+    m_controller->setReviewOpener([&opened](const QString&, const CheckRecord&) {
         ++opened;
         return nullptr;
     });
@@ -383,7 +383,7 @@ void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
     CheckUser edited = users.first();
     edited.userid = kSn + edited.medicalid;
     edited.name = "Anne";
-    m_controller->onViewerUserUpdated(edited);
+    m_controller->onViewerUserUpdated(QString(), edited);
     QCOMPARE(relabel.size(), 1);
     QStringList names;
     for (const CheckItemBase* row : m_controller->builtRows())
@@ -425,7 +425,7 @@ void TestCheckDispController::viewerFlagStaysWhileAnyViewerIsOpen()
 {
     storeMultiTests(2);
     QList<QPointer<QDialog>> viewers;
-    m_controller->setReviewOpener([&viewers](CheckItemBase*) {
+    m_controller->setReviewOpener([&viewers](const QString&, const CheckRecord&) {
         auto* viewer = new QDialog;
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         viewer->show();

@@ -1,21 +1,28 @@
 #include "app/Config.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/DetailPath.h"
+#include "files/EcgDetail.h"
 #include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
+#include "support/MessageBoxAnswer.h"
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
-#include "ui/records/CheckDispController.h"
-#include "ui/rows/CheckItemBase.h"
-#include "ui/records/DeviceWidget.h"
 #include "ui/MainWindow.h"
-#include "ui/records/MyListWidget.h"
 #include "ui/download/SyncDlg.h"
+#include "ui/records/CheckDispController.h"
+#include "ui/records/DeviceWidget.h"
+#include "ui/records/MyListWidget.h"
 #include "ui/records/TreeModelBuilder.h"
 #include "ui/records/TreeViewST.h"
+#include "ui/viewers/ReportViewer.h"
 
+#include <QDir>
+#include <QFile>
+
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -29,6 +36,17 @@ QByteArray recordAt(int second)
     R r;
     r.checkTime = CheckTime{2024, 7, 8, 9, 10, quint8(second)};
     return RecordCodec::encode(r);
+}
+
+void writeEcgDetail(int second, int heartRate)
+{
+    EcgHeader header;
+    header.heartRate = quint16(heartRate);
+    const QString time = CheckTime{2024, 7, 8, 9, 10, quint8(second)}.text();
+    QVERIFY(QDir().mkpath(Config::instance()->dataDir() + "/" + kSn));
+    QFile file(DetailPath::of(Config::instance()->dataDir(), kSn, time));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(EcgDetail::toBytes(header, QVector<qint16>(500, 0), EcgDetail::Form::Short)) > 0);
 }
 
 QModelIndex childOfType(const QModelIndex& device, int checkType)
@@ -55,6 +73,7 @@ private slots:
     void deletionLowersTheCountToZero();
     void keyboardMovesTheSelection();
     void firstDownloadShowsItsDevice();
+    void multiTestUserNodeListsItsChecks();
 
 private:
     void storeChecks();
@@ -71,7 +90,6 @@ private:
 
 void TestMainWindow::initTestCase()
 {
-    qRegisterMetaType<QList<CheckItemBase*>>();
     DbTestSupport::freshDataDir();
     QVERIFY(DbOperator::instance()->openAndInit());
     m_bus = std::make_unique<TestBus>();
@@ -88,6 +106,8 @@ void TestMainWindow::storeChecks()
     QVERIFY(db->storeDevice(DbTestSupport::device(kSn, 0)));
     QVERIFY(db->insertChecks(kSn, CheckType::Ecg, {recordAt<EcgRecord>(1), recordAt<EcgRecord>(2)}));
     QVERIFY(db->insertChecks(kSn, CheckType::Oxi, {recordAt<OxiRecord>(3)}));
+    writeEcgDetail(1, 61);
+    writeEcgDetail(2, 62);
 }
 
 void TestMainWindow::emptyDatabase()
@@ -117,13 +137,18 @@ void TestMainWindow::firstDeviceShownThenItsChecks()
     QVERIFY(!printable(window));
     list(window)->item(1)->setSelected(true);
     QVERIFY(printable(window));
-    QSignalSpy printed(&window, &MainWindow::printRequested);
+    QList<QList<ReportData>> printed;
+    window.reportCommands().print = [&printed](QWidget*, const QList<ReportData>& reports) {
+        printed << reports;
+        return true;
+    };
     QTest::mouseClick(window.findChild<QPushButton*>("btnPrint"), Qt::LeftButton);
     QCOMPARE(printed.size(), 1);
-    QCOMPARE(printed.first().at(0).toInt(), int(CheckType::Ecg));
-    const auto rows = printed.first().at(1).value<QList<CheckItemBase*>>();
-    QCOMPARE(rows.size(), 1);
-    QCOMPARE(rows.first()->listItem(), list(window)->item(1));
+    QCOMPARE(printed.first().size(), 1);
+    // Newest first: the second row is the check of second 1.
+    QCOMPARE(printed.first().first().checkType, int(CheckType::Ecg));
+    QCOMPARE(printed.first().first().header.heartRate, quint16(61));
+    QCOMPARE(printed.first().first().sn, kSn);
 
     // The pulse oximeter offers no report.
     tree(window)->setCurrentIndex(childOfType(device, CheckType::Oxi));
@@ -169,6 +194,59 @@ void TestMainWindow::firstDownloadShowsItsDevice()
     QCOMPARE(tree(window)->currentIndex(), tree(window)->model()->index(0, 0));
     QCOMPARE(list(window)->count(), 1);
     QVERIFY(qobject_cast<DeviceWidget*>(list(window)->itemWidget(list(window)->item(0))));
+}
+
+// The user node lists the user's multi-test checks; once the user is deleted,
+// the multi-test node's list no longer holds them.
+void TestMainWindow::multiTestUserNodeListsItsChecks()
+{
+    const QString sn = "MT0019";
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(DbTestSupport::device(sn, 19)));
+    const CheckUser ann = DbTestSupport::user(sn, "Ann", true);
+    QVERIFY(db->ensureMultiTestReportUser(sn, ann));
+    for (int i = 0; i < 3; ++i) {
+        QByteArray record(72, '\0');
+        record[0] = char(0xE8);
+        record[1] = char(0x07);
+        record[2] = 5;
+        record[3] = 6;
+        record[4] = 7;
+        record[5] = 8;
+        record[6] = char(i);
+        QVERIFY(db->insertMultiTest(sn, ann, record));
+    }
+    Config::instance()->setLanguage(2); // only the Chinese edition shows multi-test nodes
+    MainWindow window;
+    window.show();
+    Config::instance()->setLanguage(1);
+    const QModelIndex multiTest = childOfType(tree(window)->model()->index(0, 0), CheckType::MultiTest);
+    QVERIFY(multiTest.isValid());
+    const QModelIndex user = multiTest.model()->index(0, 0, multiTest);
+    QVERIFY(user.isValid());
+    tree(window)->setCurrentIndex(user);
+    QCOMPARE(list(window)->count(), 3);
+    QVERIFY(window.controller()->hasRecords());
+
+    tree(window)->setCurrentIndex(multiTest);
+    tree(window)->expandAll();
+    QCOMPARE(list(window)->count(), 3);
+    // "Delete" is the node's only menu entry; the question is answered Yes.
+    QTimer menuAnswer;
+    QObject::connect(&menuAnswer, &QTimer::timeout, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    menuAnswer.start(0);
+    MessageBoxAnswer boxes;
+    const QPoint at = tree(window)->visualRect(user).center();
+    QVERIFY(QMetaObject::invokeMethod(&window, "onTreeViewCtxMenu", Q_ARG(QPoint, at)));
+    menuAnswer.stop();
+    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(multiTest.model()->rowCount(multiTest), 0);
+    QVERIFY(!window.controller()->hasRecords());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -3,10 +3,8 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
+#include "report/DailyCheckText.h"
 #include "support/RowFixture.h"
-#include "ui/rows/CheckItemSignal.h"
-#include "ui/rows/DailyWidget.h"
-#include "ui/rows/IOnConfigChanged.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -204,10 +202,8 @@ void TestRecordRows::twoUserDailyShowsPulseVerdictAndUser()
     DailyRecord daily;
     daily.BPFlag = quint8(userByte);
     ListedRow row(RowFixture::record(CheckType::DailyCheck, daily), model(DeviceModel::kQmr4Type));
-    auto* widget = qobject_cast<DailyWidget*>(row.widget());
     QCOMPARE(row.text("labelResult"), result);
-    QCOMPARE(widget->resultText(), result);
-    QCOMPARE(widget->userLetter(), letter);
+    QCOMPARE(DailyCheckText::userLetter(daily, DeviceModel::kQmr4Type), letter);
     QCOMPARE(row.text("labelLead"), QString("Lead: Chest Lead   Cable: No"));
     QCOMPARE(row.text("labelHR"), QString("HR: 72/min"));
     QVERIFY(!row.isShown("labelSpo2"));
@@ -244,7 +240,7 @@ void TestRecordRows::temperature()
     QCOMPARE(row.text("labelTemp"), celsius);
     QCOMPARE(row.isShown("labelFace"), !object);
     Config::instance()->setCelsius(false);
-    dynamic_cast<IOnConfigChanged*>(row.row())->onConfigChanged();
+    row.row()->unitsChanged();
     QCOMPARE(row.text("labelTemp"), fahrenheit);
 }
 
@@ -272,7 +268,7 @@ void TestRecordRows::pedometerUnits()
     QCOMPARE(row.text("labelGender"), QString("Gender: Female"));
     QCOMPARE(row.text("labelBirthday"), QString("Date of Birth: May 6, 1970"));
     Config::instance()->setKilometre(false);
-    dynamic_cast<IOnConfigChanged*>(row.row())->onConfigChanged();
+    row.row()->unitsChanged();
     QCOMPARE(row.text("labelDistance"), QString("Distance: 1.00mi"));
     QCOMPARE(row.text("labelSpeed"), QString("Speed: 10.0mi/h"));
     QCOMPARE(row.text("labelFat"), QString("Fat: 1.00oz"));
@@ -460,9 +456,9 @@ void TestRecordRows::buttonsRelayTheRow()
 {
     RowFixture::writeDetail(ecgHeader(), kFlatSamples);
     ListedRow row(RowFixture::record(CheckType::Ecg, ecgRecord(1, 1)));
-    QSignalSpy deleted(row.row()->signal(), &CheckItemSignal::deleteRecord);
-    QSignalSpy reviewed(row.row()->signal(), &CheckItemSignal::review);
-    QSignalSpy voiced(row.row()->signal(), &CheckItemSignal::playVoice);
+    QSignalSpy deleted(row.row(), &CheckItemBase::deleteRecord);
+    QSignalSpy reviewed(row.row(), &CheckItemBase::review);
+    QSignalSpy voiced(row.row(), &CheckItemBase::playVoice);
     row.widget()->findChild<QPushButton*>("btnDelete")->click();
     row.widget()->findChild<QPushButton*>("btnReview")->click();
     row.widget()->findChild<QPushButton*>("btnVoice")->click();

@@ -64,27 +64,26 @@ void TestReportViewers::batchLeavesOutRowsWithoutReport()
     EcgHeader header;
     header.heartRate = 70;
     RowFixture::writeDetail(header, QVector<qint16>(2500, 0));
-    const RowFixture::ListedRow ecg(RowFixture::record(CheckType::Ecg, EcgRecord()));
-    const RowFixture::ListedRow oxi(RowFixture::record(CheckType::Oxi, OxiRecord()));
-    const QList<ReportData> reports = ReportPrinting::reportsOf({ecg.row(), oxi.row()});
+    const CheckRecord ecg = RowFixture::record(CheckType::Ecg, EcgRecord());
+    const CheckRecord oxi = RowFixture::record(CheckType::Oxi, OxiRecord());
+    const QList<ReportData> reports = ReportPrinting::reportsOf(RowFixture::kSn, {ecg, oxi});
     QCOMPARE(reports.size(), 1);
     QCOMPARE(reports.first().header.heartRate, quint16(70));
     QCOMPARE(reports.first().samples.size(), 2500);
-    QDialog* viewer = ReportLauncher::open(ecg.row(), nullptr);
+    QDialog* viewer = ReportLauncher::open(RowFixture::kSn, ecg, nullptr);
     QVERIFY(viewer);
     viewer->close();
 
     RowFixture::removeDetailFiles();
-    const RowFixture::ListedRow unreadable(RowFixture::record(CheckType::Ecg, EcgRecord()));
-    QVERIFY(ReportPrinting::reportsOf({unreadable.row()}).isEmpty());
-    QVERIFY(!ReportLauncher::open(unreadable.row(), nullptr));
+    QVERIFY(ReportPrinting::reportsOf(RowFixture::kSn, {ecg}).isEmpty());
+    QVERIFY(!ReportLauncher::open(RowFixture::kSn, ecg, nullptr));
 }
 
 void TestReportViewers::viewerAndEditorAreModal()
 {
     RowFixture::writeDetail(EcgHeader(), QVector<qint16>(2500, 0));
-    const RowFixture::ListedRow ecg(RowFixture::record(CheckType::Ecg, EcgRecord()));
-    QPointer<QDialog> viewer = ReportLauncher::open(ecg.row(), nullptr);
+    QPointer<QDialog> viewer =
+        ReportLauncher::open(RowFixture::kSn, RowFixture::record(CheckType::Ecg, EcgRecord()), nullptr);
     QVERIFY(viewer);
     QVERIFY(viewer->isVisible());
     QVERIFY(viewer->isModal());

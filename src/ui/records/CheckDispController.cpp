@@ -4,7 +4,9 @@
 #include "app/Constants.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/DailyRecord.h"
 #include "files/DetailPath.h"
+#include "report/DailyCheckText.h"
 #include "report/DateTimeText.h"
 #include "sync/CheckEraser.h"
 #include "ui/MyMessageBox.h"
@@ -14,14 +16,13 @@
 #include "ui/records/SoundPlay.h"
 #include "ui/rows/CheckItemBase.h"
 #include "ui/rows/CheckItemFactory.h"
-#include "ui/rows/CheckItemSignal.h"
-#include "ui/rows/DailyWidget.h"
 
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -38,7 +39,11 @@ constexpr int kDropMargin = 40;
 CheckDispController::CheckDispController(QObject* parent)
     : QObject(parent)
     , m_player(new SoundPlay(this))
+    , m_buildAhead(new QTimer(this))
 {
+    m_buildAhead->setSingleShot(true);
+    m_buildAhead->setInterval(0);
+    connect(m_buildAhead, &QTimer::timeout, this, &CheckDispController::buildOneAhead);
     connect(this, &CheckDispController::playSound, m_player, &SoundPlay::playSound);
     connect(m_player, &SoundPlay::playFinish, this, &CheckDispController::onPlayFinish);
     connect(m_player, &SoundPlay::playFailed, this, &CheckDispController::onPlayFailed);
@@ -97,6 +102,8 @@ void CheckDispController::setQuery(const QString& sn, int checkType, const QStri
     clearList();
     m_sn = sn;
     m_checkType = checkType;
+    m_device = DeviceInfo();
+    DbOperator::instance()->device(sn, &m_device);
     for (const CheckRecord& record : DbOperator::instance()->checks(sn, checkType, userid))
         m_records.push_back(std::make_unique<CheckRecord>(record));
 }
@@ -119,6 +126,8 @@ void CheckDispController::rebuildList()
     m_list->setUniformItemSizes(true);
     const int height = CheckItemFactory::rowHeight(m_checkType);
     for (const auto& record : m_records) {
+        if (!passesFilter(*record))
+            continue;
         auto* item = new QListWidgetItem;
         item->setSizeHint(QSize(100, height));
         item->setData(kRecordRole, QVariant::fromValue(quintptr(record.get())));
@@ -133,20 +142,48 @@ void CheckDispController::updateVisibleRows()
     // While items come and go, every look at the visible part would lay out the whole list again.
     if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
         return;
-    const QRect viewport = m_list->viewport()->rect();
-    const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
-    const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
-    const int top = topIndex.isValid() ? topIndex.row() : 0;
-    const int bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+    int top = 0;
+    int bottom = 0;
+    visibleRows(&top, &bottom);
     const QList<QListWidgetItem*> built = m_built.values();
     for (QListWidgetItem* item : built) {
         const int row = m_list->row(item);
         if (row < top - kDropMargin || row > bottom + kDropMargin)
             dropRow(item);
     }
-    const int last = std::min(bottom + kBuildMargin, m_list->count() - 1);
-    for (int row = std::max(0, top - kBuildMargin); row <= last; ++row)
+    for (int row = top; row <= bottom; ++row)
         ensureRow(m_list->item(row));
+    // The rows just outside the view are made between frames, one at a time,
+    // so a scroll step pays only for what it shows.
+    m_buildAhead->start();
+}
+
+void CheckDispController::visibleRows(int* top, int* bottom) const
+{
+    const QRect viewport = m_list->viewport()->rect();
+    const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
+    const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
+    *top = topIndex.isValid() ? topIndex.row() : 0;
+    *bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+}
+
+void CheckDispController::buildOneAhead()
+{
+    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
+        return;
+    int top = 0;
+    int bottom = 0;
+    visibleRows(&top, &bottom);
+    // Nearest first: below the view, then above it.
+    for (int distance = 1; distance <= kBuildMargin; ++distance) {
+        for (int row : {bottom + distance, top - distance}) {
+            if (row < 0 || row >= m_list->count() || rowOf(m_list->item(row)))
+                continue;
+            ensureRow(m_list->item(row));
+            m_buildAhead->start();
+            return;
+        }
+    }
 }
 
 CheckItemBase* CheckDispController::ensureRow(QListWidgetItem* item)
@@ -159,18 +196,15 @@ CheckItemBase* CheckDispController::ensureRow(QListWidgetItem* item)
     CheckItemBase* row = CheckItemFactory::create(m_checkType);
     if (!row)
         return nullptr;
-    DbOperator* db = DbOperator::instance();
-    DeviceInfo device;
-    db->device(m_sn, &device);
     row->setListItem(item);
     row->setReviewOffered(bool(m_reviewOpener));
     row->setUser(userOf(*record), false);
-    row->setData(m_sn, record, device);
+    row->setData(m_sn, record, m_device);
     row->setSelected(item->isSelected());
-    connect(row->signal(), &CheckItemSignal::deleteRecord, this, &CheckDispController::onDeleteCheckItem);
-    connect(row->signal(), &CheckItemSignal::review, this, &CheckDispController::onReviewCheckItem);
-    connect(row->signal(), &CheckItemSignal::playVoice, this, &CheckDispController::onPlayVoice);
-    m_list->setItemWidget(item, row->rowWidget());
+    connect(row, &CheckItemBase::deleteRecord, this, &CheckDispController::onDeleteCheckItem);
+    connect(row, &CheckItemBase::review, this, &CheckDispController::onReviewCheckItem);
+    connect(row, &CheckItemBase::playVoice, this, &CheckDispController::onPlayVoice);
+    m_list->setItemWidget(item, row);
     m_built.insert(item);
     return row;
 }
@@ -222,7 +256,7 @@ CheckRecord* CheckDispController::recordOf(const QListWidgetItem* item) const
 CheckItemBase* CheckDispController::rowOf(const QListWidgetItem* item) const
 {
     return m_built.contains(const_cast<QListWidgetItem*>(item))
-        ? dynamic_cast<CheckItemBase*>(m_list->itemWidget(const_cast<QListWidgetItem*>(item)))
+        ? qobject_cast<CheckItemBase*>(m_list->itemWidget(const_cast<QListWidgetItem*>(item)))
         : nullptr;
 }
 
@@ -232,6 +266,9 @@ void CheckDispController::clearList()
     dropAllRows();
     m_list->clear();
     m_records.clear();
+    m_filterTexts.clear();
+    m_userFilter.clear();
+    m_resultFilter.clear();
     m_checkType = -1;
     m_building = false;
 }
@@ -263,35 +300,41 @@ void CheckDispController::setShowCheck(bool showCheck)
 
 void CheckDispController::filter(const QString& userText, const QString& resultText)
 {
+    m_userFilter = userText == tr("All Users") ? QString() : userText;
+    m_resultFilter = resultText == tr("All Results") ? QString() : resultText;
     rebuildList();
-    const QString allResults = tr("All Results");
-    const QString allUsers = tr("All Users");
-    if (resultText == allResults && userText == allUsers)
-        return;
-    m_building = true;
-    for (int i = m_list->count() - 1; i >= 0; --i) {
-        QListWidgetItem* item = m_list->item(i);
-        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(item));
-        if (!daily)
-            continue;
-        const bool resultDiffers = resultText != allResults && daily->resultText() != resultText;
-        const bool userDiffers = userText != allUsers && daily->userLetter() != userText;
-        if (resultDiffers || userDiffers) {
-            dropRow(item);
-            delete item;
-        }
-    }
-    m_building = false;
-    updateVisibleRows();
+}
+
+const CheckDispController::FilterTexts& CheckDispController::filterTexts(const CheckRecord& record)
+{
+    auto known = m_filterTexts.constFind(&record);
+    if (known != m_filterTexts.constEnd())
+        return *known;
+    const DailyRecord daily = record.as<DailyRecord>();
+    const int modelType = m_device.modelType;
+    const QString path = DetailPath::of(Config::instance()->dataDir(), m_sn, record.checkTimeText());
+    const EcgDetail header = EcgDetail::readHeader(path, EcgDetail::formFor(record.checkType, modelType));
+    return *m_filterTexts.insert(
+        &record, FilterTexts{DailyCheckText::userLetter(daily, modelType), DailyCheckText::result(header, modelType)});
+}
+
+bool CheckDispController::passesFilter(const CheckRecord& record)
+{
+    // Only daily checks carry a user letter and a verdict to filter by.
+    if ((m_userFilter.isEmpty() && m_resultFilter.isEmpty()) || record.checkType != CheckType::DailyCheck)
+        return true;
+    const FilterTexts& texts = filterTexts(record);
+    return (m_userFilter.isEmpty() || texts.user == m_userFilter) &&
+        (m_resultFilter.isEmpty() || texts.result == m_resultFilter);
 }
 
 QStringList CheckDispController::distinctUsers()
 {
     QStringList users;
-    for (int i = 0; i < m_list->count(); ++i) {
-        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(m_list->item(i)));
-        if (daily && !users.contains(daily->userLetter()))
-            users << daily->userLetter();
+    for (const auto& record : m_records) {
+        if (record->checkType == CheckType::DailyCheck && passesFilter(*record) &&
+            !users.contains(filterTexts(*record).user))
+            users << filterTexts(*record).user;
     }
     std::sort(users.begin(), users.end());
     return users;
@@ -300,10 +343,10 @@ QStringList CheckDispController::distinctUsers()
 QStringList CheckDispController::distinctResults()
 {
     QStringList results;
-    for (int i = 0; i < m_list->count(); ++i) {
-        auto* daily = dynamic_cast<DailyWidget*>(ensureRow(m_list->item(i)));
-        if (daily && !results.contains(daily->resultText()))
-            results << daily->resultText();
+    for (const auto& record : m_records) {
+        if (record->checkType == CheckType::DailyCheck && passesFilter(*record) &&
+            !results.contains(filterTexts(*record).result))
+            results << filterTexts(*record).result;
     }
     return results;
 }
@@ -313,19 +356,17 @@ bool CheckDispController::hasSelection() const
     return hasRecords() && !m_list->selectedItems().isEmpty();
 }
 
-QList<CheckItemBase*> CheckDispController::selectedRows()
+QList<CheckRecord> CheckDispController::selectedRecords() const
 {
-    QList<CheckItemBase*> rows;
+    QList<CheckRecord> records;
     if (!hasRecords())
-        return rows;
+        return records;
     for (int i = 0; i < m_list->count(); ++i) {
-        QListWidgetItem* item = m_list->item(i);
-        if (!item->isSelected())
-            continue;
-        if (CheckItemBase* row = ensureRow(item))
-            rows << row;
+        const QListWidgetItem* item = m_list->item(i);
+        if (item->isSelected() && recordOf(item))
+            records << *recordOf(item);
     }
-    return rows;
+    return records;
 }
 
 QList<CheckItemBase*> CheckDispController::builtRows() const
@@ -350,6 +391,7 @@ bool CheckDispController::deleteRow(QListWidgetItem* item, bool later)
     emit deleteCheckItem(m_sn, checkType, user.userid);
     dropRow(item, later);
     delete item;
+    m_filterTexts.remove(record);
     m_records.erase(std::find_if(m_records.begin(), m_records.end(),
                                  [record](const std::unique_ptr<CheckRecord>& r) { return r.get() == record; }));
     if (m_list->count() == 0) {
@@ -429,9 +471,9 @@ void CheckDispController::onDeleteCheckItem(CheckItemBase* item)
 
 void CheckDispController::onReviewCheckItem(CheckItemBase* item)
 {
-    if (!m_reviewOpener || !item->hasReport())
+    if (!m_reviewOpener || !item->hasReport() || !item->record())
         return;
-    QDialog* viewer = m_reviewOpener(item);
+    QDialog* viewer = m_reviewOpener(m_sn, *item->record());
     if (!viewer)
         return;
     connect(viewer, &QDialog::finished, this, &CheckDispController::onReportViewerClose);
@@ -482,29 +524,20 @@ void CheckDispController::onKeyDown(QKeyEvent* event)
         onReviewCheckItem(row);
 }
 
-void CheckDispController::onUpdateUser(const CheckUser* usr)
-{
-    for (CheckItemBase* row : builtRows()) {
-        if (usr)
-            row->setUser(*usr, true);
-    }
-    onUpdateUser();
-}
-
 void CheckDispController::onUpdateUser()
 {
     for (CheckItemBase* row : builtRows())
         row->refresh();
 }
 
-void CheckDispController::onViewerUserUpdated(const CheckUser& user)
+void CheckDispController::onViewerUserUpdated(const QString& checkTime, const CheckUser& user)
 {
-    // Only the rows of the same patient: a multi-test list may hold several.
-    if (m_checkType == CheckType::MultiTest) {
-        for (CheckItemBase* row : builtRows()) {
-            if (row->user().medicalid == user.medicalid)
-                row->setUser(user, true);
-        }
+    for (CheckItemBase* row : builtRows()) {
+        if (row->record() && row->record()->checkTimeText() == checkTime)
+            row->setUser(user, false);
+        // Only the rows of the same patient: a multi-test list may hold several.
+        else if (m_checkType == CheckType::MultiTest && row->user().medicalid == user.medicalid)
+            row->setUser(user, true);
     }
     onUpdateUser();
     emit updateUserInfo(m_sn, m_checkType, &user);

@@ -2,7 +2,9 @@
 
 #include "files/CheckRecord.h"
 #include "files/CheckUser.h"
+#include "files/DeviceInfo.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 #include <QSet>
@@ -18,6 +20,7 @@ class MyListWidget;
 class QDialog;
 class QKeyEvent;
 class QListWidgetItem;
+class QTimer;
 class SoundPlay;
 
 // Decides what the record list shows for a tree selection: a row per stored
@@ -29,8 +32,8 @@ class CheckDispController : public QObject
 {
     Q_OBJECT
 public:
-    // Opens the report viewer of a row and returns it, or nullptr.
-    using ReviewOpener = std::function<QDialog*(CheckItemBase* row)>;
+    // Opens the report viewer of a stored check and returns it, or nullptr.
+    using ReviewOpener = std::function<QDialog*(const QString& sn, const CheckRecord& record)>;
 
     explicit CheckDispController(QObject* parent = nullptr);
     ~CheckDispController() override;
@@ -44,7 +47,11 @@ public:
     void setDevicePanelOnline(bool online);
     void setQuery(const QString& sn, int checkType, const QString& userid);
     void rebuildList();
+    // Lists only the daily checks of that user letter and result text
+    // ("All Users" and "All Results" let every check pass).
     void filter(const QString& userText, const QString& resultText);
+    // The user letters of the listed daily checks, sorted, and their result
+    // texts in list order; read from the records and detail headers.
     QStringList distinctUsers();
     QStringList distinctResults();
     bool hasRecords() const { return !m_records.empty(); }
@@ -59,11 +66,12 @@ public:
     int checkType() const { return m_checkType; }
     QString sn() const { return m_sn; }
 
-    // The selected rows, top first, made when they were not yet.
-    QList<CheckItemBase*> selectedRows();
+    // The checks of the selected rows, top first.
+    QList<CheckRecord> selectedRecords() const;
     // The rows that exist now.
     QList<CheckItemBase*> builtRows() const;
-    // Makes the row widgets of the visible part of the list and drops far ones.
+    // Makes the row widgets of the visible part of the list now, those of the
+    // rows near it between frames, and drops far ones.
     void updateVisibleRows();
 
 signals:
@@ -79,13 +87,16 @@ public slots:
     void onPlayVoice(CheckItemBase* item);
     void onItemDoubleClick(QListWidgetItem* item);
     void onKeyDown(QKeyEvent* event);
-    void onUpdateUser(const CheckUser* usr);
     void onUpdateUser();
     void onReportViewerClose(int);
-    // A viewer saved the patient details of its check.
-    void onViewerUserUpdated(const CheckUser& user);
+    // A viewer saved the patient details of the check of that time: its row
+    // and, in a multi-test list, the rows of the same patient show them.
+    void onViewerUserUpdated(const QString& checkTime, const CheckUser& user);
 
 private:
+    // The first and last row of the list's visible part.
+    void visibleRows(int* top, int* bottom) const;
+    void buildOneAhead();
     void onSelectionChanged();
     void onPlayFailed(const QString& path);
     void clearList();
@@ -106,11 +117,23 @@ private:
     void reportKept(int kept);
     bool confirm(const QString& title, const QString& text);
     QString recordText(const CheckRecord& record) const;
+    // The user letter and result text a daily check is filtered by.
+    struct FilterTexts
+    {
+        QString user;
+        QString result;
+    };
+    const FilterTexts& filterTexts(const CheckRecord& record);
+    bool passesFilter(const CheckRecord& record);
 
     QPointer<MyListWidget> m_list;
     int m_checkType = -1;
     QString m_sn;
+    DeviceInfo m_device;
     std::vector<std::unique_ptr<CheckRecord>> m_records;
+    QHash<const CheckRecord*, FilterTexts> m_filterTexts;
+    QString m_userFilter;
+    QString m_resultFilter;
     QSet<QListWidgetItem*> m_built;
     SoundPlay* m_player;
     ReviewOpener m_reviewOpener;
@@ -118,4 +141,5 @@ private:
     // The report viewers opened from the list and not yet closed.
     QList<QPointer<QDialog>> m_viewers;
     bool m_building = false;
+    QTimer* m_buildAhead;
 };

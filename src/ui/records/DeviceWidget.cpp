@@ -26,7 +26,6 @@ DeviceWidget::~DeviceWidget()
 
 void DeviceWidget::setOnline(bool online)
 {
-    m_online = online;
     ui->labelState->setText(online ? tr("State: Connected") : tr("State: Offline"));
 }
 

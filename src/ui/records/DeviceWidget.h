@@ -18,12 +18,10 @@ public:
     ~DeviceWidget() override;
 
     void setOnline(bool online);
-    bool isOnline() const { return m_online; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Ui::DeviceWidget* ui;
-    bool m_online = false;
 };

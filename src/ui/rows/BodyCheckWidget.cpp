@@ -7,45 +7,19 @@
 #include "report/LeadText.h"
 
 BodyCheckWidget::BodyCheckWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::BodyCheckWidget)
+    : CheckItemBase(CheckType::CorvisetDailyCheck, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete, ui->btnReview, ui->btnVoice);
-}
-
-BodyCheckWidget::~BodyCheckWidget()
-{
-    delete ui;
-}
-
-int BodyCheckWidget::checkType() const
-{
-    return CheckType::CorvisetDailyCheck;
-}
-
-bool BodyCheckWidget::hasReport() const
-{
-    return m_detail.isRead();
-}
-
-bool BodyCheckWidget::hasVoice() const
-{
-    return record() && record()->as<CorvisetDailyRecord>().voice;
+    setUpForm<Ui::BodyCheckWidget>();
 }
 
 void BodyCheckWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    if (!record())
-        return;
-    const CorvisetDailyRecord daily = record()->as<CorvisetDailyRecord>();
-    m_detail = EcgDetail::read(detailPath(), EcgDetail::Form::Long);
-    const bool read = m_detail.isRead();
-    ui->labelLead->setText(line(tr("Lead:"), read ? LeadText::zoravMode(m_detail.header().leadMode) : QString()));
-    ui->labelEcgTime->setText(read ? CheckValueText::ecgDuration(m_detail.header().waveLength) : QString());
+    auto* ui = form<Ui::BodyCheckWidget>();
+    readDetail(EcgDetail::Form::Long, ui->labelEcgTime);
+    const bool read = detail().isRead();
+    ui->labelLead->setText(line(tr("Lead:"), read ? LeadText::zoravMode(detail().header().leadMode) : QString()));
 
+    const CorvisetDailyRecord daily = record()->as<CorvisetDailyRecord>();
     const QString perMinute = "/" + tr("min");
     const QString heartRate = CheckValueText::withSuffix(daily.HR, ValueRange::zoravHeartRate(), perMinute);
     ui->labelHR->setText(line(tr("HR:"), heartRate));
@@ -54,11 +28,4 @@ void BodyCheckWidget::display()
     const QString pulseRate =
         differs ? CheckValueText::withSuffix(daily.PR, ValueRange::ecgHeartRate(), perMinute) : heartRate;
     ui->labelPR->setText(line(tr("PR:"), pulseRate));
-    update();
-}
-
-void BodyCheckWidget::paintEvent(QPaintEvent*)
-{
-    if (m_detail.isRead())
-        paintWaveform(m_detail.samples(), ui->labelEcgTime);
 }

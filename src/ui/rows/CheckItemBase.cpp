@@ -2,15 +2,16 @@
 
 #include "app/Config.h"
 #include "app/Constants.h"
+#include "files/CheckType.h"
 #include "files/DetailPath.h"
+#include "files/RecordTypes.h"
 #include "files/ValueRange.h"
+#include "report/CheckValueText.h"
 #include "report/DateTimeText.h"
 #include "report/MiniWaveform.h"
 #include "report/PerfusionBars.h"
-#include "ui/rows/CheckItemSignal.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidgetItem>
 #include <QPainter>
@@ -47,25 +48,40 @@ void setUpButton(QPushButton* button, const char* picture)
 
 } // namespace
 
-CheckItemBase::CheckItemBase(QWidget* row)
-    : m_row(row)
-    , m_signal(new CheckItemSignal(this, row))
+CheckItemBase::CheckItemBase(int checkType, QWidget* parent)
+    : QWidget(parent)
+    , m_checkType(checkType)
 {
     m_user.userid = Vitacor::kNoUserId;
     m_user.birthday = QDate(2000, 1, 1);
 }
 
-CheckItemBase::~CheckItemBase()
+CheckItemBase::~CheckItemBase() = default;
+
+bool CheckItemBase::hasReport() const
 {
-    // The relay calls back into this part, which is gone before the row's children are.
-    delete m_signal;
+    return CheckType::hasReport(m_checkType) && m_detail.isRead();
 }
 
-void CheckItemBase::showTime(QLabel* icon, QLabel* text)
+bool CheckItemBase::hasVoice() const
 {
-    icon->setPixmap(QPixmap(QStringLiteral(":/time")));
+    return CheckType::hasVoice(m_checkType) && m_record && RecordTypes::hasVoiceNote(*m_record);
+}
+
+void CheckItemBase::refresh()
+{
+    showTime();
     if (m_record)
-        text->setText(DateTimeText::dateTime(m_record->checkTime().toDateTime(), true));
+        display();
+    update();
+}
+
+void CheckItemBase::showTime()
+{
+    if (m_timeIcon)
+        m_timeIcon->setPixmap(QPixmap(QStringLiteral(":/time")));
+    if (m_time && m_record)
+        m_time->setText(DateTimeText::dateTime(m_record->checkTime().toDateTime(), true));
 }
 
 void CheckItemBase::setUser(const CheckUser& user, bool keepRemarks)
@@ -81,13 +97,25 @@ void CheckItemBase::setData(const QString& sn, const CheckRecord* record, const 
     m_sn = sn;
     m_record = record;
     m_device = device;
-    display();
+    refresh();
 }
 
 void CheckItemBase::setSelected(bool selected)
 {
     if (m_select && m_select->isChecked() != selected)
         m_select->setChecked(selected);
+}
+
+void CheckItemBase::enterEvent(QEvent* event)
+{
+    showControls(true);
+    QWidget::enterEvent(event);
+}
+
+void CheckItemBase::leaveEvent(QEvent* event)
+{
+    showControls(false);
+    QWidget::leaveEvent(event);
 }
 
 void CheckItemBase::showControls(bool shown)
@@ -102,28 +130,29 @@ void CheckItemBase::showControls(bool shown)
         m_voice->setVisible(shown && hasVoice());
 }
 
-void CheckItemBase::setUpControls(QCheckBox* select, QPushButton* deleteButton, QPushButton* reviewButton,
-                                  QPushButton* voiceButton)
+void CheckItemBase::setUpControls()
 {
-    m_select = select;
-    m_delete = deleteButton;
-    m_review = reviewButton;
-    m_voice = voiceButton;
-    setUpButton(deleteButton, ":/remove1");
-    setUpButton(reviewButton, ":/review1");
-    setUpButton(voiceButton, ":/voice1");
-    if (deleteButton)
-        QObject::connect(deleteButton, &QPushButton::clicked, m_signal, [this] { emit m_signal->deleteRecord(this); });
-    if (reviewButton)
-        QObject::connect(reviewButton, &QPushButton::clicked, m_signal, [this] { emit m_signal->review(this); });
-    if (voiceButton)
-        QObject::connect(voiceButton, &QPushButton::clicked, m_signal, [this] { emit m_signal->playVoice(this); });
-    if (!select)
+    m_timeIcon = findChild<QLabel*>(QStringLiteral("labelTimeIcon"));
+    m_time = findChild<QLabel*>(QStringLiteral("labelTime"));
+    m_select = findChild<QCheckBox*>(QStringLiteral("chkSelect"));
+    m_delete = findChild<QPushButton*>(QStringLiteral("btnDelete"));
+    m_review = findChild<QPushButton*>(QStringLiteral("btnReview"));
+    m_voice = findChild<QPushButton*>(QStringLiteral("btnVoice"));
+    setUpButton(m_delete, ":/remove1");
+    setUpButton(m_review, ":/review1");
+    setUpButton(m_voice, ":/voice1");
+    if (m_delete)
+        connect(m_delete, &QPushButton::clicked, this, [this] { emit deleteRecord(this); });
+    if (m_review)
+        connect(m_review, &QPushButton::clicked, this, [this] { emit review(this); });
+    if (m_voice)
+        connect(m_voice, &QPushButton::clicked, this, [this] { emit playVoice(this); });
+    if (!m_select)
         return;
-    keepPlace(select);
-    select->setStyleSheet(QString::fromLatin1(kSelectStyle));
-    select->hide();
-    QObject::connect(select, &QCheckBox::toggled, m_signal, [this](bool checked) {
+    keepPlace(m_select);
+    m_select->setStyleSheet(QString::fromLatin1(kSelectStyle));
+    m_select->hide();
+    connect(m_select, &QCheckBox::toggled, this, [this](bool checked) {
         if (m_listItem && m_listItem->isSelected() != checked)
             m_listItem->setSelected(checked);
     });
@@ -134,46 +163,52 @@ QString CheckItemBase::detailPath() const
     return m_record ? DetailPath::of(Config::instance()->dataDir(), m_sn, m_record->checkTimeText()) : QString();
 }
 
-void CheckItemBase::paintWaveform(const QVector<qint16>& samples, const QLabel* durationLabel) const
+void CheckItemBase::readDetail(EcgDetail::Form form, QLabel* duration, const QWidget* waveArea)
 {
-    QPainter painter(m_row);
-    MiniWaveform::paint(painter, samples, waveformRect(durationLabel));
+    m_detail = EcgDetail::read(detailPath(), form);
+    m_duration = duration;
+    m_waveArea = waveArea;
+    duration->setText(m_detail.isRead() ? CheckValueText::ecgDuration(m_detail.header().waveLength) : QString());
 }
 
-void CheckItemBase::paintPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex) const
+void CheckItemBase::showPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex)
 {
-    if (!ValueRange::spo2().contains(spo2) || !ValueRange::pulseRate().contains(pulseRate) ||
-        !ValueRange::perfusionIndex().contains(perfusionIndex))
-        return;
-    const QRect label = piLabel->geometry();
-    const int left = label.left() + piLabel->fontMetrics().horizontalAdvance(piLabel->text()) + 5;
-    QPainter painter(m_row);
-    PerfusionBars::paint(painter, QPoint(left, label.bottom() - 3), PerfusionBars::filledCount(perfusionIndex));
+    const bool valid = ValueRange::spo2().contains(spo2) && ValueRange::pulseRate().contains(pulseRate) &&
+        ValueRange::perfusionIndex().contains(perfusionIndex);
+    m_perfusionLabel = piLabel;
+    m_perfusionBars = valid ? PerfusionBars::filledCount(perfusionIndex) : -1;
 }
 
-QRect CheckItemBase::waveformRect(const QLabel* durationLabel) const
+void CheckItemBase::paintEvent(QPaintEvent*)
 {
-    const int left = durationLabel->geometry().right() + 1 + 5;
-    const int right = m_row->width() - 10;
-    return QRect(QPoint(left, 10), QPoint(right - 1, m_row->height() - 10 - 1));
+    QPainter painter(this);
+    if (m_detail.isRead() && (m_duration || m_waveArea))
+        MiniWaveform::paint(painter, m_detail.samples(), waveformRect());
+    if (m_perfusionLabel && m_perfusionBars >= 0) {
+        const QRect label = m_perfusionLabel->geometry();
+        const int left = label.left() + m_perfusionLabel->fontMetrics().horizontalAdvance(m_perfusionLabel->text()) + 5;
+        PerfusionBars::paint(painter, QPoint(left, label.bottom() - 3), m_perfusionBars);
+    }
 }
 
-QString CheckItemBase::nameLine() const
+QRect CheckItemBase::waveformRect() const
 {
-    return line(QCoreApplication::translate("CheckItemBase", "Name:"), m_user.name);
+    if (m_waveArea)
+        return m_waveArea->geometry();
+    const int left = m_duration->geometry().right() + 1 + 5;
+    const int right = width() - 10;
+    return QRect(QPoint(left, 10), QPoint(right - 1, height() - 10 - 1));
 }
 
-QString CheckItemBase::genderLine() const
+void CheckItemBase::showIdentity(QLabel* name, QLabel* gender, QLabel* birthday) const
 {
-    QString gender;
+    name->setText(line(tr("Name:"), m_user.name));
+    QString sex;
     if (m_user.sex == 0)
-        gender = QCoreApplication::translate("CheckItemBase", "Male");
+        sex = tr("Male");
     else if (m_user.sex == 1)
-        gender = QCoreApplication::translate("CheckItemBase", "Female");
-    return line(QCoreApplication::translate("CheckItemBase", "Gender:"), gender);
-}
-
-QString CheckItemBase::birthdayLine() const
-{
-    return line(QCoreApplication::translate("CheckItemBase", "Date of Birth:"), DateTimeText::date(m_user.birthday));
+        sex = tr("Female");
+    gender->setText(line(tr("Gender:"), sex));
+    if (birthday)
+        birthday->setText(line(tr("Date of Birth:"), DateTimeText::date(m_user.birthday)));
 }

@@ -3,39 +3,44 @@
 #include "files/CheckRecord.h"
 #include "files/CheckUser.h"
 #include "files/DeviceInfo.h"
+#include "files/EcgDetail.h"
 
-#include <QMetaType>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QVector>
+#include <QWidget>
 
-class CheckItemSignal;
+#include <memory>
+#include <typeinfo>
+
 class QCheckBox;
 class QLabel;
 class QListWidgetItem;
 class QPushButton;
-class QWidget;
 
-// What every record row shares: its record, user and list item, the check
-// time, the select box kept in step with the list selection, and the
-// delete, review and voice buttons that appear while the mouse is over it.
-class CheckItemBase
+// One row of the record list: a stored check with its user. The base holds
+// the record, the user, the list item and the check's detail file, shows the
+// check time, keeps the select box in step with the list selection and shows
+// the delete, review and voice buttons while the mouse is over the row. A row
+// class builds its form with setUpForm() and fills it in display().
+class CheckItemBase : public QWidget
 {
+    Q_OBJECT
 public:
-    explicit CheckItemBase(QWidget* row);
-    virtual ~CheckItemBase();
+    explicit CheckItemBase(int checkType, QWidget* parent = nullptr);
+    ~CheckItemBase() override;
 
-    virtual int checkType() const { return -1; }
-    // Whether the row can be reviewed now.
-    virtual bool hasReport() const { return false; }
-    virtual void refresh() { display(); }
-    virtual void display() {}
-    // The clock picture and the date-time text with seconds.
-    virtual void showTime(QLabel* icon, QLabel* text);
-
-    CheckItemSignal* signal() const { return m_signal; }
-    QWidget* rowWidget() const { return m_row; }
+    int checkType() const { return m_checkType; }
+    // Whether the row can be reviewed now: its type has a report and its
+    // detail file was read.
+    virtual bool hasReport() const;
+    // Whether the record says a voice note was recorded with it.
+    virtual bool hasVoice() const;
+    // The temperature or distance units changed; rows that show them redisplay.
+    virtual void unitsChanged() {}
+    // Shows the check time and, once a record is set, the row's values.
+    void refresh();
 
     void setListItem(QListWidgetItem* item) { m_listItem = item; }
     QListWidgetItem* listItem() const { return m_listItem; }
@@ -47,52 +52,84 @@ public:
     const CheckRecord* record() const { return m_record; }
     QString sn() const { return m_sn; }
     const DeviceInfo& device() const { return m_device; }
-    // The device's branch code.
-    QString deviceText() const { return m_device.branchcode; }
     void setSelected(bool selected);
-
     // Whether a review may be opened at all; without it no review button shows.
     void setReviewOffered(bool offered) { m_reviewOffered = offered; }
 
-    // Shows the controls while the mouse is over the row.
-    void showControls(bool shown);
+signals:
+    void deleteRecord(CheckItemBase* row);
+    void review(CheckItemBase* row);
+    void playVoice(CheckItemBase* row);
 
 protected:
-    // Wires the form's select box and buttons; any of them may be absent.
-    void setUpControls(QCheckBox* select, QPushButton* deleteButton, QPushButton* reviewButton = nullptr,
-                       QPushButton* voiceButton = nullptr);
-    // Whether the record has a voice note.
-    virtual bool hasVoice() const { return false; }
+    // Fills the labels from record, user and settings; called with a record only.
+    virtual void display() = 0;
+
+    // Builds the row's Designer form on it and wires the form's "chkSelect",
+    // "btnDelete", "btnReview" and "btnVoice" where present. The base owns
+    // the form for the row's life; the row reaches it with form<Form>().
+    template <class Form>
+    void setUpForm()
+    {
+        auto form = std::make_shared<Form>();
+        form->setupUi(this);
+        m_form = form;
+        m_formType = &typeid(Form);
+        setUpControls();
+    }
+    template <class Form>
+    Form* form() const
+    {
+        Q_ASSERT(m_formType && *m_formType == typeid(Form));
+        return static_cast<Form*>(m_form.get());
+    }
+
+    // The "Name:", "Gender:" and "Date of Birth:" lines of the row's user;
+    // a row without a birthday line passes no label for it.
+    void showIdentity(QLabel* name, QLabel* gender, QLabel* birthday = nullptr) const;
+    // Reads the check's detail file, shows its duration in the label and
+    // paints the mini waveform right of that label, or inside waveArea.
+    void readDetail(EcgDetail::Form form, QLabel* duration, const QWidget* waveArea = nullptr);
+    const EcgDetail& detail() const { return m_detail; }
     QString detailPath() const;
-    // For paint events: the mini waveform beside the duration label, and the
-    // perfusion bars beside the perfusion-index label when all three
-    // oximetry values are valid.
-    void paintWaveform(const QVector<qint16>& samples, const QLabel* durationLabel) const;
-    void paintPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex) const;
-    // Where the mini waveform goes: right of the duration label, 10 px from
-    // the row's right edge and 10 px from top and bottom.
-    QRect waveformRect(const QLabel* durationLabel) const;
+    // Paints the perfusion bars right of the perfusion-index label's text
+    // when all three oximetry values are valid.
+    void showPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex);
     // A caption, one space and the value.
     static QString line(const QString& caption, const QString& value) { return caption + " " + value; }
-    // The "Name:", "Gender:" and "Date of Birth:" lines of the row's user.
-    QString nameLine() const;
-    QString genderLine() const;
-    QString birthdayLine() const;
+
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
     CheckUser m_user;
 
 private:
-    QWidget* m_row;
-    CheckItemSignal* m_signal;
+    void setUpControls();
+    void showControls(bool shown);
+    // The clock picture and the date-time text with seconds.
+    void showTime();
+    // Right of the duration label, 10 px from the row's right edge and 10 px
+    // from top and bottom; or the wave area's rectangle.
+    QRect waveformRect() const;
+
+    const int m_checkType;
+    std::shared_ptr<void> m_form;
+    const std::type_info* m_formType = nullptr;
     QListWidgetItem* m_listItem = nullptr;
     const CheckRecord* m_record = nullptr;
     QString m_sn;
     DeviceInfo m_device;
+    EcgDetail m_detail;
+    QPointer<QLabel> m_duration;
+    QPointer<const QWidget> m_waveArea;
+    QPointer<const QLabel> m_perfusionLabel;
+    int m_perfusionBars = -1;
+    QPointer<QLabel> m_timeIcon;
+    QPointer<QLabel> m_time;
     QPointer<QCheckBox> m_select;
     QPointer<QPushButton> m_delete;
     QPointer<QPushButton> m_review;
     QPointer<QPushButton> m_voice;
     bool m_reviewOffered = true;
 };
-
-Q_DECLARE_METATYPE(CheckItemBase*)

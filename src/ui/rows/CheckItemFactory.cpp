@@ -16,46 +16,68 @@
 
 namespace CheckItemFactory {
 
+namespace {
+
+using Make = CheckItemBase* (*)(int checkType, QWidget* parent);
+
+template <class Row>
+CheckItemBase* make(int, QWidget* parent)
+{
+    return new Row(parent);
+}
+
+// For row classes that serve both the device's and a user's type.
+template <class Row>
+CheckItemBase* makeOfType(int checkType, QWidget* parent)
+{
+    return new Row(checkType, parent);
+}
+
+struct Entry
+{
+    int checkType;
+    int height;
+    Make make;
+};
+
+const Entry kRows[] = {
+    {CheckType::Ecg, 185, make<EcgWidget>},
+    {CheckType::Oxi, 120, make<OxiWidget>},
+    {CheckType::Temperature, 100, make<TempWidget>},
+    {CheckType::Pedometer, 140, make<PedoWidget>},
+    {CheckType::DailyCheck, 210, make<DailyWidget>},
+    {CheckType::SpotCheck, 250, make<SpotWidget>},
+    {CheckType::Sleep, 150, make<SlmWidget>},
+    {CheckType::UserBloodPressure, 150, makeOfType<NibpWidget>},
+    {CheckType::BloodPressure, 150, makeOfType<NibpWidget>},
+    {CheckType::CorvisetDailyCheck, 210, make<BodyCheckWidget>},
+    {CheckType::Spo2Temp, 120, make<Spo2TempWidget>},
+    {CheckType::UserGlucose, 120, makeOfType<GluWidget>},
+    {CheckType::Glucose, 120, makeOfType<GluWidget>},
+    {CheckType::MultiTest, 230, make<MultiTestWidget>},
+};
+
+const Entry* find(int checkType)
+{
+    for (const Entry& entry : kRows) {
+        if (entry.checkType == checkType)
+            return &entry;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 CheckItemBase* create(int checkType, QWidget* parent)
 {
-    switch (checkType) {
-    case CheckType::Ecg: return new EcgWidget(parent);
-    case CheckType::Oxi: return new OxiWidget(parent);
-    case CheckType::Temperature: return new TempWidget(parent);
-    case CheckType::Pedometer: return new PedoWidget(parent);
-    case CheckType::DailyCheck: return new DailyWidget(parent);
-    case CheckType::SpotCheck: return new SpotWidget(parent);
-    case CheckType::Sleep: return new SlmWidget(parent);
-    case CheckType::UserBloodPressure:
-    case CheckType::BloodPressure: return new NibpWidget(checkType, parent);
-    case CheckType::CorvisetDailyCheck: return new BodyCheckWidget(parent);
-    case CheckType::Spo2Temp: return new Spo2TempWidget(parent);
-    case CheckType::UserGlucose:
-    case CheckType::Glucose: return new GluWidget(checkType, parent);
-    case CheckType::MultiTest: return new MultiTestWidget(parent);
-    default: return nullptr;
-    }
+    const Entry* entry = find(checkType);
+    return entry ? entry->make(checkType, parent) : nullptr;
 }
 
 int rowHeight(int checkType)
 {
-    switch (checkType) {
-    case CheckType::Ecg: return 185;
-    case CheckType::Oxi: return 120;
-    case CheckType::Temperature: return 100;
-    case CheckType::Pedometer: return 140;
-    case CheckType::DailyCheck: return 210;
-    case CheckType::SpotCheck: return 250;
-    case CheckType::Sleep: return 150;
-    case CheckType::UserBloodPressure:
-    case CheckType::BloodPressure: return 150;
-    case CheckType::CorvisetDailyCheck: return 210;
-    case CheckType::Spo2Temp:
-    case CheckType::UserGlucose:
-    case CheckType::Glucose: return 120;
-    case CheckType::MultiTest: return 230;
-    default: return 0;
-    }
+    const Entry* entry = find(checkType);
+    return entry ? entry->height : 0;
 }
 
 } // namespace CheckItemFactory

@@ -6,30 +6,14 @@
 #include "report/UnitText.h"
 
 GluWidget::GluWidget(int checkType, QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , m_checkType(checkType)
-    , ui(new Ui::GluWidget)
+    : CheckItemBase(checkType, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete);
-}
-
-GluWidget::~GluWidget()
-{
-    delete ui;
-}
-
-int GluWidget::checkType() const
-{
-    return m_checkType;
+    setUpForm<Ui::GluWidget>();
 }
 
 void GluWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    if (!record())
-        return;
+    auto* ui = form<Ui::GluWidget>();
     const GlucoseRecord glucose = record()->as<GlucoseRecord>();
     const UnitText::Glucose reading = UnitText::glucose(glucose.glucose, glucose.type);
     ui->labelGlucose->setText(line(tr("Blood Glocose:"), reading.value + reading.unit));

@@ -2,24 +2,14 @@
 
 #include "ui/rows/CheckItemBase.h"
 
-#include <QWidget>
-
-namespace Ui {
-class GluWidget;
-}
-
-// A blood-glucose reading in the meter's unit with its note and verdict.
-class GluWidget : public QWidget, public CheckItemBase
+// A blood-glucose reading in the meter's unit with its note and verdict, of
+// the device (8192) or of one user (4096).
+class GluWidget : public CheckItemBase
 {
     Q_OBJECT
 public:
     explicit GluWidget(int checkType, QWidget* parent = nullptr);
-    ~GluWidget() override;
 
-    int checkType() const override;
+protected:
     void display() override;
-
-private:
-    const int m_checkType;
-    Ui::GluWidget* ui;
 };

@@ -3,43 +3,22 @@
 
 #include "files/CheckType.h"
 #include "files/MultiTestRecord.h"
-#include "report/CheckValueText.h"
-#include "report/MiniWaveform.h"
 #include "report/MultiTestDataDecorator.h"
 
-#include <QPainter>
-
 MultiTestWidget::MultiTestWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::MultiTestWidget)
+    : CheckItemBase(CheckType::MultiTest, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete, ui->btnReview);
-}
-
-MultiTestWidget::~MultiTestWidget()
-{
-    delete ui;
-}
-
-int MultiTestWidget::checkType() const
-{
-    return CheckType::MultiTest;
+    setUpForm<Ui::MultiTestWidget>();
 }
 
 void MultiTestWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    if (!record())
-        return;
+    auto* ui = form<Ui::MultiTestWidget>();
     if (m_user.remarks.isEmpty())
         m_user.remarks = record()->userid;
     // The waveform does not change; it is read once.
-    if (!m_detail.isRead())
-        m_detail = EcgDetail::read(detailPath(), EcgDetail::Form::Short);
-    ui->labelEcgTime->setText(m_detail.isRead() ? CheckValueText::ecgDuration(m_detail.header().waveLength)
-                                                : QString());
+    if (!detail().isRead())
+        readDetail(EcgDetail::Form::Short, ui->labelEcgTime, ui->widgetWave);
 
     const MultiTestRecord multi = record()->as<MultiTestRecord>();
     const MultiTestDataDecorator text(multi);
@@ -55,13 +34,4 @@ void MultiTestWidget::display()
     ui->labelBPResult->setText(text.bloodPressureResult());
     ui->labelGlucose->setText(text.glucose());
     ui->labelGlucoseResult->setText(text.glucoseResult());
-    update();
-}
-
-void MultiTestWidget::paintEvent(QPaintEvent*)
-{
-    if (!m_detail.isRead())
-        return;
-    QPainter painter(this);
-    MiniWaveform::paint(painter, m_detail.samples(), ui->widgetWave->geometry());
 }

@@ -15,36 +15,18 @@ QString orDash(int value, const QString& suffix)
 } // namespace
 
 NibpWidget::NibpWidget(int checkType, QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , m_checkType(checkType)
-    , ui(new Ui::NibpWidget)
+    : CheckItemBase(checkType, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete);
-}
-
-NibpWidget::~NibpWidget()
-{
-    delete ui;
-}
-
-int NibpWidget::checkType() const
-{
-    return m_checkType;
+    setUpForm<Ui::NibpWidget>();
 }
 
 void NibpWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    ui->labelName->setText(nameLine());
-    ui->labelGender->setText(genderLine());
-    ui->labelBirthday->setText(birthdayLine());
-    if (!record())
-        return;
+    auto* ui = form<Ui::NibpWidget>();
+    showIdentity(ui->labelName, ui->labelGender, ui->labelBirthday);
     const NibpRecord nibp = record()->as<NibpRecord>();
+    ui->labelResult->setText(ResultText::bloodPressure(nibp.sys, nibp.dia));
     ui->labelSys->setText(line(tr("SYS:"), orDash(nibp.sys, "mmHg")));
     ui->labelDia->setText(line(tr("DIA:"), orDash(nibp.dia, "mmHg")));
     ui->labelPR->setText(line(tr("PR:"), orDash(nibp.pr, "/min")));
-    ui->labelResult->setText(ResultText::bloodPressure(nibp.sys, nibp.dia));
 }

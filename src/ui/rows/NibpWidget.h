@@ -2,24 +2,13 @@
 
 #include "ui/rows/CheckItemBase.h"
 
-#include <QWidget>
-
-namespace Ui {
-class NibpWidget;
-}
-
-// A blood-pressure check, of the device or of one user.
-class NibpWidget : public QWidget, public CheckItemBase
+// A blood-pressure check, of the device (256) or of one user (128).
+class NibpWidget : public CheckItemBase
 {
     Q_OBJECT
 public:
     explicit NibpWidget(int checkType, QWidget* parent = nullptr);
-    ~NibpWidget() override;
 
-    int checkType() const override;
+protected:
     void display() override;
-
-private:
-    const int m_checkType;
-    Ui::NibpWidget* ui;
 };

@@ -7,32 +7,15 @@
 #include "report/UnitText.h"
 
 PedoWidget::PedoWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::PedoWidget)
+    : CheckItemBase(CheckType::Pedometer, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete);
-}
-
-PedoWidget::~PedoWidget()
-{
-    delete ui;
-}
-
-int PedoWidget::checkType() const
-{
-    return CheckType::Pedometer;
+    setUpForm<Ui::PedoWidget>();
 }
 
 void PedoWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    ui->labelName->setText(nameLine());
-    ui->labelGender->setText(genderLine());
-    ui->labelBirthday->setText(birthdayLine());
-    if (!record())
-        return;
+    auto* ui = form<Ui::PedoWidget>();
+    showIdentity(ui->labelName, ui->labelGender, ui->labelBirthday);
     const PedoRecord pedo = record()->as<PedoRecord>();
     const bool metric = Config::instance()->isKilometre();
     ui->labelSteps->setText(line(tr("Steps:"), QString::number(pedo.Steps)));

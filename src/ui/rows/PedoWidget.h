@@ -1,26 +1,15 @@
 #pragma once
 
 #include "ui/rows/CheckItemBase.h"
-#include "ui/rows/IOnConfigChanged.h"
-
-#include <QWidget>
-
-namespace Ui {
-class PedoWidget;
-}
 
 // A pedometer day of one user in metric or imperial units.
-class PedoWidget : public QWidget, public CheckItemBase, public IOnConfigChanged
+class PedoWidget : public CheckItemBase
 {
     Q_OBJECT
 public:
     explicit PedoWidget(QWidget* parent = nullptr);
-    ~PedoWidget() override;
+    void unitsChanged() override { refresh(); }
 
-    int checkType() const override;
+protected:
     void display() override;
-    void onConfigChanged() override { display(); }
-
-private:
-    Ui::PedoWidget* ui;
 };

@@ -2,42 +2,28 @@
 #include "ui_SlmWidget.h"
 
 #include "files/CheckType.h"
+#include "files/SleepTrend.h"
 #include "files/SlmRecord.h"
 #include "report/CheckValueText.h"
 #include "report/ResultText.h"
 #include "report/UnitText.h"
 
 SlmWidget::SlmWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::SlmWidget)
+    : CheckItemBase(CheckType::Sleep, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete, ui->btnReview);
-}
-
-SlmWidget::~SlmWidget()
-{
-    delete ui;
-}
-
-int SlmWidget::checkType() const
-{
-    return CheckType::Sleep;
+    setUpForm<Ui::SlmWidget>();
 }
 
 bool SlmWidget::hasReport() const
 {
-    return !m_trend.isEmpty();
+    return m_hasTrend;
 }
 
 void SlmWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    if (!record())
-        return;
+    auto* ui = form<Ui::SlmWidget>();
+    m_hasTrend = !SleepTrend::read(detailPath()).isEmpty();
     const SlmRecord sleep = record()->as<SlmRecord>();
-    m_trend = SleepTrend::read(detailPath());
     ui->labelTotal->setText(line(tr("Total Duration:"), UnitText::duration(int(sleep.totalTime))));
     ui->labelStatistics->setText(line(tr("<90% Statistics:"),
                                       QString::number(sleep.lowOxiCount) + " " + tr("drops, Total time:") + " " +

@@ -15,53 +15,25 @@ enum Function { Ecg = 1, Spo2 = 2, Temperature = 4 };
 } // namespace
 
 SpotWidget::SpotWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::SpotWidget)
+    : CheckItemBase(CheckType::SpotCheck, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete, ui->btnReview, ui->btnVoice);
-}
-
-SpotWidget::~SpotWidget()
-{
-    delete ui;
-}
-
-int SpotWidget::checkType() const
-{
-    return CheckType::SpotCheck;
-}
-
-bool SpotWidget::hasReport() const
-{
-    return m_detail.isRead();
-}
-
-bool SpotWidget::hasVoice() const
-{
-    return record() && record()->as<SpotRecord>().voice;
+    setUpForm<Ui::SpotWidget>();
 }
 
 void SpotWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
+    auto* ui = form<Ui::SpotWidget>();
     ui->labelPatientId->setText(line(tr("patient id:"), m_user.medicalid));
-    ui->labelName->setText(nameLine());
-    ui->labelGender->setText(genderLine());
-    if (!record())
-        return;
+    showIdentity(ui->labelName, ui->labelGender);
+    readDetail(EcgDetail::Form::Short, ui->labelEcgTime);
     const SpotRecord spot = record()->as<SpotRecord>();
-    m_detail = EcgDetail::read(detailPath(), EcgDetail::Form::Short);
-    const bool read = m_detail.isRead();
+    const QString dash = CheckValueText::kDash;
 
     const bool ecg = spot.checkFunc & Ecg;
-    const QString dash = CheckValueText::kDash;
     ui->labelHR->setText(
         line(tr("HR:"), ecg ? CheckValueText::withSuffix(spot.HR, ValueRange::ecgHeartRate(), "/min") : dash));
     ui->labelQRS->setText(line(tr("QRS:"), ecg ? CheckValueText::withSuffix(spot.QRS, ValueRange::qrs(), "ms") : dash));
     ui->labelQTC->setText(line(tr("QT/QTc:"), ecg ? CheckValueText::qtQtc(spot.QT, spot.QTc) : dash));
-    ui->labelEcgTime->setText(read ? CheckValueText::ecgDuration(m_detail.header().waveLength) : QString());
     ui->labelEcgResult->setText(ResultText::ecg(spot.ECGResult, 1));
     ui->labelEcgFace->setPixmap(QPixmap(ResultText::facePicture(spot.ECGFace)));
     ui->labelEcgResult->setVisible(ecg);
@@ -80,11 +52,4 @@ void SpotWidget::display()
     const bool temperature = (spot.checkFunc & Temperature) && spot.temp != 0;
     ui->labelTemp->setText(line(
         tr("Temperature:"), temperature ? UnitText::temperature(spot.temp, Config::instance()->isCelsius()) : dash));
-    update();
-}
-
-void SpotWidget::paintEvent(QPaintEvent*)
-{
-    if (m_detail.isRead())
-        paintWaveform(m_detail.samples(), ui->labelEcgTime);
 }

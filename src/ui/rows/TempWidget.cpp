@@ -8,29 +8,14 @@
 #include "report/UnitText.h"
 
 TempWidget::TempWidget(QWidget* parent)
-    : QWidget(parent)
-    , CheckItemBase(this)
-    , ui(new Ui::TempWidget)
+    : CheckItemBase(CheckType::Temperature, parent)
 {
-    ui->setupUi(this);
-    setUpControls(ui->chkSelect, ui->btnDelete);
-}
-
-TempWidget::~TempWidget()
-{
-    delete ui;
-}
-
-int TempWidget::checkType() const
-{
-    return CheckType::Temperature;
+    setUpForm<Ui::TempWidget>();
 }
 
 void TempWidget::display()
 {
-    showTime(ui->labelTimeIcon, ui->labelTime);
-    if (!record())
-        return;
+    auto* ui = form<Ui::TempWidget>();
     const TempRecord temp = record()->as<TempRecord>();
     const bool object = temp.target != 0;
     const QString caption = object ? tr("Object temperature:") : tr("Body temperature:");

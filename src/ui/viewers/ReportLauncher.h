@@ -1,15 +1,18 @@
 #pragma once
 
-class CheckItemBase;
-class QDialog;
+#include "files/CheckRecord.h"
+
+#include <QString>
+
+class ReportViewer;
 class QWidget;
 
-// Opens the report of a record row: the sleep viewer for sleep checks, the
+// Opens the report of a stored check: the sleep viewer for sleep checks, the
 // report viewer for the other checks with a report.
 namespace ReportLauncher {
 
-// The viewer, shown modeless and deleted on close; null when the row has
-// no report. The row shows the patient details saved in the viewer.
-QDialog* open(CheckItemBase* row, QWidget* parent);
+// The viewer, shown modeless and deleted on close; null when the check has
+// no report to show.
+ReportViewer* open(const QString& sn, const CheckRecord& record, QWidget* parent);
 
 } // namespace ReportLauncher

@@ -1,6 +1,7 @@
 #include "ui/viewers/ReportPrinting.h"
 
 #include "app/Config.h"
+#include "files/CheckType.h"
 #include "report/ReportOutput.h"
 #include "report/ReportSource.h"
 #include "ui/MyMessageBox.h"
@@ -16,14 +17,20 @@
 
 namespace ReportPrinting {
 
-QList<ReportData> reportsOf(const QList<CheckItemBase*>& rows)
+bool reportOf(const QString& sn, const CheckRecord& record, ReportData* data)
+{
+    QString error;
+    if (!ReportSource::fromRecord(sn, record, data, &error))
+        return false;
+    return record.checkType != CheckType::Sleep || !data->trend.isEmpty();
+}
+
+QList<ReportData> reportsOf(const QString& sn, const QList<CheckRecord>& records)
 {
     QList<ReportData> reports;
-    for (CheckItemBase* row : rows) {
+    for (const CheckRecord& record : records) {
         ReportData data;
-        QString error;
-        if (row && row->record() && row->hasReport() && ReportSource::hasReport(row->checkType()) &&
-            ReportSource::fromRecord(row->sn(), *row->record(), &data, &error))
+        if (reportOf(sn, record, &data))
             reports << data;
     }
     return reports;

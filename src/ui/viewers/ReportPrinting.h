@@ -4,17 +4,19 @@
 
 #include <QList>
 
-class CheckItemBase;
 class QPrinter;
 class QWidget;
+struct CheckRecord;
 
-// Reports on paper and as one PDF, for a viewer or for the selected rows of
-// the record list.
+// Reports on paper and as one PDF, for a viewer or for the selected checks
+// of the record list.
 namespace ReportPrinting {
 
-// The reports of the rows that have one; rows without a report (no detail
-// file, or a check type without a report) are left out.
-QList<ReportData> reportsOf(const QList<CheckItemBase*>& rows);
+// The report of a stored check; false when there is none to show: a type
+// without a page report, an unreadable detail file or an empty sleep trend.
+bool reportOf(const QString& sn, const CheckRecord& record, ReportData* data);
+// The reports of the checks that have one, in the given order.
+QList<ReportData> reportsOf(const QString& sn, const QList<CheckRecord>& records);
 // A4, full page, chosen before the print dialog; false when cancelled or
 // when the printer could not start (which is shown).
 bool print(QWidget* parent, const QList<ReportData>& reports);

@@ -28,7 +28,6 @@ public:
 
 signals:
     void updateUser();
-    void startUploadCheckFile(int checkFunc, QString sn, QString checktime);
 
 public slots:
     void on_btnZoomIn_clicked();
