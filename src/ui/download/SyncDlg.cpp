@@ -4,12 +4,12 @@
 #include "device/DeviceManager.h"
 #include "sync/DownloadFinisher.h"
 #include "sync/DownloadFolder.h"
+#include "ui/MyMessageBox.h"
 #include "ui/download/DownloadDeviceWidget.h"
 
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
-#include <QMessageBox>
 
 namespace {
 
@@ -202,11 +202,11 @@ void SyncDlg::onDownloadEnd(QString path)
         if (result.isStored()) {
             emit downloadEnd(result.sn);
         } else if (!path.isEmpty()) {
-            auto* box = new QMessageBox(QMessageBox::Warning, tr("Download"),
-                                        tr("The files of %1 arrived but could not be stored; nothing of this "
-                                           "download was kept. Try the download again.")
-                                            .arg(sn),
-                                        QMessageBox::Ok, this);
+            auto* box = new MyMessageBox(QMessageBox::Warning, tr("Download"),
+                                         tr("The files of %1 arrived but could not be stored; nothing of this "
+                                            "download was kept. Try the download again.")
+                                             .arg(sn),
+                                         QMessageBox::Ok, this);
             box->setInformativeText(result.reason);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
