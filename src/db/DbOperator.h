@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QRecursiveMutex>
+#include <QSet>
 #include <QString>
 #include <QVariantList>
 
@@ -48,14 +49,17 @@ public:
     // Removes the connection, e.g. before the database file is moved.
     void close();
 
+public slots:
+    // The store operations: slots only so that a test reaches each one through
+    // the meta-object. A new operation belongs here too.
     bool beginTransaction();
     bool commit();
     bool rollback();
 
     // Existence checks; a failed query counts as absent.
     bool deviceExists(const QString& sn);
-    bool userExists(const QString& userid);
-    bool checkExists(const QString& sn, const QString& flowid);
+    // The flow ids of the device's stored checks.
+    QSet<QString> flowIds(const QString& sn);
     // The check type stored under that flow id for the device; 0 when none is.
     int storedCheckType(const QString& sn, const QString& flowid);
 
@@ -64,7 +68,6 @@ public:
     bool storeDevice(const DeviceInfo& info);
     QList<DeviceInfo> allDevices(); // most recently stored first
     bool device(const QString& sn, DeviceInfo* info);
-    QList<int> deviceModelTypes();
 
     // Users. Devices of the two-user daily-check model keep a single space as
     // every user's name.
@@ -114,9 +117,9 @@ public:
     int multiTestCount(const QString& sn, const QString& medicalid);
     bool isMultiTestUserHidden(const QString& sn, const QString& medicalid);
     bool setMultiTestUserHidden(const QString& sn, const QString& medicalid, bool hidden);
-    bool deleteMultiTestsOfUser(const QString& sn, const QString& medicalid);
 
 private:
+    bool userExists(const QString& userid);
     bool execShared(const QString& statement);
     // False, after logging message, when there is no open connection.
     bool isOpen(const char* message) const;

@@ -1,6 +1,5 @@
 #include "device/VitacorDevice.h"
 
-#include "app/Config.h"
 #include "app/Constants.h"
 #include "app/CrashHandler.h"
 #include "app/LogHelper.h"
@@ -15,6 +14,7 @@ VitacorDevice::VitacorDevice(QObject* parent)
     : QObject(parent)
     , m_protocol(new XHarvo2(this))
 {
+    qRegisterMetaType<DownloadContext>();
     connect(this, &VitacorDevice::signalDownloadAllFile, this, &VitacorDevice::downloadAllFile_SLOT);
 }
 
@@ -71,7 +71,7 @@ bool VitacorDevice::pingDevice()
     return answered;
 }
 
-bool VitacorDevice::requestDownload()
+bool VitacorDevice::requestDownload(const DownloadContext& context)
 {
     {
         // Taken before the request is queued, so neither a ping nor a second request slips in between.
@@ -80,7 +80,7 @@ bool VitacorDevice::requestDownload()
             return false;
         setState(Downloading);
     }
-    emit signalDownloadAllFile();
+    emit signalDownloadAllFile(context);
     return true;
 }
 
@@ -90,13 +90,13 @@ std::shared_ptr<DownloadFolder> VitacorDevice::takeDownloadFolder()
     return std::move(m_folder);
 }
 
-void VitacorDevice::downloadAllFile_SLOT()
+void VitacorDevice::downloadAllFile_SLOT(const DownloadContext& context)
 {
     LogHelper::instance()->writeLog(m_sn + " start download.");
     // A folder no finisher took would hold the lock this download needs.
     takeDownloadFolder();
-    auto folder = std::make_shared<DownloadFolder>(Config::instance()->dataDir(), m_sn);
-    const bool result = download(*folder);
+    auto folder = std::make_shared<DownloadFolder>(context.dataDir, m_sn);
+    const bool result = download(*folder, context);
     // Nothing of a failed download is kept, and the next download of the monitor need not wait.
     if (!result)
         folder->release();
@@ -113,7 +113,7 @@ void VitacorDevice::downloadAllFile_SLOT()
     emit downloadEnd(result, folder->path());
 }
 
-bool VitacorDevice::download(DownloadFolder& folder)
+bool VitacorDevice::download(DownloadFolder& folder, const DownloadContext& context)
 {
     if (!folder.claim())
         return false;
@@ -127,6 +127,7 @@ bool VitacorDevice::download(DownloadFolder& folder)
     }
     m_strategy = DownloadStrategy::create(modelType());
     m_strategy->setSerialNumber(m_sn);
+    m_strategy->setContext(context);
     m_strategy->setXHarvo2(m_protocol);
     connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this, &VitacorDevice::fileDownloadProgress,
             Qt::DirectConnection);

@@ -2,6 +2,7 @@
 
 #include "files/DeviceInfo.h"
 #include "files/DeviceModel.h"
+#include "sync/DownloadContext.h"
 
 #include <QAtomicInt>
 #include <QByteArray>
@@ -38,9 +39,9 @@ public:
     // Sends the closing command, which also closes the transport.
     void disconnectDevice();
     bool pingDevice();
-    // Enters the downloading state and asks the worker thread to download; false
-    // when a download is already running or asked for.
-    bool requestDownload();
+    // Enters the downloading state and asks the worker thread to download with
+    // that context; false when a download is already running or asked for.
+    bool requestDownload(const DownloadContext& context);
 
     int state() const { return m_state.loadAcquire(); }
     // The 30-byte device information block, with the serial number the program uses.
@@ -59,8 +60,8 @@ public:
     std::shared_ptr<DownloadFolder> takeDownloadFolder();
 
 signals:
-    // Asks the worker thread to download (queued into it).
-    void signalDownloadAllFile();
+    // Asks the worker thread to download (queued into it, with its own copy of the context).
+    void signalDownloadAllFile(DownloadContext context);
     // The end of a download; `path` is the download folder, ending in '/'.
     void downloadEnd(bool isComplete, QString path);
     // Files handled of the total; the total is never negative nor below the count.
@@ -70,10 +71,10 @@ signals:
 
 public slots:
     // The whole download, on the worker thread: "dev.dat", then the model's strategy.
-    void downloadAllFile_SLOT();
+    void downloadAllFile_SLOT(const DownloadContext& context);
 
 private:
-    bool download(DownloadFolder& folder);
+    bool download(DownloadFolder& folder, const DownloadContext& context);
     bool writeDeviceFile(DownloadFolder& folder) const;
     void setState(State state) { m_state.storeRelease(state); }
 
