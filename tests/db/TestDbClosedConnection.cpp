@@ -42,7 +42,7 @@ public:
         m_samples.insert("int", int(CheckType::Ecg));
         m_samples.insert("bool", true);
         m_samples.insert("QByteArray", QByteArray(MultiTestRecord::kSize, '\1'));
-        m_samples.insert("QList<QByteArray>", QVariant::fromValue(QList<QByteArray>{QByteArray(10, '\1')}));
+        m_samples.insert("QByteArrayList", QVariant::fromValue(QList<QByteArray>{QByteArray(10, '\1')}));
         m_samples.insert("CheckUser", QVariant::fromValue(user("C1", "Ann", true)));
         m_samples.insert("QList<CheckUser>", QVariant::fromValue(QList<CheckUser>{user("C1", "Ann")}));
         m_samples.insert("DeviceInfo", QVariant::fromValue(device("C2", 0)));
@@ -84,7 +84,7 @@ bool isFailure(const QVariant& result)
     case QMetaType::Bool:
     case QMetaType::Int: return !result.toBool();
     case QMetaType::QString: return result.toString().isEmpty();
-    default: return result.canConvert<QSequentialIterable>() && result.value<QSequentialIterable>().size() == 0;
+    default: return result.canConvert<QVariantList>() && result.value<QSequentialIterable>().size() == 0;
     }
 }
 
