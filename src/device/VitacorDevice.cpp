@@ -14,7 +14,6 @@ VitacorDevice::VitacorDevice(QObject* parent)
     : QObject(parent)
     , m_protocol(new XHarvo2(this))
 {
-    qRegisterMetaType<DownloadContext>();
     connect(this, &VitacorDevice::signalDownloadAllFile, this, &VitacorDevice::downloadAllFile_SLOT);
 }
 
@@ -80,7 +79,11 @@ bool VitacorDevice::requestDownload(const DownloadContext& context)
             return false;
         setState(Downloading);
     }
-    emit signalDownloadAllFile(context);
+    {
+        QMutexLocker lock(&m_folderMutex);
+        m_context = context;
+    }
+    emit signalDownloadAllFile();
     return true;
 }
 
@@ -90,8 +93,13 @@ std::shared_ptr<DownloadFolder> VitacorDevice::takeDownloadFolder()
     return std::move(m_folder);
 }
 
-void VitacorDevice::downloadAllFile_SLOT(const DownloadContext& context)
+void VitacorDevice::downloadAllFile_SLOT()
 {
+    DownloadContext context;
+    {
+        QMutexLocker lock(&m_folderMutex);
+        context = m_context;
+    }
     LogHelper::instance()->writeLog(m_sn + " start download.");
     // A folder no finisher took would hold the lock this download needs.
     takeDownloadFolder();

@@ -60,8 +60,8 @@ public:
     std::shared_ptr<DownloadFolder> takeDownloadFolder();
 
 signals:
-    // Asks the worker thread to download (queued into it, with its own copy of the context).
-    void signalDownloadAllFile(DownloadContext context);
+    // Asks the worker thread to download (queued into it).
+    void signalDownloadAllFile();
     // The end of a download; `path` is the download folder, ending in '/'.
     void downloadEnd(bool isComplete, QString path);
     // Files handled of the total; the total is never negative nor below the count.
@@ -71,7 +71,7 @@ signals:
 
 public slots:
     // The whole download, on the worker thread: "dev.dat", then the model's strategy.
-    void downloadAllFile_SLOT(const DownloadContext& context);
+    void downloadAllFile_SLOT();
 
 private:
     bool download(DownloadFolder& folder, const DownloadContext& context);
@@ -86,6 +86,8 @@ private:
     QString m_sn;
     QThread m_thread;
     std::shared_ptr<DownloadStrategy> m_strategy;
+    // Guards the folder and the context of the requested download, which cross threads.
     QMutex m_folderMutex;
     std::shared_ptr<DownloadFolder> m_folder;
+    DownloadContext m_context;
 };

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QMetaType>
 #include <QSet>
 #include <QString>
 
@@ -20,5 +19,3 @@ struct DownloadContext
     // the record store; call it on the thread that opened the store.
     static DownloadContext gather(const QString& sn);
 };
-
-Q_DECLARE_METATYPE(DownloadContext)
