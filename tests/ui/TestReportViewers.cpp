@@ -4,6 +4,7 @@
 #include "files/EcgRecord.h"
 #include "files/OxiRecord.h"
 #include "support/RowFixture.h"
+#include "support/SaveDialogAnswer.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EditDlg.h"
 #include "ui/viewers/ReportLauncher.h"
@@ -39,6 +40,9 @@ private slots:
     void scrollEndsWithTheData();
     void saveDialogsRefuseTheProgramsFiles_data();
     void saveDialogsRefuseTheProgramsFiles();
+    void edfButtonOnlyForEcgStrips_data();
+    void edfButtonOnlyForEcgStrips();
+    void edfButtonWritesAnEdfFile();
 };
 
 void TestReportViewers::batchLeavesOutRowsWithoutReport()
@@ -225,6 +229,7 @@ void TestReportViewers::saveDialogsRefuseTheProgramsFiles_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("PDF") << "btnPDF1";
     QTest::newRow("CSV") << "btnCSV";
+    QTest::newRow("EDF") << "btnEdf";
 }
 
 // Choosing the record database in a save dialog is refused with the reason, and the file stays.
@@ -239,39 +244,70 @@ void TestReportViewers::saveDialogsRefuseTheProgramsFiles()
     file.close();
     SlmReportViewer viewer;
     ReportData data;
-    data.checkType = CheckType::Sleep;
+    // The sleep viewer's form holds every export button; an ECG strip shows the EDF one.
+    data.checkType = button == "btnEdf" ? CheckType::Ecg : CheckType::Sleep;
+    data.samples.fill(0, button == "btnEdf" ? 2500 : 0);
     data.sn = "SN1";
     viewer.setData(data);
-    QStringList boxes;
-    bool chosen = false;
-    QTimer answer;
-    // A box (the overwrite question, then the refusal) first; the file dialog is answered once.
-    connect(&answer, &QTimer::timeout, [&] {
-        const QWidgetList widgets = QApplication::topLevelWidgets();
-        for (QWidget* widget : widgets) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible()) {
-                boxes << box->text();
-                (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok))->click();
-                return;
-            }
-        }
-        for (QWidget* widget : widgets) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (dialog && dialog->isVisible() && !chosen) {
-                chosen = true;
-                dialog->selectFile(database);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-                return;
-            }
-        }
-    });
-    answer.start(20);
+    SaveDialogAnswer answer(database);
     viewer.findChild<QPushButton*>(button)->click();
-    answer.stop();
+    const QStringList boxes = answer.boxes();
     QVERIFY2(boxes.filter("belongs to the record database").size() == 1, qPrintable(boxes.join('|')));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
+}
+
+void TestReportViewers::edfButtonOnlyForEcgStrips_data()
+{
+    QTest::addColumn<int>("checkType");
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("ECG") << int(CheckType::Ecg) << 2500 << true;
+    QTest::newRow("ECG without strip") << int(CheckType::Ecg) << 0 << false;
+    QTest::newRow("daily check") << int(CheckType::DailyCheck) << 2500 << true;
+    QTest::newRow("multi-test") << int(CheckType::MultiTest) << 7500 << true;
+    QTest::newRow("oximetry") << int(CheckType::Oxi) << 0 << false;
+    QTest::newRow("sleep") << int(CheckType::Sleep) << 0 << false;
+}
+
+void TestReportViewers::edfButtonOnlyForEcgStrips()
+{
+    QFETCH(int, checkType);
+    QFETCH(int, samples);
+    QFETCH(bool, shown);
+    ReportViewer viewer;
+    ReportData data;
+    data.checkType = checkType;
+    data.samples.fill(0, samples);
+    viewer.setData(data);
+    QCOMPARE(viewer.findChild<QPushButton*>("btnEdf")->isVisibleTo(&viewer), shown);
+}
+
+// What the EDF button writes is an EDF+ file with the ECG as its first signal.
+void TestReportViewers::edfButtonWritesAnEdfFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("check.edf");
+    ReportViewer viewer;
+    ReportData data;
+    data.checkType = CheckType::Ecg;
+    data.sn = RowFixture::kSn;
+    data.record = RowFixture::record(CheckType::Ecg, EcgRecord());
+    for (int i = 0; i < 7500; ++i)
+        data.samples << qint16(i % 250 < 10 ? 780 : 0);
+    viewer.setData(data);
+    SaveDialogAnswer answer(path);
+    viewer.findChild<QPushButton*>("btnEdf")->click();
+    QVERIFY(answer.chosen());
+    QVERIFY2(answer.boxes().isEmpty(), qPrintable(answer.boxes().join('|')));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // Two header blocks (the ECG and the annotations) and 30 one-second records of 250 samples.
+    QVERIFY(bytes.size() > 3 * 256 + 30 * 250 * 2);
+    QCOMPARE(bytes.left(8), QByteArray("0       "));
+    QVERIFY2(bytes.mid(256, 16).startsWith("ECG"), bytes.mid(256, 16).constData());
+    QCOMPARE(bytes.mid(236, 8).trimmed(), QByteArray("30"));
 }
 
 QTEST_MAIN(TestReportViewers)
