@@ -1,7 +1,7 @@
 #include "ui/holter/HolterPrinting.h"
 
 #include "report/ReportOutput.h"
-#include "ui/ExportPath.h"
+#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 
 #include "report/EdfRecording.h"
 #include "report/EdfWriter.h"
-#include "ui/ExportPath.h"
+#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
 
 #include <QCoreApplication>

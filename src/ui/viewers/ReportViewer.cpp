@@ -5,7 +5,7 @@
 #include "files/CheckType.h"
 #include "report/EdfRecording.h"
 #include "report/ReportOutput.h"
-#include "ui/ExportPath.h"
+#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EdfExport.h"

@@ -1,4 +1,4 @@
-#include "ui/ExportPath.h"
+#include "ui/viewers/ExportPath.h"
 
 #include "app/Config.h"
 #include "sync/ExportGuard.h"
