@@ -1,8 +1,8 @@
 #include "ui/holter/HolterPrinting.h"
 
 #include "report/ReportOutput.h"
-#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
+#include "ui/viewers/ExportPath.h"
 
 #include <QCoreApplication>
 #include <QPainter>

@@ -2,8 +2,8 @@
 
 #include "report/EdfRecording.h"
 #include "report/EdfWriter.h"
-#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
+#include "ui/viewers/ExportPath.h"
 
 #include <QCoreApplication>
 

@@ -5,11 +5,11 @@
 #include "files/CheckType.h"
 #include "report/EdfRecording.h"
 #include "report/ReportOutput.h"
-#include "ui/viewers/ExportPath.h"
 #include "ui/MyMessageBox.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EdfExport.h"
 #include "ui/viewers/EditDlg.h"
+#include "ui/viewers/ExportPath.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportWidget.h"
 
