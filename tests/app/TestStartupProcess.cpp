@@ -138,7 +138,7 @@ void TestStartupProcess::secondStartShowsBoxAndFirstEndsGracefully()
     const QString stamp = "\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d ";
     const QRegularExpression expected("^" + stamp + "Vitacor Browser start\\.\r\n" + stamp +
                                       "Data dir:" + QRegularExpression::escape(location() + "/DATA") + "\r\n" + stamp +
-                                      "Data dir exists : 1\r\n$");
+                                      "Data dir exists : 1\r\n" + stamp + "Translation: [^\r\n]*english\\.qm\r\n$");
     const QString text = QString::fromUtf8(log.readAll());
     QVERIFY2(expected.match(text).hasMatch(), qPrintable(text));
 }
