@@ -12,6 +12,17 @@
 // Shared pieces of the benchmark programs.
 namespace BenchSupport {
 
+// "--small": one quick run at a small size. The test command runs every
+// benchmark so, so none can rot; the full sizes are for runs by hand.
+inline bool isSmallRun(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--small") == 0)
+            return true;
+    }
+    return false;
+}
+
 inline double median(QVector<double> values)
 {
     std::sort(values.begin(), values.end());

@@ -19,11 +19,11 @@ namespace {
 constexpr int kRecords = 10000;
 constexpr int kRuns = 5;
 
-QList<QByteArray> dailyChecks()
+QList<QByteArray> dailyChecks(int count)
 {
     QList<QByteArray> records;
     const QDateTime start(QDate(2024, 1, 1), QTime(0, 0));
-    for (int i = 0; i < kRecords; ++i) {
+    for (int i = 0; i < count; ++i) {
         const QDateTime at = start.addSecs(i * 61);
         DailyRecord r;
         r.checkTime = CheckTime{quint16(at.date().year()), quint8(at.date().month()),  quint8(at.date().day()),
@@ -41,6 +41,9 @@ QList<QByteArray> dailyChecks()
 
 int main(int argc, char* argv[])
 {
+    const bool small = BenchSupport::isSmallRun(argc, argv);
+    const int recordCount = small ? 200 : kRecords;
+    const int runs = small ? 1 : kRuns;
     const BenchSupport::ScratchHome home;
     QCoreApplication app(argc, argv);
     Config::instance()->setDataDir(home.path());
@@ -54,11 +57,11 @@ int main(int argc, char* argv[])
     user.name = "Anna";
     db->storeDevice(device);
     db->storeUsers(device.sn, {user});
-    const QList<QByteArray> records = dailyChecks();
+    const QList<QByteArray> records = dailyChecks(recordCount);
 
     QVector<double> store, restore, query;
     int returned = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < runs; ++run) {
         QSqlQuery clear(QSqlDatabase::database("db_vitacor"));
         for (const char* table : {"tb_dailycheck", "tb_devCheck", "tb_check"})
             clear.exec(QString("delete from ") + table);
@@ -72,13 +75,13 @@ int main(int argc, char* argv[])
         timer.restart();
         returned = db->checks(device.sn, CheckType::DailyCheck, user.userid).size();
         query << timer.nsecsElapsed() / 1e6;
-        if (!stored || returned != kRecords) {
+        if (!stored || returned != recordCount) {
             QTextStream(stderr) << "store or query failed: " << returned << " records back\n";
             return 1;
         }
     }
     QTextStream out(stdout);
-    out << kRecords << " daily checks of one user, one device, median of " << kRuns << " runs:\n";
+    out << recordCount << " daily checks of one user, one device, median of " << runs << " runs:\n";
     out << "  store (empty tables):     " << BenchSupport::median(store) << " ms (target < 500 ms)\n";
     out << "  store again (replace):    " << BenchSupport::median(restore) << " ms\n";
     out << "  query back, newest first: " << BenchSupport::median(query) << " ms (" << returned << " records)\n";

@@ -86,10 +86,14 @@ Figures transfer(EmulatedBus& bus, const QString& monitorFolder, const QString& 
 int main(int argc, char* argv[])
 {
     // Config and the log of the protocol layer land in a throw-away folder.
+    const bool small = BenchSupport::isSmallRun(argc, argv);
+    const int detailSize = small ? 64 * 1024 : kDetailSize;
+    const int holterSize = small ? 512 * 1024 : kHolterSize;
+    const int unpacedRuns = small ? 1 : kUnpacedRuns;
     const BenchSupport::ScratchHome dir;
     QCoreApplication app(argc, argv);
     qInstallMessageHandler(BenchSupport::dropDebugLines);
-    const bool unpacedOnly = app.arguments().contains("--unpaced-only");
+    const bool unpacedOnly = small || app.arguments().contains("--unpaced-only");
 
     const QString busDir = dir.path() + "/bus";
     const QString monitor = busDir + "/bench";
@@ -101,8 +105,8 @@ int main(int argc, char* argv[])
         identity.open(QIODevice::WriteOnly);
         identity.write(QByteArray(1, '\0') + QByteArray(4, '\0') + "BENCH0001" + QByteArray(16, '\0') + '\0');
     }
-    writeRandomFile(monitor + "/20240102080000", kDetailSize);
-    writeRandomFile(monitor + "/waveFile", kHolterSize);
+    writeRandomFile(monitor + "/20240102080000", detailSize);
+    writeRandomFile(monitor + "/waveFile", holterSize);
     const std::shared_ptr<EmulatedBus> bus = EmulatedBus::install(busDir);
 
     QTextStream out(stdout);
@@ -113,8 +117,8 @@ int main(int argc, char* argv[])
         const char* name;
         int size;
         bool large;
-    } files[] = {{"1 MB detail file", "20240102080000", kDetailSize, false},
-                 {"24 h Holter file", "waveFile", kHolterSize, true}};
+    } files[] = {{small ? "64 KB detail file" : "1 MB detail file", "20240102080000", detailSize, false},
+                 {small ? "512 KB Holter file" : "24 h Holter file", "waveFile", holterSize, true}};
 
     if (!unpacedOnly) {
         out << "Paced (1 ms per report), achieved rate against the protocol bound:\n";
@@ -132,12 +136,12 @@ int main(int argc, char* argv[])
         bus->setPaced(false);
     }
 
-    out << "Unpaced, CPU time per MB (best of " << kUnpacedRuns << "):\n";
+    out << "Unpaced, CPU time per MB (best of " << unpacedRuns << "):\n";
     for (const auto& file : files) {
         Figures best;
         best.cpuSeconds = 1e9;
         bool complete = true;
-        for (int run = 0; run < kUnpacedRuns; ++run) {
+        for (int run = 0; run < unpacedRuns; ++run) {
             const Figures f = transfer(*bus, monitor, download, file.name, file.large);
             complete = complete && f.complete;
             if (f.cpuSeconds < best.cpuSeconds)

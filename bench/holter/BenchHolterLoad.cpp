@@ -21,16 +21,16 @@ namespace {
 constexpr int kSeconds = 24 * 3600;
 constexpr int kRuns = 21;
 
-QByteArray dayLongRecording()
+QByteArray recording(int seconds)
 {
     HolterFileBuilder b;
     b.header.year = 2024;
     b.header.month = 5;
     b.header.day = 1;
     b.header.hour = 8;
-    b.header.duration = kSeconds;
+    b.header.duration = quint32(seconds);
     b.header.sampleFormat = HolterHeader::kPackedFormat;
-    for (int k = 0; k < kSeconds / 60; ++k) {
+    for (int k = 0; k < seconds / 60; ++k) {
         HolterMinute m;
         m.flags = k % 97 == 0 ? HolterMinute::kPauseBit : 0;
         m.heartRate = 60 + k % 70;
@@ -41,7 +41,7 @@ QByteArray dayLongRecording()
         b.minutes.append(m);
     }
     // A beat-like spike once a second over a slow baseline, in 10-bit codes.
-    QVector<int> codes(kSeconds * HolterReport::kSamplesPerSecond);
+    QVector<int> codes(seconds * HolterReport::kSamplesPerSecond);
     for (int i = 0; i < codes.size(); ++i) {
         const int phase = i % HolterReport::kSamplesPerSecond;
         const int value = (phase < 6 ? 400 - 60 * phase : 0) + int(30 * std::sin(i / 400.0));
@@ -73,10 +73,10 @@ struct Figures
     QVector<double> floors;
 };
 
-Figures measure(HolterReport& report, const QString& path, qint64& checksum)
+Figures measure(HolterReport& report, const QString& path, int runs, qint64& checksum)
 {
     Figures f;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < runs; ++run) {
         f.floors << floorMs(path, checksum);
         QElapsedTimer t;
         t.start();
@@ -105,13 +105,15 @@ void print(QTextStream& out, const QString& title, const Figures& f)
 
 int main(int argc, char* argv[])
 {
+    const bool small = BenchSupport::isSmallRun(argc, argv);
+    const int runs = small ? 1 : kRuns;
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.path().toLocal8Bit()); // keeps the log lines out of the user's data directory
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
 
     const QString path = home.filePath("20240501080000");
-    const QByteArray bytes = dayLongRecording();
+    const QByteArray bytes = recording(small ? 600 : kSeconds);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         return 1;
@@ -122,17 +124,17 @@ int main(int argc, char* argv[])
     if (!report.load(path) || floorMs(path, checksum) < 0) // warms the page cache and the log writer
         return 1;
 
-    out << "Holter 24 h packed recording: " << bytes.size() << " bytes, " << report.samples().size() << " samples, "
-        << report.minuteCount() << " minutes, " << kRuns << " runs each\n";
+    out << "Holter " << (small ? "10 min" : "24 h") << " packed recording: " << bytes.size() << " bytes, "
+        << report.samples().size() << " samples, " << report.minuteCount() << " minutes, " << runs << " runs each\n";
 
     // Large buffers either come fresh from the system on every load (as for a
     // user opening one recording) or are reused from the heap; both loader
     // and floor are measured under the same rule.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
-    print(out, "fresh memory for every buffer:", measure(report, path, checksum));
+    print(out, "fresh memory for every buffer:", measure(report, path, runs, checksum));
     mallopt(M_MMAP_THRESHOLD, 32 << 20); // the largest threshold glibc accepts
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
-    print(out, "heap memory reused:", measure(report, path, checksum));
+    print(out, "heap memory reused:", measure(report, path, runs, checksum));
     out << "checksum " << checksum << "\n";
     return 0;
 }

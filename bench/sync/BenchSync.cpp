@@ -43,6 +43,8 @@ bool writeDownload(const QMap<QString, QByteArray>& files, const QString& dir)
 
 int main(int argc, char* argv[])
 {
+    const bool small = BenchSupport::isSmallRun(argc, argv);
+    const int runs = small ? 1 : kRuns;
     const BenchSupport::ScratchHome home;
     QCoreApplication app(argc, argv);
     Config::instance()->setDataDir(home.filePath("DATA"));
@@ -50,7 +52,7 @@ int main(int argc, char* argv[])
     DbOperator* db = DbOperator::instance();
     QTextStream out(stdout);
 
-    const DemoMonitorWriter monitor(0, 2024, kHolterSeconds);
+    const DemoMonitorWriter monitor(0, 2024, small ? 600 : kHolterSeconds);
     const QMap<QString, QByteArray> files = monitor.files();
     qint64 bytes = 0;
     for (const QByteArray& content : files)
@@ -59,7 +61,7 @@ int main(int argc, char* argv[])
     QVector<double> first, again;
     DownloadFinisher::Result result;
     int checks = 0;
-    for (int run = 0; run < kRuns; ++run) {
+    for (int run = 0; run < runs; ++run) {
         // A fresh data directory and store for every run.
         const QString dataDir = home.filePath(QString("DATA%1").arg(run));
         db->close();
@@ -87,13 +89,14 @@ int main(int argc, char* argv[])
             checks += db->checkCount(monitor.serialNumber(), code);
     }
 
-    out << QString("Demo Vitacor Pro (model 0), 24-hour Holter recording: %1 files, %2 MiB, %3 checks stored\n")
+    out << QString("Demo Vitacor Pro (model 0), %1 Holter recording: %2 files, %3 MiB, %4 checks stored\n")
+               .arg(small ? "10-minute" : "24-hour")
                .arg(files.size() - 1)
                .arg(bytes / 1048576.0, 0, 'f', 1)
                .arg(checks);
     out << QString("sync + move into an empty store:     median %1 ms (of %2 runs)\n")
                .arg(BenchSupport::median(first), 0, 'f', 1)
-               .arg(kRuns);
+               .arg(runs);
     out << QString("sync + move over the stored checks:  median %1 ms (%2 files kept, none replaced)\n")
                .arg(BenchSupport::median(again), 0, 'f', 1)
                .arg(result.keptFiles);

@@ -10,6 +10,7 @@
 #include "emulator/EmulatedBus.h"
 #include "sync/DownloadFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/MyMessageBox.h"
 #include "ui/SingleApplication.h"
 #include "ui/settings/SetDataDirDlg.h"
 
@@ -54,7 +55,7 @@ static int reportCrash(int argc, char* argv[])
     std::fprintf(stderr, "%s\n", report.text().toLocal8Bit().constData());
     initGuiResources();
     applyApplicationStyleSheet(app);
-    QMessageBox::critical(nullptr, CrashReport::title(), report.text(), QMessageBox::Ok);
+    MyMessageBox::error(nullptr, CrashReport::title(), report.text());
     return 0;
 }
 
@@ -72,8 +73,8 @@ static void ensureDataLocation()
     const QString location = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (QDir().mkpath(location))
         return;
-    QMessageBox::critical(nullptr, QObject::tr("Permission denied"),
-                          QObject::tr("Please relaunch the software with administrator privileges"));
+    MyMessageBox::error(nullptr, QObject::tr("Permission denied"),
+                        QObject::tr("Please relaunch the software with administrator privileges"));
     qDebug() << "permission denied" << location;
 }
 
@@ -85,7 +86,7 @@ static bool databaseUsable()
     if (db->health() == DbOperator::Health::Healthy)
         return true;
     qCritical().noquote() << db->healthText();
-    QMessageBox::critical(nullptr, QObject::tr("Record database"), db->healthText());
+    MyMessageBox::error(nullptr, QObject::tr("Record database"), db->healthText());
     return false;
 }
 

@@ -14,10 +14,11 @@ int DevicesCommand::run(const QStringList& arguments)
     CommandLine line(name(), "[options]",
                      "Lists the monitors connected over USB (or on the bus of --emulate), one per line:\n"
                      "serial number, model name, type code, software version and branch code, separated\n"
-                     "by tabs. Monitors are looked for as the program does, every 2 s; the first look\n"
-                     "comes after 2 s. No monitor is not an error: the list is empty. Control characters\n"
-                     "and backslashes in serial numbers and branch codes are written as escapes: \\t,\n"
-                     "\\n, \\r, \\\\, \\xHH and \\uHHHH.");
+                     "by tabs. Monitors are looked for at once, then every 2 s as the program does. No\n"
+                     "monitor is not an error: the list is empty. A monitor that is plugged in but may\n"
+                     "not be opened (no permission) is named on stderr with the fix, and the exit status\n"
+                     "is then 1. Control characters and backslashes in serial numbers and branch codes\n"
+                     "are written as escapes: \\t, \\n, \\r, \\\\, \\xHH and \\uHHHH.");
     const QCommandLineOption json("json",
                                   "Print a JSON array of objects with the keys sn, model, typeCode, "
                                   "version and branchCode.");
@@ -28,8 +29,11 @@ int DevicesCommand::run(const QStringList& arguments)
         return parsed;
 
     MonitorDiscovery discovery;
-    const MonitorDiscovery::Devices devices =
-        discovery.waitFor([](const MonitorDiscovery::Devices& list) { return !list.isEmpty(); }, seconds);
+    const MonitorDiscovery::Devices devices = discovery.waitFor(
+        [&discovery](const MonitorDiscovery::Devices& list) {
+            return !list.isEmpty() || !discovery.deniedNodes().isEmpty();
+        },
+        seconds);
     if (discovery.isInterrupted())
         return line.failure("interrupted.");
 
@@ -51,6 +55,8 @@ int DevicesCommand::run(const QStringList& arguments)
                        .join('\t')
                 << "\n";
     }
+    if (!discovery.deniedNodes().isEmpty())
+        return kFailed;
     if (devices.isEmpty())
         QTextStream(stderr) << "vitacor-cli devices: no monitor found within " << seconds
                             << " s; plug one in, or wait longer with --wait.\n";

@@ -1,6 +1,7 @@
 #include "cli/MonitorDiscovery.h"
 
 #include "app/Config.h"
+#include "device/HidClass.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -26,6 +27,8 @@ MonitorDiscovery::MonitorDiscovery()
     // The device link's events go to the log in the data directory, as in the program.
     QDir().mkpath(Config::instance()->dataDir());
     m_manager = std::make_unique<DeviceManager>();
+    // A command has nothing to do before the first look, so it comes at once.
+    QMetaObject::invokeMethod(m_manager.get(), &DeviceManager::onRefreshDevice, Qt::QueuedConnection);
     connect(&m_termination, &TerminationNotifier::terminationRequested, this,
             &MonitorDiscovery::onTerminationRequested);
 }
@@ -39,6 +42,11 @@ MonitorDiscovery::Devices MonitorDiscovery::waitFor(const std::function<bool(con
         QTextStream(stderr) << "vitacor-cli: " << devices.size()
                             << " monitors connected, the most served at once; further monitors are not seen "
                                "until one of these is unplugged.\n";
+    for (const QString& node : m_manager->deniedNodes())
+        QTextStream(stderr) << "vitacor-cli: the monitor at " << node
+                            << " is plugged in, but this user may not open it. Install the udev rule that comes "
+                               "with the program (res/linux/70-vitacor.rules in its sources) as "
+                            << HidClass::kUdevRulePath << ", then unplug the monitor and plug it in again.\n";
     return devices;
 }
 

@@ -12,9 +12,9 @@
 #include <memory>
 
 // The device manager of one command run, and the wait for its discovery. The
-// manager's first refresh comes 2 s after it starts and identifies every
-// monitor plugged in, so a wait of a few seconds finds them all. Ctrl+C (or
-// SIGTERM) ends the wait; a second one ends the program at once.
+// first refresh comes at once and identifies every monitor plugged in; later
+// ones follow every 2 s, as in the program. Ctrl+C (or SIGTERM) ends the wait;
+// a second one ends the program at once.
 class MonitorDiscovery : public QObject
 {
     Q_OBJECT
@@ -34,7 +34,10 @@ public:
     DeviceManager& manager() { return *m_manager; }
     // Runs the event loop until `found` holds for the connected monitors, the
     // time is up or the run is interrupted; returns the monitors connected then.
+    // Monitors plugged in that may not be opened are named on stderr, with the fix.
     Devices waitFor(const std::function<bool(const Devices&)>& found, double seconds);
+    // The device nodes of monitors plugged in that this user may not open.
+    QStringList deniedNodes() { return m_manager->deniedNodes(); }
     bool isInterrupted() const { return m_interrupted; }
 
 signals:

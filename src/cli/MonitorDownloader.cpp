@@ -2,6 +2,7 @@
 
 #include "device/DeviceManager.h"
 #include "device/VitacorDevice.h"
+#include "sync/DownloadContext.h"
 #include "sync/DownloadFolder.h"
 
 #include <QTextStream>
@@ -35,7 +36,8 @@ MonitorDownloader::Report MonitorDownloader::download(const std::shared_ptr<Vita
         connect(device.get(), &VitacorDevice::fileDownloadProgress, this, &MonitorDownloader::onFiles);
     const QMetaObject::Connection bytes =
         connect(device.get(), &VitacorDevice::singleFileDownloadProgress, this, &MonitorDownloader::onBytes);
-    if (device->requestDownload()) {
+    // Gathered on this thread, which owns the record store; the device's worker never reads it.
+    if (device->requestDownload(DownloadContext::gather(m_sn))) {
         m_sinceShown.invalidate();
         show(true);
         m_loop.exec();

@@ -409,11 +409,15 @@ bool DbOperator::userExists(const QString& userid)
     return scalar("select count(*) from tb_user where userid = ?", {userid}, "query user exist failed: ").toInt() != 0;
 }
 
-bool DbOperator::checkExists(const QString& sn, const QString& flowid)
+QSet<QString> DbOperator::flowIds(const QString& sn)
 {
     QMutexLocker lock(&m_lock);
-    return scalar("select * from tb_devCheck where sn = ? and flowid = ?", {sn, flowid}, "query check exist failed: ")
-        .isValid();
+    QSet<QString> ids;
+    if (!exec("select flowid from tb_devCheck where sn = ?", {sn}, "query flow ids failed: "))
+        return ids;
+    while (m_query->next())
+        ids.insert(m_query->value(0).toString());
+    return ids;
 }
 
 int DbOperator::storedCheckType(const QString& sn, const QString& flowid)
@@ -468,17 +472,6 @@ bool DbOperator::device(const QString& sn, DeviceInfo* info)
     *info = deviceFromRow(*m_query, reader);
     m_query->finish();
     return true;
-}
-
-QList<int> DbOperator::deviceModelTypes()
-{
-    QMutexLocker lock(&m_lock);
-    QList<int> types;
-    if (!exec("select hwMajor from tb_device", {}, "query device types failed: "))
-        return types;
-    while (m_query->next())
-        types << m_query->value(0).toInt();
-    return types;
 }
 
 bool DbOperator::storeUsers(const QString& sn, const QList<CheckUser>& users)

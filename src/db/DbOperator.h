@@ -9,6 +9,7 @@
 #include <QList>
 #include <QObject>
 #include <QRecursiveMutex>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -63,14 +64,17 @@ public:
     // Whether the reopened database is healthy.
     bool reopenAfter(const std::function<void()>& whileClosed);
 
+public slots:
+    // The store operations: slots only so that a test reaches each one through
+    // the meta-object. A new operation belongs here too.
     bool beginTransaction();
     bool commit();
     bool rollback();
 
     // Existence checks; a failed query counts as absent.
     bool deviceExists(const QString& sn);
-    bool userExists(const QString& userid);
-    bool checkExists(const QString& sn, const QString& flowid);
+    // The flow ids of the device's stored checks.
+    QSet<QString> flowIds(const QString& sn);
     // The check type stored under that flow id for the device; 0 when none is.
     int storedCheckType(const QString& sn, const QString& flowid);
 
@@ -79,7 +83,6 @@ public:
     bool storeDevice(const DeviceInfo& info);
     QList<DeviceInfo> allDevices(); // most recently stored first
     bool device(const QString& sn, DeviceInfo* info);
-    QList<int> deviceModelTypes();
 
     // Users. Devices of the two-user daily-check model keep a single space as
     // every user's name.
@@ -130,9 +133,9 @@ public:
     int multiTestCount(const QString& sn, const QString& medicalid);
     bool isMultiTestUserHidden(const QString& sn, const QString& medicalid);
     bool setMultiTestUserHidden(const QString& sn, const QString& medicalid, bool hidden);
-    bool deleteMultiTestsOfUser(const QString& sn, const QString& medicalid);
 
 private:
+    bool userExists(const QString& userid);
     bool execShared(const QString& statement);
     // Compares the file's tables and columns with the schema before the script
     // runs; false, with m_missing filled, when the file lost parts of it.

@@ -170,10 +170,3 @@ bool DbOperator::setMultiTestUserHidden(const QString& sn, const QString& medica
     return exec("INSERT OR REPLACE INTO tb_multitest_hide (dev_sn, medicalid, hide_usr) VALUES (?, ?, ?)",
                 {sn, medicalid, int(hidden)}, "set multitest hide flag failed: ");
 }
-
-bool DbOperator::deleteMultiTestsOfUser(const QString& sn, const QString& medicalid)
-{
-    QMutexLocker lock(&m_lock);
-    return exec("DELETE FROM " + m_multitestTable + " WHERE dev_sn = ? AND userid = ?", {sn, medicalid},
-                "delete multitest records failed: ");
-}

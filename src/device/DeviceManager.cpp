@@ -2,6 +2,7 @@
 
 #include "app/CrashHandler.h"
 #include "app/LogHelper.h"
+#include "device/HidClass.h"
 
 #include <QTimer>
 
@@ -14,14 +15,14 @@ QString pingFailedText(const VitacorDevice& device)
 
 } // namespace
 
-DeviceManager::DeviceManager()
+DeviceManager::DeviceManager(int refreshIntervalMs)
     : m_timer(new QTimer)
 {
     moveToThread(&m_thread);
     CrashHandler::protectThread(m_thread);
     m_thread.start(QThread::InheritPriority);
     connect(m_timer, &QTimer::timeout, this, &DeviceManager::onRefreshDevice);
-    m_timer->start(kRefreshIntervalMs);
+    m_timer->start(refreshIntervalMs);
 }
 
 DeviceManager::~DeviceManager()
@@ -46,11 +47,17 @@ QList<std::shared_ptr<VitacorDevice>> DeviceManager::devices()
     return m_devices;
 }
 
-void DeviceManager::downloadDevice(int index)
+void DeviceManager::downloadDevice(int index, const DownloadContext& context)
 {
     QMutexLocker lock(&m_listMutex);
     if (index >= 0 && index < m_devices.size())
-        m_devices.at(index)->requestDownload();
+        m_devices.at(index)->requestDownload(context);
+}
+
+QStringList DeviceManager::deniedNodes()
+{
+    QMutexLocker lock(&m_listMutex);
+    return m_deniedNodes;
 }
 
 void DeviceManager::onRefreshDevice()
@@ -60,7 +67,8 @@ void DeviceManager::onRefreshDevice()
         QMutexLocker lock(&m_listMutex);
         const bool dropped = pingDevices();
         const bool added = connectNewDevices();
-        changed = dropped || added;
+        const bool denied = updateDeniedNodes();
+        changed = dropped || added || denied;
     }
     // Unlocked, so a directly connected receiver can read the list.
     if (changed)
@@ -110,6 +118,19 @@ bool DeviceManager::connectNewDevices()
             QString("new device connected: SN %1, Type %2").arg(device->serialNumber()).arg(device->modelType()));
     }
     return changed;
+}
+
+bool DeviceManager::updateDeniedNodes()
+{
+    const QStringList denied = HidClass::deniedNodes();
+    if (denied == m_deniedNodes)
+        return false;
+    for (const QString& node : denied) {
+        if (!m_deniedNodes.contains(node))
+            LogHelper::instance()->writeLog("monitor at " + node + " may not be opened: permission denied.");
+    }
+    m_deniedNodes = denied;
+    return true;
 }
 
 void DeviceManager::onDeviceDownloadEnd(bool isComplete, QString path)

@@ -6,6 +6,7 @@
 #include <QMutex>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 
 #include <memory>
@@ -13,8 +14,9 @@
 class QTimer;
 
 // Finds monitors on USB and keeps the list of connected ones: every refresh
-// (each 2000 ms on its own thread, or on request) pings the listed monitors,
-// drops those that stop answering, and identifies new ones up to ten.
+// (each interval on its own thread, or on request) pings the listed monitors,
+// drops those that stop answering, identifies new ones up to ten, and notes
+// the monitors that are plugged in but may not be opened.
 class DeviceManager : public QObject
 {
     Q_OBJECT
@@ -25,17 +27,22 @@ public:
 
     // Moves itself into its own thread, so it takes no parent; the first refresh
     // comes one interval later, driven by a timer of the constructing thread.
-    DeviceManager();
+    // The program refreshes every kRefreshIntervalMs; tests need not wait as long.
+    explicit DeviceManager(int refreshIntervalMs = kRefreshIntervalMs);
     // Stops the refresh and its thread, then disconnects every listed monitor.
     ~DeviceManager() override;
 
     // A copy of the list of connected monitors.
     QList<std::shared_ptr<VitacorDevice>> devices();
-    // Starts the download of the monitor at that index of the list, unless it is downloading.
-    void downloadDevice(int index);
+    // Starts the download of the monitor at that index of the list, unless it
+    // is downloading; the context is gathered by the caller (DownloadContext::gather).
+    void downloadDevice(int index, const DownloadContext& context);
+    // The device nodes of monitors plugged in that this process may not open
+    // (no permission), as the last refresh found them.
+    QStringList deniedNodes();
 
 signals:
-    // The list changed: a monitor was found or dropped.
+    // The list changed: a monitor was found or dropped, or the denied nodes changed.
     void hasNewConnect();
     // A download ended: the temporary folder of a complete one, an empty path for a failed one.
     void deviceDownloadEnd(QString path);
@@ -50,9 +57,12 @@ private:
     bool pingDevices();
     // Identifies monitors not yet listed; true when one was added.
     bool connectNewDevices();
+    // Asks the transport for the nodes it may not open; true when they changed.
+    bool updateDeniedNodes();
 
     QMutex m_listMutex;
     QList<std::shared_ptr<VitacorDevice>> m_devices;
+    QStringList m_deniedNodes;
     QTimer* m_timer;
     QThread m_thread;
 };

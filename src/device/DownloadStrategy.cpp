@@ -1,7 +1,5 @@
 #include "device/DownloadStrategy.h"
 
-#include "app/Config.h"
-#include "db/DbOperator.h"
 #include "device/CorvisetDownloadStrategy.h"
 #include "device/VitacorProDownloadStrategy.h"
 #include "device/XHarvo2.h"
@@ -64,8 +62,8 @@ QString DownloadStrategy::writeFailure() const
 
 bool DownloadStrategy::isStored(const QString& checkTime) const
 {
-    return QFileInfo::exists(DetailPath::of(Config::instance()->dataDir(), m_sn, checkTime)) &&
-        DbOperator::instance()->checkExists(m_sn, checkTime + m_sn);
+    return m_context.storedFlowIds.contains(checkTime + m_sn) &&
+        QFileInfo::exists(DetailPath::of(m_context.dataDir, m_sn, checkTime));
 }
 
 bool DownloadStrategy::failedLocally() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sync/DownloadContext.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -27,6 +29,8 @@ public:
 
     void setModelType(int modelType) { m_modelType = modelType; }
     void setSerialNumber(const QString& sn) { m_sn = sn; }
+    // What this side already holds, and where; handed over before the download starts.
+    void setContext(const DownloadContext& context) { m_context = context; }
     // Not owned; its byte progress is passed on as singleFileDownloadProgress.
     void setXHarvo2(XHarvo2* protocol);
     int modelType() const { return m_modelType; }
@@ -52,9 +56,10 @@ protected:
     // Copies one file; its size, 0 when the monitor has no such file or an empty one, -1 on failure.
     int fetchFile(const QString& folder, const QString& name);
     int fetchLargeFile(const QString& folder, const QString& name);
-    // Whether the check of that check time is stored: its row exists and its
-    // detail file is in the device folder of the data directory.
+    // Whether the check of that check time is stored: the store held its row
+    // when the download started, and its detail file is in the device folder.
     bool isStored(const QString& checkTime) const;
+    const DownloadContext& context() const { return m_context; }
     // The last transfer failed because its file could not be written here.
     bool failedLocally() const;
     // Counts a stored file without copying it, else copies it and counts it when it arrived.
@@ -76,6 +81,7 @@ protected:
 private:
     int m_modelType = 0;
     QString m_sn;
+    DownloadContext m_context;
     int m_totalFiles = 0;
     int m_downloadedFiles = 0;
 };

@@ -20,6 +20,11 @@ std::shared_ptr<HidBackend>& installedBackend()
 
 } // namespace
 
+QStringList HidBackend::deniedPaths(unsigned short, unsigned short)
+{
+    return {};
+}
+
 std::shared_ptr<HidBackend> HidBackend::current()
 {
     QMutexLocker lock(&backendMutex());

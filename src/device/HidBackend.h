@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 #include <memory>
 
 // An open HID device of one backend; each backend derives its own handle.
@@ -24,6 +26,9 @@ public:
     virtual int read(HidDevice& device, unsigned char* report, int length, int timeoutMs) = 0;
     // Releases the device so it can be opened again.
     virtual void close(std::unique_ptr<HidDevice> device) = 0;
+    // The paths of devices with these ids that are present but that this
+    // process has no permission to open; none by default.
+    virtual QStringList deniedPaths(unsigned short vendorId, unsigned short productId);
 
     // The process-wide backend: real USB unless another one was installed.
     static std::shared_ptr<HidBackend> current();

@@ -8,6 +8,11 @@ HidClass::~HidClass()
     close();
 }
 
+QStringList HidClass::deniedNodes()
+{
+    return HidBackend::current()->deniedPaths(kVendorId, kProductId);
+}
+
 bool HidClass::open()
 {
     if (m_device)

@@ -2,6 +2,8 @@
 
 #include "device/HidBackend.h"
 
+#include <QStringList>
+
 #include <memory>
 
 // The monitor as a USB HID device: cuts outgoing buffers into 65-byte output
@@ -15,6 +17,11 @@ public:
     static constexpr int kReportSize = 64;
     static constexpr int kDefaultReadLength = 640;
     static constexpr int kDefaultTimeoutMs = 1000;
+    // Where the udev rule that lets the logged-in user open the monitors belongs.
+    static constexpr const char* kUdevRulePath = "/etc/udev/rules.d/70-vitacor.rules";
+
+    // The device nodes of plugged-in monitors that this process may not open.
+    static QStringList deniedNodes();
 
     HidClass() = default;
     // Releases the monitor, so a transport dropped without closing never blocks it for good.

@@ -2,6 +2,9 @@
 
 #include <hidapi.h>
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace {
 
 class HidapiDevice : public HidDevice
@@ -29,6 +32,10 @@ HidapiBackend::Access systemAccess()
     };
     access.openPath = [](const QByteArray& path) { return hid_open_path(path.constData()); };
     access.close = [](hid_device* handle) { hid_close(handle); };
+    // hidapi's failed open does not say why; the node's permissions do.
+    access.permissionDenied = [](const QByteArray& path) {
+        return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
+    };
     return access;
 }
 
@@ -79,4 +86,15 @@ void HidapiBackend::close(std::unique_ptr<HidDevice> device)
     m_access.close(hidapiDevice.handle);
     QMutexLocker lock(&m_mutex);
     m_heldPaths.remove(hidapiDevice.path);
+}
+
+QStringList HidapiBackend::deniedPaths(unsigned short vendorId, unsigned short productId)
+{
+    QMutexLocker lock(&m_mutex);
+    QStringList denied;
+    for (const QByteArray& path : m_access.enumerate(vendorId, productId)) {
+        if (!m_heldPaths.contains(path) && m_access.permissionDenied(path))
+            denied << QString::fromLocal8Bit(path);
+    }
+    return denied;
 }

@@ -24,6 +24,8 @@ public:
         // An open handle, or null.
         std::function<hid_device_*(const QByteArray& path)> openPath;
         std::function<void(hid_device_*)> close;
+        // Whether the device node exists but this process may not read and write it.
+        std::function<bool(const QByteArray& path)> permissionDenied;
     };
 
     HidapiBackend();
@@ -34,6 +36,7 @@ public:
     int write(HidDevice& device, const unsigned char* report, int length) override;
     int read(HidDevice& device, unsigned char* report, int length, int timeoutMs) override;
     void close(std::unique_ptr<HidDevice> device) override;
+    QStringList deniedPaths(unsigned short vendorId, unsigned short productId) override;
 
 private:
     Access m_access;

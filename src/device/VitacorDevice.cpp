@@ -1,6 +1,5 @@
 #include "device/VitacorDevice.h"
 
-#include "app/Config.h"
 #include "app/Constants.h"
 #include "app/CrashHandler.h"
 #include "app/LogHelper.h"
@@ -71,7 +70,7 @@ bool VitacorDevice::pingDevice()
     return answered;
 }
 
-bool VitacorDevice::requestDownload()
+bool VitacorDevice::requestDownload(const DownloadContext& context)
 {
     {
         // Taken before the request is queued, so neither a ping nor a second request slips in between.
@@ -79,6 +78,10 @@ bool VitacorDevice::requestDownload()
         if (state() == Downloading)
             return false;
         setState(Downloading);
+    }
+    {
+        QMutexLocker lock(&m_folderMutex);
+        m_context = context;
     }
     emit signalDownloadAllFile();
     return true;
@@ -92,11 +95,16 @@ std::shared_ptr<DownloadFolder> VitacorDevice::takeDownloadFolder()
 
 void VitacorDevice::downloadAllFile_SLOT()
 {
+    DownloadContext context;
+    {
+        QMutexLocker lock(&m_folderMutex);
+        context = m_context;
+    }
     LogHelper::instance()->writeLog(m_sn + " start download.");
     // A folder no finisher took would hold the lock this download needs.
     takeDownloadFolder();
-    auto folder = std::make_shared<DownloadFolder>(Config::instance()->dataDir(), m_sn);
-    const bool result = download(*folder);
+    auto folder = std::make_shared<DownloadFolder>(context.dataDir, m_sn);
+    const bool result = download(*folder, context);
     // Nothing of a failed download is kept, and the next download of the monitor need not wait.
     if (!result)
         folder->release();
@@ -113,7 +121,7 @@ void VitacorDevice::downloadAllFile_SLOT()
     emit downloadEnd(result, folder->path());
 }
 
-bool VitacorDevice::download(DownloadFolder& folder)
+bool VitacorDevice::download(DownloadFolder& folder, const DownloadContext& context)
 {
     if (!folder.claim())
         return false;
@@ -127,6 +135,7 @@ bool VitacorDevice::download(DownloadFolder& folder)
     }
     m_strategy = DownloadStrategy::create(modelType());
     m_strategy->setSerialNumber(m_sn);
+    m_strategy->setContext(context);
     m_strategy->setXHarvo2(m_protocol);
     connect(m_strategy.get(), &DownloadStrategy::fileDownloadProgress, this, &VitacorDevice::fileDownloadProgress,
             Qt::DirectConnection);

@@ -2,6 +2,7 @@
 
 #include "files/DeviceInfo.h"
 #include "files/DeviceModel.h"
+#include "sync/DownloadContext.h"
 
 #include <QAtomicInt>
 #include <QByteArray>
@@ -38,9 +39,9 @@ public:
     // Sends the closing command, which also closes the transport.
     void disconnectDevice();
     bool pingDevice();
-    // Enters the downloading state and asks the worker thread to download; false
-    // when a download is already running or asked for.
-    bool requestDownload();
+    // Enters the downloading state and asks the worker thread to download with
+    // that context; false when a download is already running or asked for.
+    bool requestDownload(const DownloadContext& context);
 
     int state() const { return m_state.loadAcquire(); }
     // The 30-byte device information block, with the serial number the program uses.
@@ -73,7 +74,7 @@ public slots:
     void downloadAllFile_SLOT();
 
 private:
-    bool download(DownloadFolder& folder);
+    bool download(DownloadFolder& folder, const DownloadContext& context);
     bool writeDeviceFile(DownloadFolder& folder) const;
     void setState(State state) { m_state.storeRelease(state); }
 
@@ -85,6 +86,8 @@ private:
     QString m_sn;
     QThread m_thread;
     std::shared_ptr<DownloadStrategy> m_strategy;
+    // Guards the folder and the context of the requested download, which cross threads.
     QMutex m_folderMutex;
     std::shared_ptr<DownloadFolder> m_folder;
+    DownloadContext m_context;
 };

@@ -1,6 +1,5 @@
 #include "device/VitacorProDownloadStrategy.h"
 
-#include "app/Config.h"
 #include "app/Constants.h"
 #include "app/LogHelper.h"
 #include "device/XHarvo2.h"
@@ -114,7 +113,7 @@ bool VitacorProDownloadStrategy::download(const QString& folder)
     if (offers(CheckType::Holter) && !fetchHolter(folder))
         return false;
     debugLine("[INFO] multitest file");
-    if (Config::instance()->isChineseEdition() && offers(CheckType::MultiTest))
+    if (context().chineseEdition && offers(CheckType::MultiTest))
         return fetchMultiTests(folder, xusers);
     return true;
 }

@@ -168,3 +168,17 @@ void EmulatedBus::close(std::unique_ptr<HidDevice> device)
     const auto& emulated = static_cast<EmulatedDevice&>(*device);
     emulated.monitor->disconnect(emulated.connection);
 }
+
+QStringList EmulatedBus::deniedPaths(unsigned short vendorId, unsigned short productId)
+{
+    if (vendorId != HidClass::kVendorId || productId != HidClass::kProductId)
+        return {};
+    QMutexLocker lock(&m_mutex);
+    rescan();
+    QStringList paths;
+    for (const auto& monitor : qAsConst(m_monitors)) {
+        if (monitor->deniesAccess())
+            paths << QDir::toNativeSeparators(monitor->folder());
+    }
+    return paths;
+}

@@ -51,6 +51,8 @@ public:
     int write(HidDevice& device, const unsigned char* report, int length) override;
     int read(HidDevice& device, unsigned char* report, int length, int timeoutMs) override;
     void close(std::unique_ptr<HidDevice> device) override;
+    // The folders of the monitors with the no-access rule.
+    QStringList deniedPaths(unsigned short vendorId, unsigned short productId) override;
 
 private:
     // Plugs in new monitor folders and unplugs vanished ones; needs m_mutex held.

@@ -104,6 +104,7 @@ void EmulatedMonitor::addFault(const EmulatorFault& fault)
     case EmulatorFault::UnplugAfter: m_unplugAfter.insert(fault.fileName(), fault.number()); break;
     case EmulatorFault::FailPings: m_pingFailures += int(fault.number()); break;
     case EmulatorFault::FileCountStatus: m_fileCountStatus = int(fault.number()); break;
+    case EmulatorFault::NoAccess: m_noAccess = true; break;
     }
 }
 
@@ -130,10 +131,16 @@ void EmulatedMonitor::violation(const QString& text)
     qWarning().noquote() << "emulator:" << m_violations.last();
 }
 
+bool EmulatedMonitor::deniesAccess() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_noAccess;
+}
+
 quint64 EmulatedMonitor::connect()
 {
     QMutexLocker lock(&m_mutex);
-    if (m_gone || m_liveConnection != 0)
+    if (m_gone || m_noAccess || m_liveConnection != 0)
         return 0;
     // A new opening finds the monitor fresh, as after it was plugged in again.
     dropConnection();

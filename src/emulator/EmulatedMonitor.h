@@ -46,8 +46,11 @@ public:
 
     // The host side, used by the bus. Each opening gets a connection number; once
     // the monitor drops off the bus that number is dead and every operation on it fails.
-    // Returns 0 while another connection holds the monitor or after it is gone.
+    // Returns 0 while another connection holds the monitor, after it is gone,
+    // or when it denies access.
     quint64 connect();
+    // The host may not open the monitor (the no-access rule).
+    bool deniesAccess() const;
     void disconnect(quint64 connection);
     int write(quint64 connection, const unsigned char* report, int length);
     int read(quint64 connection, unsigned char* report, int length, int timeoutMs);
@@ -122,6 +125,7 @@ private:
     QMap<QString, qint64> m_unplugAfter;
     int m_pingFailures = 0;
     int m_fileCountStatus = 0;
+    bool m_noAccess = false;
 
     QStringList m_violations;
 };

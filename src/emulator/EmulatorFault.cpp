@@ -46,6 +46,11 @@ EmulatorFault EmulatorFault::fileCountStatus(int status)
     return EmulatorFault(FileCountStatus, status);
 }
 
+EmulatorFault EmulatorFault::noAccess()
+{
+    return EmulatorFault(NoAccess, 0);
+}
+
 bool EmulatorFault::operator==(const EmulatorFault& other) const
 {
     return m_kind == other.m_kind && m_number == other.m_number && m_reports == other.m_reports &&
@@ -99,6 +104,8 @@ std::optional<EmulatorFault> EmulatorFault::parseLine(const QString& line, QStri
     } else if (rule == "file-count-status" && words.size() == 2) {
         if (const auto status = wholeNumber(words[1], 1, 255))
             return fileCountStatus(int(*status));
+    } else if (rule == "no-access" && words.size() == 1) {
+        return noAccess();
     }
     *error = "malformed fault rule: " + text;
     return std::nullopt;

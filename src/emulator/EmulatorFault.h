@@ -25,12 +25,14 @@
 //                              BYTES bytes of NAME have crossed it
 //   fail-pings N               the next N pings get no reply
 //   file-count-status STATUS   the file-count reply carries STATUS (1-255)
+//   no-access                  the monitor is plugged in but this process may
+//                              not open it, as a device node without permission
 //
 // NAME is the rest of the line, so it may contain blanks.
 class EmulatorFault
 {
 public:
-    enum Kind { NoReply, ShortReply, Refuse, Silent, UnplugAfter, FailPings, FileCountStatus };
+    enum Kind { NoReply, ShortReply, Refuse, Silent, UnplugAfter, FailPings, FileCountStatus, NoAccess };
 
     static constexpr int kDefaultShortReports = 3;
 
@@ -44,6 +46,7 @@ public:
     static EmulatorFault unplugAfter(const QString& fileName, qint64 bytes);
     static EmulatorFault failPings(int count);
     static EmulatorFault fileCountStatus(int status);
+    static EmulatorFault noAccess();
 
     // The rule of one line; no rule and an empty error for blank and comment lines.
     static std::optional<EmulatorFault> parseLine(const QString& line, QString* error);

@@ -21,9 +21,13 @@ void visitHeader(V& v, EcgHeader& h, EcgDetail::Form form)
     v.field("qrs", h.qrs);
     v.skip(2);
     v.field("qtc", h.qtc);
-    v.field("result", h.result);
-    if (isLong)
-        v.skip(3);
+    if (isLong) {
+        v.field("result", h.result);
+    } else {
+        quint8 code = quint8(h.result);
+        v.field("result", code);
+        h.result = code;
+    }
     v.field("leadMode", h.leadMode);
     v.field("bandwidth", h.bandwidth);
     v.field("qt", h.qt);

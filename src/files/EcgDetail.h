@@ -13,7 +13,9 @@ struct EcgHeader
     qint16 st = 0; // 0.01 mV
     quint16 qrs = 0;
     quint16 qtc = 0;
-    quint8 result = 0;
+    // The short form's one-byte result code; the long form's 32-bit result,
+    // whose bits 8..10 carry the ZoravIvide QTc and ST findings.
+    quint32 result = 0;
     quint8 leadMode = 0;
     quint8 bandwidth = 0;
     quint16 qt = 0;

@@ -28,6 +28,9 @@ namespace {
 // The multi-test page is laid out in the points of an A4 page.
 constexpr double kDesignWidth = 595.275590551181;
 constexpr double kDesignHeight = 841.8897705078125;
+// A printed value too wide for its room shrinks to no less than this part of
+// its size; what still does not fit wraps.
+constexpr double kLeastShrink = 0.75;
 
 QPen pen(const QColor& colour, double width)
 {
@@ -176,6 +179,8 @@ void ReportHelper::paintBlock(const QRectF& block)
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawRect(block);
     const QRectF inner = block.adjusted(mm(2), mm(2), -mm(2), -mm(2));
+    m_fieldRoom = block.adjusted(0, 0, -mm(1), -mm(0.5));
+    m_rowTop = -1;
     switch (m_data.checkType) {
     case CheckType::DailyCheck: paintDailyBlock(inner); break;
     case CheckType::SpotCheck: paintSpotBlock(inner); break;
@@ -186,13 +191,33 @@ void ReportHelper::paintBlock(const QRectF& block)
 
 void ReportHelper::paintField(double x, double y, const QString& label, const QString& value) const
 {
+    // Longer texts (other languages, long names) push the next field of the row right.
+    if (y == m_rowTop)
+        x = qMax(x, m_rowEnd + mm(2.5));
     const QFontMetricsF labelMetrics(m_labelFont, m_painter->device());
     const double baseline = y + labelMetrics.ascent();
     m_painter->setPen(Qt::black);
     m_painter->setFont(m_labelFont);
     m_painter->drawText(QPointF(x, baseline), label);
-    m_painter->setFont(m_textFont);
-    m_painter->drawText(QPointF(x + labelMetrics.horizontalAdvance(label + " "), baseline), value);
+    const double valueX = x + (label.isEmpty() ? 0 : labelMetrics.horizontalAdvance(label + " "));
+    const double room = m_fieldRoom.right() - valueX;
+    // A value is never cut: too wide for the block, it shrinks within limits, then wraps.
+    QFont font = m_textFont;
+    const double wide = QFontMetricsF(font, m_painter->device()).horizontalAdvance(value);
+    if (wide > room)
+        font.setPixelSize(qMax(1, int(font.pixelSize() * qMax(kLeastShrink, room / wide))));
+    const QFontMetricsF metrics(font, m_painter->device());
+    m_painter->setFont(font);
+    m_rowTop = y;
+    if (metrics.horizontalAdvance(value) <= room) {
+        m_painter->drawText(QPointF(valueX, baseline), value);
+        m_rowEnd = valueX + metrics.horizontalAdvance(value);
+        return;
+    }
+    const QRectF box(valueX, baseline - metrics.ascent(), room, m_fieldRoom.bottom() - (baseline - metrics.ascent()));
+    QRectF taken;
+    m_painter->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, value, &taken);
+    m_rowEnd = taken.right();
 }
 
 double ReportHelper::paintUserRows(const QRectF& inner, bool withPatientId)
@@ -339,8 +364,10 @@ void ReportHelper::paintZoravBlock(const QRectF& inner)
     paintField(x, inner.top() + 5 * v, tr("HR:"), heartRate);
     paintField(x + 0.7 * u, inner.top() + 5 * v, tr("PR:"),
                differs ? CheckValueText::withSuffix(daily.PR, ValueRange::ecgHeartRate(), perMinute) : heartRate);
-    // The stored code 255 is the monitor's "cannot analyse".
-    const int result = m_data.header.result == 255 ? -1 : m_data.header.result;
+    // The record keeps the perfusion index in tenths of a percent, as an unsigned byte.
+    paintField(x + 1.4 * u, inner.top() + 5 * v, tr("PI:"), CheckValueText::perfusionIndex(quint8(daily.PI)));
+    // The monitor's "cannot analyse" is -1, which a one-byte result stored as 255.
+    const int result = m_data.header.result == 255 ? -1 : int(m_data.header.result);
     paintField(x, inner.top() + 6 * v, tr("ECG:"), interpretation(result));
 }
 
@@ -452,20 +479,43 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     const QFont regular8 = font("SourceHanSansCN-Regular", 8);
     const QFont title = font("SourceHanSansCN-Medium", 20);
     const QFont value = font("SourceHanSansCN-Medium", 13.5);
-    // Text at a design point, cut with "..." at `right`; returns where it ends.
-    const auto text = [this, &d](double x, double y, const QFont& f, const QString& s, double right = 546) {
-        m_painter->setFont(f);
+    // Text at a design point, never cut: wider than the room up to `right`,
+    // it shrinks within limits and then wraps. Returns the box it took, in design points.
+    const auto text = [this, &d, &page](double x, double y, const QFont& f, const QString& s, double right = 546) {
+        const double room = qMax(1.0, d.x(right) - d.x(x));
+        QFont fitted = f;
+        const double wide = QFontMetricsF(f, m_painter->device()).horizontalAdvance(s);
+        if (wide > room)
+            fitted.setPixelSize(qMax(1, int(f.pixelSize() * qMax(kLeastShrink, room / wide))));
+        m_painter->setFont(fitted);
         m_painter->setPen(Qt::black);
-        const QFontMetricsF metrics(f, m_painter->device());
-        const QString shown = metrics.elidedText(s, Qt::ElideRight, qMax(0.0, d.x(right) - d.x(x)));
-        m_painter->drawText(QPointF(d.x(x), d.y(y) + metrics.ascent()), shown);
-        return x + metrics.horizontalAdvance(shown) / d.unit();
+        const QFontMetricsF metrics(fitted, m_painter->device());
+        QRectF taken;
+        if (metrics.horizontalAdvance(s) <= room) {
+            m_painter->drawText(QPointF(d.x(x), d.y(y) + metrics.ascent()), s);
+            taken = QRectF(d.x(x), d.y(y), metrics.horizontalAdvance(s), metrics.height());
+        } else {
+            m_painter->drawText(QRectF(d.x(x), d.y(y), room, page.height()),
+                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, s, &taken);
+        }
+        return QRectF(x, y, taken.width() / (d.x(1) - d.x(0)), taken.height() / d.unit());
     };
-    // A label, and its value at the design's column unless the label reaches it.
-    const auto field = [&text](double x, double y, const QFont& labelFont, const QString& label, double valueX,
-                               double valueY, const QFont& valueFont, const QString& shown, double right) {
-        const double labelEnd = text(x, y, labelFont, label, right);
-        text(qMax(valueX, labelEnd + 3), valueY, valueFont, shown, right);
+    // A label, and its value at the design's column unless the label reaches
+    // it; returns the design y under both.
+    const auto field = [this, &text, &d](double x, double y, const QFont& labelFont, const QString& label,
+                                         double valueX, double valueY, const QFont& valueFont, const QString& shown,
+                                         double right) {
+        const QRectF labelBox = text(x, y, labelFont, label, right);
+        const double valueLeft = qMax(valueX, labelBox.right() + 3);
+        // A value whose longest word has no room beside its label goes under it.
+        const QFontMetricsF metrics(valueFont, m_painter->device());
+        double longestWord = 0;
+        for (const QString& word : shown.split(' '))
+            longestWord = qMax(longestWord, metrics.horizontalAdvance(word));
+        const bool beside = longestWord * kLeastShrink <= d.x(right) - d.x(valueLeft);
+        const QRectF valueBox = beside ? text(valueLeft, valueY, valueFont, shown, right)
+                                       : text(x, labelBox.bottom(), valueFont, shown, right);
+        return qMax(labelBox.bottom(), valueBox.bottom());
     };
 
     const MultiTestRecord record = m_data.record.as<MultiTestRecord>();
@@ -522,25 +572,32 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     m_painter->drawLine(QPointF(d.x(421), d.y(141)), QPointF(d.x(421), d.y(193)));
     m_painter->drawLine(QPointF(d.x(49), d.y(141)), QPointF(d.x(546), d.y(141)));
 
-    field(62, 83, medium12, tr("ECG:"), 107, 83, regular10, values.ecgResults(), 294);
-    field(313, 83, medium12, tr("FingerPulse:"), 364, 83, regular10, values.spo2Result(), 542);
-    field(62, 105, regular10, tr("HR:"), 107, 102, value, values.heartRate(), 294);
-    field(310, 105, regular10, tr("Oxi:"), 364, 102, value, values.spo2(), 542);
-    field(62, 122, regular10, tr("QRS:"), 107, 121, regular10, values.qrs(), 167);
-    field(171, 122, regular10, tr("QT/QTc:"), 216, 121, regular10, values.qtQtc(), 294);
-    field(310, 122, regular10, tr("PR:"), 364, 119, value, values.pulseRate(), 542);
-    field(62, 152, medium12, tr("BP"), 107, 152, regular10, values.bloodPressureResult(), 294);
-    field(313, 152, medium12, tr("BG"), 364, 152, regular10, values.glucoseResult(), 417);
-    field(436, 152, medium12, tr("Temperature:"), 474, 152, regular10, values.temperatureResult(), 542);
-    field(62, 174, regular10, tr("SYS/DIA:"), 136, 171, value, values.bloodPressure(), 294);
-    text(313, 173, value, values.glucose(), 417);
-    text(436, 173, value, values.temperature(), 542);
+    // A verdict that wraps pushes the values under it down.
+    const double ecgBottom = field(62, 83, medium12, tr("ECG:"), 107, 83, regular10, values.ecgResults(), 294);
+    const double pulseBottom =
+        field(313, 83, medium12, tr("FingerPulse:"), 364, 83, regular10, values.spo2Result(), 542);
+    const double ecgShift = qMax(0.0, ecgBottom - 102);
+    const double pulseShift = qMax(0.0, pulseBottom - 102);
+    field(62, 105 + ecgShift, regular10, tr("HR:"), 107, 102 + ecgShift, value, values.heartRate(), 294);
+    field(310, 105 + pulseShift, regular10, tr("Oxi:"), 364, 102 + pulseShift, value, values.spo2(), 542);
+    field(62, 122 + ecgShift, regular10, tr("QRS:"), 107, 121 + ecgShift, regular10, values.qrs(), 167);
+    field(171, 122 + ecgShift, regular10, tr("QT/QTc:"), 216, 121 + ecgShift, regular10, values.qtQtc(), 294);
+    field(310, 122 + pulseShift, regular10, tr("PR:"), 364, 119 + pulseShift, value, values.pulseRate(), 542);
+    const double bpBottom = field(62, 152, medium12, tr("BP"), 107, 152, regular10, values.bloodPressureResult(), 294);
+    const double bgBottom = field(313, 152, medium12, tr("BG"), 364, 152, regular10, values.glucoseResult(), 417);
+    const double tempBottom =
+        field(436, 152, medium12, tr("Temperature:"), 474, 152, regular10, values.temperatureResult(), 542);
+    const double bpShift = qMax(0.0, bpBottom - 171);
+    field(62, 174 + bpShift, regular10, tr("SYS/DIA:"), 136, 171 + bpShift, value, values.bloodPressure(), 294);
+    text(313, qMax(173.0, bgBottom), value, values.glucose(), 417);
+    text(436, qMax(173.0, tempBottom), value, values.temperature(), 542);
 
-    text(58, 197, medium9, tr("Note:"));
+    // The note starts under its label, however tall the label's type face.
+    const double noteTop = qMax(206.0, text(58, 197, medium9, tr("Note:")).bottom());
     m_painter->setFont(regular8);
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAnywhere);
-    m_painter->drawText(d.rect(58, 206, 446, 29), m_data.remark, option);
+    m_painter->drawText(d.rect(58, noteTop, 446, 235 - noteTop), m_data.remark, option);
     if (record.ecg_way >= 1 && record.ecg_way <= 5) {
         const QImage lead(record.ecg_way == 5 ? QStringLiteral(":/leadWristova")
                                               : QString(":/lead%1").arg(record.ecg_way));

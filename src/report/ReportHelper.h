@@ -49,6 +49,7 @@ private:
     // Name, gender and birth date, then the remark box; returns the y under
     // the remark box's last underline.
     double paintUserRows(const QRectF& inner, bool withPatientId);
+    // A label and its value; a field starts after the one before it in its row.
     void paintField(double x, double y, const QString& label, const QString& value) const;
     void paintLeadPicture(const QString& resource, double x, double y) const;
     void paintGrid(const QRectF& area, int rows) const;
@@ -73,4 +74,8 @@ private:
     QPen m_framePen;
     QPen m_textLinePen;
     int m_lineCount = 0;
+    // The room of the information block's fields, and where the row painted last ends.
+    QRectF m_fieldRoom;
+    mutable double m_rowTop = -1;
+    mutable double m_rowEnd = 0;
 };

@@ -6,6 +6,7 @@
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "sync/CheckEraser.h"
+#include "ui/MyMessageBox.h"
 #include "ui/download/SyncDlg.h"
 #include "ui/records/CheckDispController.h"
 #include "ui/records/TreeModelBuilder.h"
@@ -17,7 +18,6 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QStandardItemModel>
 
 MainWindow::MainWindow(QWidget* parent)
@@ -140,8 +140,7 @@ void MainWindow::showSelection(const QModelIndex& current)
     if (kind == TreeModelBuilder::DeviceNode) {
         m_controller->showDevicePanel(currentSn, current.data(TreeModelBuilder::OnlineRole).toBool());
     } else {
-        const QString userid =
-            kind == TreeModelBuilder::UserNode ? current.data(TreeModelBuilder::UserIdRole).toString() : QString();
+        const QString userid = kind == TreeModelBuilder::UserNode ? storedUserId(current) : QString();
         m_controller->setQuery(currentSn, checkType, userid);
         m_controller->rebuildList();
         QModelIndex device = current;
@@ -356,8 +355,7 @@ void MainWindow::onProfileWidgetClicked()
 
 bool MainWindow::ask(const QString& text)
 {
-    return QMessageBox::question(this, tr("Delete"), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-        QMessageBox::Yes;
+    return MyMessageBox::question(this, tr("Delete"), text) == QMessageBox::Yes;
 }
 
 void MainWindow::onTreeViewCtxMenu(QPoint pos)
@@ -395,8 +393,7 @@ void MainWindow::onTreeViewCtxMenu(QPoint pos)
             m_controller->deleteItems(false);
     } else if (chosen == selected) {
         if (!m_controller->hasSelection())
-            QMessageBox::information(this, tr("Message"), tr("No items are selected."), QMessageBox::Yes,
-                                     QMessageBox::Yes);
+            MyMessageBox::question(this, tr("Message"), tr("No items are selected."), QMessageBox::Yes);
         else if (ask(tr("Are you sure you want to delete all selected items?")))
             m_controller->deleteItems(true);
     }
@@ -413,13 +410,24 @@ void MainWindow::deleteDeviceChecks(const QString& sn)
 void MainWindow::deleteMultiTestUser(const QModelIndex& node)
 {
     const QString sn = node.data(TreeModelBuilder::SerialRole).toString();
-    const QString medicalid = node.data(TreeModelBuilder::UserIdRole).toString().mid(sn.size());
+    const QString medicalid = storedUserId(node);
     const QString text = node.data(Qt::DisplayRole).toString();
     if (!CheckEraser::eraseMultiTestUser(sn, medicalid).isComplete()) {
-        QMessageBox::information(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok);
+        MyMessageBox::question(this, tr("Error"), tr("Fail to delete: %1").arg(text), QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
     treeModel->removeRow(node.row(), node.parent());
+    // The list may still show the deleted user's checks under the multi-test node.
+    showSelection(ui->treeView->currentIndex());
+}
+
+QString MainWindow::storedUserId(const QModelIndex& userNode)
+{
+    const QString userid = userNode.data(TreeModelBuilder::UserIdRole).toString();
+    if (userNode.data(TreeModelBuilder::CheckTypeRole).toInt() != CheckType::MultiTest)
+        return userid;
+    // A multi-test user node's id is the serial number followed by the medical id the store keeps.
+    return userid.mid(userNode.data(TreeModelBuilder::SerialRole).toString().size());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

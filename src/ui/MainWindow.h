@@ -77,6 +77,8 @@ private:
     bool ask(const QString& text);
     void deleteDeviceChecks(const QString& sn);
     void deleteMultiTestUser(const QModelIndex& node);
+    // The user id the record store keeps for a user node's checks.
+    static QString storedUserId(const QModelIndex& userNode);
 
     Ui::MainWindow* ui;
     QStandardItemModel* treeModel;

@@ -21,6 +21,12 @@ QMessageBox::StandardButton MyMessageBox::error(QWidget* parent, const QString& 
     return StandardButton(box.exec());
 }
 
+QMessageBox::StandardButton MyMessageBox::warning(QWidget* parent, const QString& title, const QString& text)
+{
+    MyMessageBox box(Warning, title, text, Ok, parent);
+    return StandardButton(box.exec());
+}
+
 QMessageBox::StandardButton MyMessageBox::question(QWidget* parent, const QString& title, const QString& text,
                                                    StandardButtons buttons, StandardButton defaultButton)
 {

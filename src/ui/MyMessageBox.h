@@ -13,6 +13,8 @@ public:
 
     // A critical box with OK, run modally.
     static StandardButton error(QWidget* parent, const QString& title, const QString& text);
+    // A warning box with OK, run modally.
+    static StandardButton warning(QWidget* parent, const QString& title, const QString& text);
     // An information box with the given buttons, run modally.
     static StandardButton question(QWidget* parent, const QString& title, const QString& text,
                                    StandardButtons buttons = StandardButtons(Yes | No),

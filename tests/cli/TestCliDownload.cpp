@@ -7,6 +7,7 @@
 #include "files/RecordTypes.h"
 #include "files/UserRecord.h"
 #include "files/XUserRecord.h"
+#include "support/MonitorFolder.h"
 #include "support/SyncFixture.h"
 
 #include <QDirIterator>
@@ -457,11 +458,22 @@ void TestCliDownload::errorsNameWhatToDo_data()
     QDir().mkpath(emptyBus);
     const QString plainFile = path("plain-file");
     writeFile(plainFile, "not a folder");
+    const QString shutBus = path("shut-bus");
+    MonitorFolder(shutBus, "m1", 0, "SHUT").writeFile("faults", "no-access\n");
+    const QString shutMessage = "vitacor-cli: the monitor at " + QDir::toNativeSeparators(shutBus + "/m1") +
+        " is plugged in, but this user may not open it. Install the udev rule that comes with the program "
+        "(res/linux/70-vitacor.rules in its sources) as /etc/udev/rules.d/70-vitacor.rules, then unplug the "
+        "monitor and plug it in again.\n";
     QTest::newRow("unknown command") << QStringList{"dowload"} << 2
                                      << "unknown command 'dowload'. Commands: make-demo, devices, download, checks";
     QTest::newRow("no monitor") << QStringList{"--data-dir", path("d1"), "--emulate", emptyBus,
                                                "download",   "--wait",   "0.5"}
                                 << 1 << "no monitor found within 0.5 s";
+    QTest::newRow("monitor without permission to list")
+        << QStringList{"--emulate", shutBus, "devices", "--wait", "30"} << 1 << shutMessage;
+    QTest::newRow("monitor without permission to download")
+        << QStringList{"--data-dir", path("d1"), "--emulate", shutBus, "download", "--wait", "0.5"} << 1
+        << shutMessage + "vitacor-cli download: no monitor found within 0.5 s";
     QTest::newRow("unknown serial to download")
         << QStringList{"--data-dir", path("d1"), "--emulate", m_bus, "download", "--sn", "NOPE"} << 1
         << "no connected monitor has the serial number 'NOPE'; connected: ";

@@ -290,7 +290,7 @@ void TestCliReport::exportsLeaveProgramFilesAlone()
     QCOMPARE(after.isFile(), node.isFile());
     if (node.isFile())
         QCOMPARE(SyncFixture::readFile(target), before);
-    QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
+    QVERIFY(DbOperator::instance()->flowIds(kSn).contains(kEcgTime + kSn));
     QDir(data + "/.temp_" + kSn).removeRecursively();
 }
 
@@ -369,7 +369,7 @@ void TestCliReport::deleteKeepsCheckWhoseFilesCannotGo()
     QVERIFY2(m_err.contains(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)), qPrintable(m_err));
     QVERIFY2(m_err.contains("kept with their files"), qPrintable(m_err));
     QVERIFY(QFile::exists(DetailPath::of(Config::instance()->dataDir(), kSn, kEcgTime)));
-    QVERIFY(DbOperator::instance()->checkExists(kSn, kEcgTime + kSn));
+    QVERIFY(DbOperator::instance()->flowIds(kSn).contains(kEcgTime + kSn));
 }
 
 void TestCliReport::damagedDetailFiles_data()

@@ -128,7 +128,7 @@ void TestDbChecks::everyType()
     QCOMPARE(stored.at(1).bytes, storedForm(checkType, records.at(0)));
     QCOMPARE(stored.at(0).checkType, checkType);
     QCOMPARE(stored.at(0).userid, perUser ? owner.userid : QString(Vitacor::kNoUserId));
-    QVERIFY(db->checkExists(sn, "20240304210502" + sn + (checkType == CheckType::UserGlucose ? "Anna" : "")));
+    QVERIFY(db->flowIds(sn).contains("20240304210502" + sn + (checkType == CheckType::UserGlucose ? "Anna" : "")));
 }
 
 void TestDbChecks::unknownDeviceOrUserStoresNothing()
@@ -171,8 +171,8 @@ void TestDbChecks::glucoseOfTwoUsersInOneSecondStaysApart()
         db->insertChecks("SN1", CheckType::UserGlucose, {fixture(CheckType::UserGlucose, 30)}, user("SN1", "Anna")));
     QVERIFY(db->insertChecks("SN1", CheckType::UserGlucose, {fixture(CheckType::UserGlucose, 30)}, user("SN1", "Bob")));
     QCOMPARE(db->checks("SN1", CheckType::UserGlucose).size(), 2);
-    QVERIFY(db->checkExists("SN1", "20240304210530SN1Anna"));
-    QVERIFY(db->checkExists("SN1", "20240304210530SN1Bob"));
+    QVERIFY(db->flowIds("SN1").contains("20240304210530SN1Anna"));
+    QVERIFY(db->flowIds("SN1").contains("20240304210530SN1Bob"));
     const QList<CheckRecord> anna = db->checks("SN1", CheckType::UserGlucose, "SN1Anna");
     QCOMPARE(anna.size(), 1);
     QCOMPARE(anna.at(0).userid, QString("SN1Anna"));
@@ -258,7 +258,7 @@ void TestDbChecks::holter()
     QCOMPARE(records.at(1).userid, QString("SN1Anna"));
     QCOMPARE(records.at(1).as<HolterRecord>().duration, quint32(86400));
     QCOMPARE(db->checks("SN1", CheckType::Holter, "SN1Anna").size(), 1);
-    QVERIFY(db->checkExists("SN1", "20240101220000SN1"));
+    QVERIFY(db->flowIds("SN1").contains("20240101220000SN1"));
 }
 
 void TestDbChecks::deleteEveryType_data()
@@ -291,7 +291,7 @@ void TestDbChecks::deleteEveryType()
 
     QVERIFY(db->deleteCheck(sn, checkType, "20240304210501", owner.name));
     QCOMPARE(rows(table), before - 1);
-    QVERIFY(!db->checkExists(sn, "20240304210501" + sn + suffix));
+    QVERIFY(!db->flowIds(sn).contains("20240304210501" + sn + suffix));
     QCOMPARE(value("select count(*) from tb_check where flowid = ?", {"20240304210501" + sn + suffix}).toInt(), 0);
     CheckUser details;
     QVERIFY(!db->reportUser("20240304210501" + sn + suffix, &details));
@@ -323,7 +323,7 @@ void TestDbChecks::failureMidOperationLeavesNothing()
     QVERIFY(!db->deleteCheck("F1", CheckType::Ecg, "20240304210501"));
     QVERIFY(repairTable("tb_reportuser", "delete"));
     QCOMPARE(db->checks("F1", CheckType::Ecg).size(), 1);
-    QVERIFY(db->checkExists("F1", "20240304210501F1"));
+    QVERIFY(db->flowIds("F1").contains("20240304210501F1"));
 }
 
 void TestDbChecks::nestsInCallerTransaction()

@@ -87,7 +87,9 @@ void TestDbDevicesUsers::devicesNewestFirst()
     QCOMPARE(serials().mid(0, 3), QStringList({"C3", "B2", "A1"}));
     QVERIFY(db->storeDevice(device("A1", 0))); // stored again: newest
     QCOMPARE(serials().first(), QString("A1"));
-    QList<int> models = db->deviceModelTypes();
+    QList<int> models;
+    for (const DeviceInfo& info : db->allDevices())
+        models << info.modelType;
     std::sort(models.begin(), models.end());
     QCOMPARE(models, QList<int>({0, 5, 19, 53}));
     DeviceInfo info;
@@ -100,8 +102,9 @@ void TestDbDevicesUsers::existenceChecks()
     QVERIFY(db->deviceExists("A1"));
     QVERIFY(!db->deviceExists("a1"));
     QVERIFY(!db->deviceExists(""));
-    QVERIFY(!db->userExists("A1Nobody"));
-    QVERIFY(!db->checkExists("A1", "20240101000000A1"));
+    CheckUser nobody;
+    QVERIFY(!db->user("A1Nobody", &nobody));
+    QVERIFY(!db->flowIds("A1").contains("20240101000000A1"));
 }
 
 void TestDbDevicesUsers::usersOfModel53HaveNoName()
@@ -129,8 +132,6 @@ void TestDbDevicesUsers::usersRoundTrip()
     extended.name = "Zoe";
     extended.sex = 2;
     QVERIFY(db->storeUsers("A1", {quoted, extended}));
-    QVERIFY(db->userExists("A1O'Brien"));
-
     CheckUser stored;
     QVERIFY(db->user("A1O'Brien", &stored));
     QCOMPARE(stored.userid, QString("A1O'Brien"));
@@ -238,9 +239,10 @@ void TestDbDevicesUsers::failedUserStoreLeavesNothing()
     QVERIFY(!db->storeUsers("A1", {user("A1", "Half"), user("A1", "Stored")}));
     QVERIFY(repairTable("tb_devUser"));
     QCOMPARE(rows("tb_user"), users);
-    QVERIFY(!db->userExists("A1Half"));
+    CheckUser half;
+    QVERIFY(!db->user("A1Half", &half));
     QVERIFY(db->storeUsers("A1", {user("A1", "Half")}));
-    QVERIFY(db->userExists("A1Half"));
+    QVERIFY(db->user("A1Half", &half));
 }
 
 void TestDbDevicesUsers::emptyTextIsStoredEmpty_data()

@@ -73,7 +73,6 @@ private slots:
     void remarkIsEnsuredOnce();
     void usersCountsAndHideFlag();
     void deleteKeepsRemark();
-    void deleteAllRecordsOfUser();
     void failureLeavesNothing();
     void nestsInCallerTransaction();
 };
@@ -97,7 +96,7 @@ void TestDbMultiTest::storeAndQuery()
     QVERIFY(!db->insertMultiTest("", ann, multiTest(4, "")));
     QCOMPARE(rows("tb_multitest"), 3);
     QCOMPARE(db->checkCount("M1", CheckType::MultiTest), 3);
-    QVERIFY(db->checkExists("M1", "20240910111201M1"));
+    QVERIFY(db->flowIds("M1").contains("20240910111201M1"));
 
     const QList<CheckRecord> all = db->checks("M1", CheckType::MultiTest);
     QCOMPARE(all.size(), 3);
@@ -238,18 +237,8 @@ void TestDbMultiTest::deleteKeepsRemark()
     DbOperator* db = DbOperator::instance();
     QVERIFY(db->deleteCheck("M1", CheckType::MultiTest, "20240910111203"));
     QCOMPARE(db->checks("M1", CheckType::MultiTest, "MED'A").size(), 1);
-    QVERIFY(!db->checkExists("M1", "20240910111203M1"));
+    QVERIFY(!db->flowIds("M1").contains("20240910111203M1"));
     QCOMPARE(db->multiTestRemark("M1", "20240910111203"), QString("seen by 'the' nurse"));
-}
-
-void TestDbMultiTest::deleteAllRecordsOfUser()
-{
-    DbOperator* db = DbOperator::instance();
-    QVERIFY(db->deleteMultiTestsOfUser("M1", "MED'A"));
-    QVERIFY(db->checks("M1", CheckType::MultiTest, "MED'A").isEmpty());
-    QCOMPARE(db->checks("M1", CheckType::MultiTest).size(), 1);
-    QVERIFY(db->setMultiTestUserHidden("M1", "MED'A", true));
-    QVERIFY(db->deleteMultiTestsOfUser("M1", "NOBODY"));
 }
 
 void TestDbMultiTest::failureLeavesNothing()

@@ -66,6 +66,11 @@ public:
         m_inner->close(std::move(device));
     }
 
+    QStringList deniedPaths(unsigned short vendorId, unsigned short productId) override
+    {
+        return m_inner->deniedPaths(vendorId, productId);
+    }
+
     int opensFrom(QThread* thread) const
     {
         QMutexLocker lock(&m_mutex);

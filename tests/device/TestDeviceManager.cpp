@@ -23,6 +23,8 @@ Q_DECLARE_METATYPE(EmulatorFault)
 namespace {
 
 const QString kSn = QStringLiteral("SN12345678");
+// The refresh interval of the timer test; the program's is 2 s.
+constexpr int kIntervalMs = 100;
 
 QStringList serials(const QList<std::shared_ptr<VitacorDevice>>& devices)
 {
@@ -50,6 +52,7 @@ private slots:
     void cleanup();
 
     void timerFindsMonitor();
+    void deniedMonitorIsNamed();
     void connectionAttempts_data();
     void connectionAttempts();
     void silentMonitorDoesNotHideOthers();
@@ -101,7 +104,7 @@ MonitorFolder TestDeviceManager::plugFullMonitor(const QString& name)
 QVariantList TestDeviceManager::downloadThrough(DeviceManager& manager, const QString& sn)
 {
     QueuedSpy end(&manager, &DeviceManager::deviceDownloadEnd);
-    manager.downloadDevice(serials(manager.devices()).indexOf(sn));
+    manager.downloadDevice(serials(manager.devices()).indexOf(sn), DownloadContext::gather(sn));
     if (!end.waitFor(1))
         return {};
     return end.last();
@@ -113,14 +116,41 @@ void TestDeviceManager::timerFindsMonitor()
     LinkLog log;
     QElapsedTimer clock;
     clock.start();
-    DeviceManager manager;
+    DeviceManager manager(kIntervalMs);
     QueuedSpy changes(&manager, &DeviceManager::hasNewConnect);
 
     QVERIFY(changes.waitFor(1, 5000));
-    QVERIFY(clock.elapsed() >= DeviceManager::kRefreshIntervalMs - 100);
+    // Qt's coarse timers may fire up to 5 % early.
+    QVERIFY(clock.elapsed() >= kIntervalMs * 95 / 100);
     QCOMPARE(serials(manager.devices()), QStringList{"CV1"});
     QCOMPARE(manager.devices().first()->deviceKey(), QString("Cardivane_CV1"));
     QVERIFY(log.logLines().contains("new device connected: SN CV1, Type 5"));
+}
+
+// A monitor whose node this process may not open is named, not listed, until it goes away.
+void TestDeviceManager::deniedMonitorIsNamed()
+{
+    MonitorFolder(m_bus->busDir(), "m1", 0, "OPEN");
+    const MonitorFolder shut(m_bus->busDir(), "m2", 0, "SHUT");
+    shut.writeFile("faults", "no-access\n");
+    const QString node = QDir::toNativeSeparators(QDir::cleanPath(shut.path()));
+    LinkLog log;
+    DeviceManager manager;
+    QueuedSpy changes(&manager, &DeviceManager::hasNewConnect);
+
+    manager.onRefreshDevice();
+    QCOMPARE(serials(manager.devices()), QStringList{"OPEN"});
+    QCOMPARE(manager.deniedNodes(), QStringList{node});
+    QCOMPARE(changes.count(), 1);
+    manager.onRefreshDevice();
+    QCOMPARE(changes.count(), 1);
+    QCOMPARE(log.logLines().filter("may not be opened"),
+             QStringList{"monitor at " + node + " may not be opened: permission denied."});
+
+    QVERIFY(QDir(shut.path()).removeRecursively());
+    manager.onRefreshDevice();
+    QCOMPARE(manager.deniedNodes(), QStringList());
+    QCOMPARE(changes.count(), 2);
 }
 
 void TestDeviceManager::connectionAttempts_data()
@@ -234,7 +264,7 @@ void TestDeviceManager::downloadingMonitorIsSkipped()
     QVERIFY(device);
     QueuedSpy bytes(device.get(), &VitacorDevice::singleFileDownloadProgress);
     QueuedSpy end(&manager, &DeviceManager::deviceDownloadEnd);
-    manager.downloadDevice(0);
+    manager.downloadDevice(0, DownloadContext::gather(kSn));
     QVERIFY(bytes.waitFor(2));
     m_bus->bus().monitor("m1")->addFault(EmulatorFault::failPings(2));
     LinkLog log;
@@ -254,8 +284,8 @@ void TestDeviceManager::completeDownloadPassesFolder()
     plugFullMonitor();
     DeviceManager manager;
     manager.onRefreshDevice();
-    manager.downloadDevice(-1);
-    manager.downloadDevice(1);
+    manager.downloadDevice(-1, DownloadContext::gather(kSn));
+    manager.downloadDevice(1, DownloadContext::gather(kSn));
     QCOMPARE(m_log->names(XHarvo2::FileSize), QStringList());
 
     QCOMPARE(downloadThrough(manager, kSn), QVariantList{tempFolder(kSn)});

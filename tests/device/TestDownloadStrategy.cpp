@@ -127,6 +127,7 @@ bool TestDownloadStrategy::download(int modelType, const QString& sn)
         return false;
     const std::shared_ptr<DownloadStrategy> strategy = DownloadStrategy::create(modelType);
     strategy->setSerialNumber(sn);
+    strategy->setContext(DownloadContext::gather(sn));
     strategy->setXHarvo2(&link);
     connect(strategy.get(), &DownloadStrategy::fileDownloadProgress, this,
             [this](int done, int total) { m_progress << qMakePair(done, total); });

@@ -5,11 +5,12 @@
 namespace {
 
 // hidapi as a test sets it out: the enumerated paths, those that refuse to
-// open, and a log of the opens and closes asked for.
+// open, those of them without permission, and a log of the opens and closes asked for.
 struct FakeHidapi
 {
     QList<QByteArray> paths{"/dev/hidraw0", "/dev/hidraw1"};
     QList<QByteArray> refusing;
+    QList<QByteArray> denied;
     QStringList calls;
 
     HidapiBackend::Access access()
@@ -26,6 +27,7 @@ struct FakeHidapi
             return refusing.contains(path) ? nullptr : reinterpret_cast<hid_device_*>(quintptr(index + 1));
         };
         access.close = [this](hid_device_* handle) { calls << QString("close %1").arg(quintptr(handle)); };
+        access.permissionDenied = [this](const QByteArray& path) { return denied.contains(path); };
         return access;
     }
 };
@@ -40,6 +42,7 @@ private slots:
     void heldPathIsNotOpenedTwice();
     void closedPathOpensAgain();
     void refusedPathIsPassedOver();
+    void deniedPathsAreNamed();
 };
 
 void TestHidapiBackend::heldPathIsNotOpenedTwice()
@@ -87,6 +90,23 @@ void TestHidapiBackend::refusedPathIsPassedOver()
              (QStringList{"enumerate c25a:330e", "open /dev/hidraw0", "open /dev/hidraw1", "enumerate c25a:330e",
                           "open /dev/hidraw0"}));
     backend.close(std::move(opened));
+}
+
+// Only a present node that refuses for lack of permission is named; a held one never is.
+void TestHidapiBackend::deniedPathsAreNamed()
+{
+    FakeHidapi hidapi;
+    hidapi.paths << "/dev/hidraw2";
+    hidapi.refusing = {"/dev/hidraw0", "/dev/hidraw2"};
+    hidapi.denied = {"/dev/hidraw0"};
+    HidapiBackend backend(hidapi.access());
+    QCOMPARE(backend.deniedPaths(0xC25A, 0x330E), QStringList{"/dev/hidraw0"});
+    std::unique_ptr<HidDevice> opened = backend.open(0xC25A, 0x330E);
+    QVERIFY(opened);
+    hidapi.denied << "/dev/hidraw1";
+    QCOMPARE(backend.deniedPaths(0xC25A, 0x330E), QStringList{"/dev/hidraw0"});
+    backend.close(std::move(opened));
+    QCOMPARE(backend.deniedPaths(0xC25A, 0x330E), (QStringList{"/dev/hidraw0", "/dev/hidraw1"}));
 }
 
 QTEST_GUILESS_MAIN(TestHidapiBackend)

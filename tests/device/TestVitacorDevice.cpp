@@ -15,6 +15,7 @@
 #include <QLockFile>
 #include <QtTest>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -39,13 +40,15 @@ private slots:
 
     void modelTable_data();
     void modelTable();
+    void unknownModel();
     void identifiesMonitor();
     void unansweredIdentification();
     void serialNumberIsMadeSafe_data();
     void serialNumberIsMadeSafe();
     void downloadRunsOnWorkerThread();
     void downloadStartsFromEmptyFolder();
-    void corvisetAsksStoreFromWorker();
+    void corvisetSkipsStoredChecks();
+    void downloadUsesItsContext();
     void uncreatableTemporaryFolder();
     void scratchFolderIsNoDeviceFolder();
     void lockedMonitorIsNotDownloaded();
@@ -81,7 +84,7 @@ void TestVitacorDevice::cleanup()
 QVariantList TestVitacorDevice::downloadWith(VitacorDevice& device)
 {
     QueuedSpy end(&device, &VitacorDevice::downloadEnd);
-    if (!device.requestDownload() || !end.waitFor(1))
+    if (!device.requestDownload(DownloadContext::gather(device.serialNumber())) || !end.waitFor(1))
         return {};
     return end.last();
 }
@@ -89,63 +92,40 @@ QVariantList TestVitacorDevice::downloadWith(VitacorDevice& device)
 void TestVitacorDevice::modelTable_data()
 {
     QTest::addColumn<int>("modelType");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("keyPrefix");
-    QTest::addColumn<QString>("defaultSerial");
-    QTest::addColumn<QString>("listPicture");
-    QTest::addColumn<QString>("panelPicture");
-    QTest::newRow("0") << 0 << "Vitacor Pro"
-                       << "Vitacor_"
-                       << "00000000"
-                       << ":/deviceLogo"
-                       << ":/vitacor";
-    QTest::newRow("1") << 1 << "Vitacor Lite HDMI"
-                       << "Vitacor_"
-                       << "0000000"
-                       << ":/deviceLogo"
-                       << ":/vitacor";
-    QTest::newRow("5") << 5 << "Cardivane"
-                       << "Cardivane_"
-                       << "000000"
-                       << ":/deviceLogo"
-                       << ":/vitacor";
-    QTest::newRow("17") << 17 << "ZIZ(0X11)"
-                        << "Vitacor_"
-                        << "00000000"
-                        << ":/deviceLogo"
-                        << ":/vitacor";
-    QTest::newRow("19") << 19 << "Vitacor Pro"
-                        << "Vitacor_"
-                        << "00000000"
-                        << ":/deviceLogo"
-                        << ":/vitacor";
-    QTest::newRow("53") << 53 << "QMR4"
-                        << "QMR4_"
-                        << "00000000"
-                        << ":/res/qmr4_small.png"
-                        << ":/res/qmr4.png";
-    QTest::newRow("54") << 54 << "Vitacor Pod"
-                        << "Vitacor_"
-                        << "00000000"
-                        << ":/deviceLogo"
-                        << ":/vitacor";
-    QTest::newRow("unknown") << 200 << ""
-                             << "Vitacor_"
-                             << "00000000"
-                             << ":/deviceLogo"
-                             << ":/vitacor";
+    for (int modelType : DeviceModel::modelTypes())
+        QTest::addRow("%d", modelType) << modelType;
 }
 
+// What every row of the model table must hold for identification, folders and keys to work.
 void TestVitacorDevice::modelTable()
 {
     QFETCH(int, modelType);
     const DeviceModel model = DeviceModel::of(modelType);
     QCOMPARE(model.modelType(), modelType);
-    QTEST(model.name(), "name");
-    QTEST(model.keyPrefix(), "keyPrefix");
-    QTEST(model.defaultSerial(), "defaultSerial");
-    QTEST(model.listPicture(), "listPicture");
-    QTEST(model.panelPicture(), "panelPicture");
+    QVERIFY(!model.name().isEmpty());
+    QVERIFY(model.keyPrefix().endsWith('_'));
+    QCOMPARE(model.keyPrefix().count('_'), 1);
+    QVERIFY(!model.defaultSerial().isEmpty());
+    QCOMPARE(model.safeSerial(QString()), model.defaultSerial());
+    QCOMPARE(model.safeSerial(model.defaultSerial()), model.defaultSerial());
+    QVERIFY(model.checkTypes() != 0);
+    QVERIFY(model.listPicture().startsWith(":/"));
+    QVERIFY(model.panelPicture().startsWith(":/"));
+    const QList<int> types = DeviceModel::modelTypes();
+    QCOMPARE(types.count(modelType), 1);
+    QVERIFY(std::is_sorted(types.begin(), types.end()));
+}
+
+// A code the table lacks still makes a usable model: unnamed, with the common key and serial.
+void TestVitacorDevice::unknownModel()
+{
+    QVERIFY(!DeviceModel::modelTypes().contains(200));
+    const DeviceModel model = DeviceModel::of(200);
+    QCOMPARE(model.modelType(), 200);
+    QCOMPARE(model.name(), QString());
+    QCOMPARE(model.keyPrefix(), DeviceModel::of(0).keyPrefix());
+    QCOMPARE(model.defaultSerial(), DeviceModel::of(0).defaultSerial());
+    QCOMPARE(model.checkTypes(), 0xFFFFFFFFu);
 }
 
 void TestVitacorDevice::identifiesMonitor()
@@ -291,7 +271,7 @@ void TestVitacorDevice::downloadStartsFromEmptyFolder()
     QCOMPARE(entries(tempFolder(kSn)), first);
 }
 
-void TestVitacorDevice::corvisetAsksStoreFromWorker()
+void TestVitacorDevice::corvisetSkipsStoredChecks()
 {
     const QByteArray sn = "CV0042";
     const MonitorFolder monitor(m_bus->busDir(), "m1", 5, sn);
@@ -314,6 +294,38 @@ void TestVitacorDevice::corvisetAsksStoreFromWorker()
 
     QCOMPARE(downloadWith(device).value(0).toBool(), true);
     QCOMPARE(m_log->names(XHarvo2::FileSize), (QStringList{"1dlc.dat", fresh.text()}));
+}
+
+// The worker takes the data directory and the stored checks from the request,
+// not from the configuration or the record store.
+void TestVitacorDevice::downloadUsesItsContext()
+{
+    const MonitorFolder monitor(m_bus->busDir(), "m1", 49, kSn);
+    const CheckTime kept = checkTime(3, 3), fresh = checkTime(4, 4);
+    monitor.writeFile("ecg.dat", record<EcgRecord>(kept) + record<EcgRecord>(fresh));
+    monitor.writeRandomFile(kept.text(), 200);
+    monitor.writeRandomFile(fresh.text(), 200);
+    DownloadContext context;
+    context.dataDir = dataDir() + "/elsewhere";
+    context.storedFlowIds = {kept.text() + kSn};
+    QVERIFY(QDir().mkpath(context.dataDir + "/" + kSn));
+    QFile keptFile(context.dataDir + "/" + kSn + "/" + kept.text());
+    QVERIFY(keptFile.open(QIODevice::WriteOnly));
+    keptFile.close();
+    VitacorDevice device;
+    QVERIFY(device.connectDevice());
+    QueuedSpy end(&device, &VitacorDevice::downloadEnd);
+
+    QVERIFY(device.requestDownload(context));
+    QVERIFY(end.waitFor(1));
+
+    const QString folder = DownloadFolder::scratchPath(context.dataDir, kSn);
+    QCOMPARE(end.last(), (QVariantList{true, folder}));
+    const QStringList requested = m_log->names(XHarvo2::FileSize);
+    QVERIFY(requested.contains(fresh.text()));
+    QVERIFY(!requested.contains(kept.text()));
+    QVERIFY(QFile::exists(folder + fresh.text()));
+    QVERIFY(!QFileInfo::exists(tempFolder(kSn)));
 }
 
 void TestVitacorDevice::uncreatableTemporaryFolder()

@@ -30,6 +30,7 @@ void TestEmulatorFault::parsesRules_data()
     QTest::newRow("unplug before any byte") << "unplug-after 0 ecg.dat" << EmulatorFault::unplugAfter("ecg.dat", 0);
     QTest::newRow("fail pings") << "\tfail-pings 2" << EmulatorFault::failPings(2);
     QTest::newRow("file count status") << "file-count-status 255" << EmulatorFault::fileCountStatus(255);
+    QTest::newRow("no access") << "no-access" << EmulatorFault::noAccess();
 }
 
 void TestEmulatorFault::parsesRules()
@@ -58,6 +59,7 @@ void TestEmulatorFault::rejectsMalformedLines_data()
     QTest::newRow("status 0 is no fault") << "file-count-status 0";
     QTest::newRow("status beyond a byte") << "file-count-status 256";
     QTest::newRow("no ping count") << "fail-pings";
+    QTest::newRow("no access with a number") << "no-access 1";
 }
 
 void TestEmulatorFault::rejectsMalformedLines()

@@ -161,7 +161,7 @@ void TestEcgDetail::shortHeaderFields()
     QCOMPARE(h.st, qint16(-90));
     QCOMPARE(h.qrs, quint16(96));
     QCOMPARE(h.qtc, quint16(415));
-    QCOMPARE(h.result, quint8(0x41));
+    QCOMPARE(h.result, quint32(0x41));
     QCOMPARE(h.leadMode, quint8(4));
     QCOMPARE(h.bandwidth, quint8(3));
     QCOMPARE(h.qt, quint16(388));
@@ -180,7 +180,8 @@ void TestEcgDetail::longHeaderMapsToShortShape()
     QCOMPARE(h.st, qint16(45));
     QCOMPARE(h.qrs, quint16(110));
     QCOMPARE(h.qtc, quint16(430));
-    QCOMPARE(h.result, quint8(0x05));
+    // The long form's result is 32 bits wide.
+    QCOMPARE(h.result, quint32(0x33221105));
     QCOMPARE(h.leadMode, quint8(6));
     QCOMPARE(h.bandwidth, quint8(2));
     QCOMPARE(h.qt, quint16(401));

@@ -1,6 +1,9 @@
 #include "app/Config.h"
 #include "app/LanguageTable.h"
 #include "files/CheckType.h"
+#include "files/CorvisetDailyRecord.h"
+#include "files/EcgDetail.h"
+#include "files/MultiTestRecord.h"
 #include "files/RecordCodec.h"
 #include "files/SlmRecord.h"
 #include "files/SpotRecord.h"
@@ -11,6 +14,7 @@
 #include "report/SleepCsv.h"
 #include "report/SlmReportHelper.h"
 #include "support/PageRaster.h"
+#include "support/PageRecorder.h"
 
 #include <QFile>
 #include <QPainter>
@@ -77,6 +81,9 @@ private slots:
     void traceOfAnEmptyRowIsItsStart();
     void interpretation_data();
     void interpretation();
+    void zoravBlockFromTheDetailFile_data();
+    void zoravBlockFromTheDetailFile();
+    void multiTestMarksAtTheTraceScale();
     void stripIsToScale_data();
     void stripIsToScale();
     void pageNumbersAndSignature_data();
@@ -175,6 +182,90 @@ void TestReportPages::interpretation()
     QFETCH(int, result);
     QFETCH(QString, text);
     QCOMPARE(ReportHelper::interpretation(result), text);
+}
+
+void TestReportPages::zoravBlockFromTheDetailFile_data()
+{
+    QTest::addColumn<QByteArray>("result");
+    QTest::addColumn<int>("pi");
+    QTest::addColumn<QString>("interpretation");
+    QTest::addColumn<QString>("perfusion");
+    QTest::newRow("QTc short, ST up") << QByteArray("\x00\x03\x00\x00", 4) << 120
+                                      << "ECG: QTc interval is too short; ST segment elevation"
+                                      << "PI: 12.0";
+    QTest::newRow("ST down") << QByteArray("\x00\x04\x00\x00", 4) << 5 << "ECG: ST segment depression"
+                             << "PI: 0.5";
+    QTest::newRow("fast and ST down") << QByteArray("\x01\x04\x00\x00", 4) << 200
+                                      << "ECG: Fast heart rate, tachycardia; ST segment depression"
+                                      << "PI: 20.0";
+    QTest::newRow("255 in the first byte") << QByteArray("\xFF\x00\x00\x00", 4) << 0 << "ECG: Unable to Analyze"
+                                           << "PI: --";
+    QTest::newRow("-1") << QByteArray("\xFF\xFF\xFF\xFF", 4) << 0 << "ECG: Unable to Analyze"
+                        << "PI: --";
+    QTest::newRow("regular") << QByteArray(4, '\0') << 201 << "ECG: Regular electrocardiogram(ECG)"
+                             << "PI: --";
+}
+
+// The ZoravIvide block reads the whole 32-bit result of the long header and
+// shows the perfusion index in tenths.
+void TestReportPages::zoravBlockFromTheDetailFile()
+{
+    QFETCH(QByteArray, result);
+    QFETCH(int, pi);
+    QFETCH(QString, interpretation);
+    QFETCH(QString, perfusion);
+    QByteArray bytes = EcgDetail::toBytes(EcgHeader(), QVector<qint16>(250, 0), EcgDetail::Form::Long);
+    bytes.replace(16, 4, result);
+    const EcgDetail detail = EcgDetail::fromBytes(bytes, EcgDetail::Form::Long);
+    CorvisetDailyRecord daily;
+    daily.PI = qint8(pi);
+    ReportData data;
+    data.checkType = CheckType::CorvisetDailyCheck;
+    data.record.checkType = CheckType::CorvisetDailyCheck;
+    data.record.bytes = RecordCodec::encode(daily, RecordCodec::Layout::Stored);
+    data.header = detail.header();
+    data.samples = detail.samples();
+    ReportHelper helper;
+    helper.setData(data);
+    QVector<PageRecorder::Item> items = PageRecorder::of(helper, 0);
+    // A label and its value are drawn apart; read them as one line.
+    QStringList lines;
+    for (int i = 0; i + 1 < items.size(); ++i)
+        lines << items.at(i).text + " " + items.at(i + 1).text;
+    QVERIFY2(lines.contains(interpretation), qPrintable(PageRecorder::joined(items)));
+    QVERIFY2(lines.contains(perfusion), qPrintable(PageRecorder::joined(items)));
+}
+
+// The 1 mV pulse of the multi-test page is as tall as a millivolt of its trace.
+void TestReportPages::multiTestMarksAtTheTraceScale()
+{
+    MultiTestRecord multi;
+    multi.ecg_waveVaild = 1;
+    ReportData data;
+    data.checkType = CheckType::MultiTest;
+    data.record.checkType = CheckType::MultiTest;
+    data.record.bytes = RecordCodec::encode(multi, RecordCodec::Layout::Stored);
+    data.samples = QVector<qint16>(1750, 0);
+    for (int i = 875; i < 1750; ++i)
+        data.samples[i] = 780; // 1 mV
+    ReportHelper helper;
+    helper.setData(data);
+    PageRecorder::Recorder recorder;
+    PageRecorder::paint(helper, 0, &recorder);
+    const auto height = [](const QPolygonF& line) { return line.boundingRect().height(); };
+    QVector<QPolygonF> pulses, traces;
+    for (const QPolygonF& line : recorder.polylines()) {
+        if (line.size() == 6)
+            pulses << line;
+        else if (line.size() > 1000)
+            traces << line;
+    }
+    QCOMPARE(pulses.size(), 1);
+    QCOMPARE(traces.size(), 1);
+    const double stripMillivolt = recorder.page().height() * 536 / 841.8897705078125 / 20;
+    QVERIFY2(qAbs(height(pulses.first()) - stripMillivolt) < 0.5, qPrintable(QString::number(height(pulses.first()))));
+    const double traceMillivolt = height(traces.first()) * EcgTrace::kCountsPerMillivolt / 780;
+    QVERIFY2(qAbs(traceMillivolt - stripMillivolt) < 0.5, qPrintable(QString::number(traceMillivolt)));
 }
 
 void TestReportPages::stripIsToScale_data()

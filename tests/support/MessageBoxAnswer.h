@@ -20,6 +20,9 @@ public:
 
     // The texts of the boxes answered so far.
     QStringList texts() const { return m_texts; }
+    // Their icons and the captions of their buttons, in the boxes' order.
+    QList<QMessageBox::Icon> icons() const { return m_icons; }
+    QList<QStringList> buttonTexts() const { return m_buttonTexts; }
 
     // The boxes that stay open (non-blocking ones), answered now.
     void answerOpenBoxes()
@@ -36,6 +39,12 @@ private:
             if (!box || !box->isVisible())
                 continue;
             m_texts << box->text();
+            m_icons << box->icon();
+            QStringList captions;
+            for (const QAbstractButton* button : box->buttons())
+                captions << button->text();
+            captions.sort();
+            m_buttonTexts << captions;
             if (m_answer == QMessageBox::Escape || !box->button(m_answer))
                 QTest::keyClick(box, Qt::Key_Escape);
             else
@@ -45,5 +54,7 @@ private:
 
     QMessageBox::StandardButton m_answer;
     QStringList m_texts;
+    QList<QMessageBox::Icon> m_icons;
+    QList<QStringList> m_buttonTexts;
     QTimer m_timer;
 };

@@ -127,8 +127,9 @@ void TestSyncStrategy::maskDecidesTheFilesRead()
 
     QVERIFY(sync(model));
 
-    QVERIFY(m_db->userExists(kSn + "Anna"));
-    QVERIFY(m_db->userExists(kSn + "MID2"));
+    CheckUser stored;
+    QVERIFY(m_db->user(kSn + "Anna", &stored));
+    QVERIFY(m_db->user(kSn + "MID2", &stored));
     for (const IndexFile& file : kIndexFiles)
         QVERIFY2(m_db->checkCount(kSn, file.checkType) == ((mask & file.checkType) ? 2 : 0), qPrintable(file.name));
     QCOMPARE(m_db->checkCount(kSn, CheckType::MultiTest), (mask & CheckType::MultiTest) ? 2 : 0);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QProcess>
 #include <QScrollBar>
+#include <QTranslator>
 #include <QtTest>
 
 #include <unistd.h>
@@ -94,11 +95,16 @@ private slots:
     void noReviewOfferedWithoutViewer();
     void allResultsAllUsersRestoresList();
     void viewerUserGoesOnlyToSamePatient();
+    void confirmationsSpeakTheInterfaceLanguage_data();
+    void confirmationsSpeakTheInterfaceLanguage();
+    void viewerFlagStaysWhileAnyViewerIsOpen();
 
 private:
     // Checks of the type, each with the files of a strip; oximetry keeps none of them.
     void storeChecks(int count, int checkType = CheckType::Oxi);
     void storeOxi(int count) { storeChecks(count); }
+    // Multi-test checks of two patients, Ann and Ben, in turn; returns them.
+    QList<CheckUser> storeMultiTests(int count);
     int rowCount() const { return m_list->count(); }
     template <class W>
     bool shows() const
@@ -113,6 +119,8 @@ private:
 
 void TestCheckDispController::initTestCase()
 {
+    Q_INIT_RESOURCE(gui);
+    Q_INIT_RESOURCE(generated);
     DbTestSupport::freshDataDir();
     QVERIFY(DbOperator::instance()->openAndInit());
 }
@@ -401,16 +409,16 @@ void TestCheckDispController::allResultsAllUsersRestoresList()
     QCOMPARE(rowCount(), 5);
 }
 
-void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
+QList<CheckUser> TestCheckDispController::storeMultiTests(int count)
 {
     DbOperator* db = DbOperator::instance();
     QList<CheckUser> users;
     for (const char* name : {"Ann", "Ben"}) {
         CheckUser xuser = DbTestSupport::user(kSn, name, true);
-        QVERIFY(db->ensureMultiTestReportUser(kSn, xuser));
+        db->ensureMultiTestReportUser(kSn, xuser);
         users << xuser;
     }
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < count; ++i) {
         QByteArray record(72, '\0');
         record[0] = char(0xE8);
         record[1] = char(0x07);
@@ -419,10 +427,16 @@ void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
         record[4] = 7;
         record[5] = 8;
         record[6] = char(i);
-        QVERIFY(db->insertMultiTest(kSn, users.at(i % 2), record));
+        db->insertMultiTest(kSn, users.at(i % 2), record);
     }
     m_controller->setQuery(kSn, CheckType::MultiTest, QString());
     m_controller->rebuildList();
+    return users;
+}
+
+void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
+{
+    const QList<CheckUser> users = storeMultiTests(4);
     QCOMPARE(rowCount(), 4);
     QSignalSpy relabel(m_controller.get(), &CheckDispController::updateUserInfo);
     CheckUser edited = users.first();
@@ -435,6 +449,56 @@ void TestCheckDispController::viewerUserGoesOnlyToSamePatient()
         names << row->user().medicalid + "=" + row->user().name;
     names.sort();
     QCOMPARE(names, (QStringList{"Ann=Anne", "Ann=Anne", "Ben=Ben", "Ben=Ben"}));
+}
+
+void TestCheckDispController::confirmationsSpeakTheInterfaceLanguage_data()
+{
+    QTest::addColumn<bool>("deleteKey");
+    QTest::newRow("row delete button") << false;
+    QTest::newRow("delete key") << true;
+}
+
+void TestCheckDispController::confirmationsSpeakTheInterfaceLanguage()
+{
+    QFETCH(bool, deleteKey);
+    storeOxi(2);
+    QTranslator german;
+    QVERIFY(german.load("://translations/german.qm"));
+    QCoreApplication::installTranslator(&german);
+    QCoreApplication::processEvents(); // the language change reaches the widgets first, as at start-up
+    MessageBoxAnswer boxes{QMessageBox::No};
+    if (deleteKey) {
+        selectRows({0});
+        m_list->setFocus();
+        QTest::keyClick(m_list.get(), Qt::Key_Delete);
+    } else {
+        m_controller->onDeleteCheckItem(dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(1))));
+    }
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(boxes.buttonTexts(), (QList<QStringList>{{"Ja", "Nein"}}));
+    QCOMPARE(boxes.icons(), QList<QMessageBox::Icon>{QMessageBox::Information});
+    QCOMPARE(rowCount(), 2);
+}
+
+void TestCheckDispController::viewerFlagStaysWhileAnyViewerIsOpen()
+{
+    storeMultiTests(2);
+    QList<QPointer<QDialog>> viewers;
+    m_controller->setReviewOpener([&viewers](const QString&, const CheckRecord&) {
+        auto* viewer = new QDialog;
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        viewer->show();
+        viewers << viewer;
+        return viewer;
+    });
+    for (int row : {0, 1})
+        m_controller->onReviewCheckItem(dynamic_cast<CheckItemBase*>(m_list->itemWidget(m_list->item(row))));
+    QCOMPARE(viewers.size(), 2);
+    QVERIFY(m_controller->isReportViewerOpen());
+    viewers.first()->close();
+    QVERIFY(m_controller->isReportViewerOpen());
+    viewers.last()->close();
+    QVERIFY(!m_controller->isReportViewerOpen());
 }
 
 QTEST_MAIN(TestCheckDispController)

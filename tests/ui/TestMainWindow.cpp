@@ -7,6 +7,7 @@
 #include "files/OxiRecord.h"
 #include "files/RecordCodec.h"
 #include "support/DbTestSupport.h"
+#include "support/MessageBoxAnswer.h"
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
 #include "ui/MainWindow.h"
@@ -21,6 +22,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -71,6 +73,7 @@ private slots:
     void deletionLowersTheCountToZero();
     void keyboardMovesTheSelection();
     void firstDownloadShowsItsDevice();
+    void multiTestUserNodeListsItsChecks();
 
 private:
     void storeChecks();
@@ -191,6 +194,59 @@ void TestMainWindow::firstDownloadShowsItsDevice()
     QCOMPARE(tree(window)->currentIndex(), tree(window)->model()->index(0, 0));
     QCOMPARE(list(window)->count(), 1);
     QVERIFY(qobject_cast<DeviceWidget*>(list(window)->itemWidget(list(window)->item(0))));
+}
+
+// The user node lists the user's multi-test checks; once the user is deleted,
+// the multi-test node's list no longer holds them.
+void TestMainWindow::multiTestUserNodeListsItsChecks()
+{
+    const QString sn = "MT0019";
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(DbTestSupport::device(sn, 19)));
+    const CheckUser ann = DbTestSupport::user(sn, "Ann", true);
+    QVERIFY(db->ensureMultiTestReportUser(sn, ann));
+    for (int i = 0; i < 3; ++i) {
+        QByteArray record(72, '\0');
+        record[0] = char(0xE8);
+        record[1] = char(0x07);
+        record[2] = 5;
+        record[3] = 6;
+        record[4] = 7;
+        record[5] = 8;
+        record[6] = char(i);
+        QVERIFY(db->insertMultiTest(sn, ann, record));
+    }
+    Config::instance()->setLanguage(2); // only the Chinese edition shows multi-test nodes
+    MainWindow window;
+    window.show();
+    Config::instance()->setLanguage(1);
+    const QModelIndex multiTest = childOfType(tree(window)->model()->index(0, 0), CheckType::MultiTest);
+    QVERIFY(multiTest.isValid());
+    const QModelIndex user = multiTest.model()->index(0, 0, multiTest);
+    QVERIFY(user.isValid());
+    tree(window)->setCurrentIndex(user);
+    QCOMPARE(list(window)->count(), 3);
+    QVERIFY(window.controller()->hasRecords());
+
+    tree(window)->setCurrentIndex(multiTest);
+    tree(window)->expandAll();
+    QCOMPARE(list(window)->count(), 3);
+    // "Delete" is the node's only menu entry; the question is answered Yes.
+    QTimer menuAnswer;
+    QObject::connect(&menuAnswer, &QTimer::timeout, [] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    menuAnswer.start(0);
+    MessageBoxAnswer boxes;
+    const QPoint at = tree(window)->visualRect(user).center();
+    QVERIFY(QMetaObject::invokeMethod(&window, "onTreeViewCtxMenu", Q_ARG(QPoint, at)));
+    menuAnswer.stop();
+    QCOMPARE(boxes.texts().size(), 1);
+    QCOMPARE(multiTest.model()->rowCount(multiTest), 0);
+    QVERIFY(!window.controller()->hasRecords());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -2,7 +2,12 @@
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
 #include "files/EcgRecord.h"
+#include "files/MultiTestRecord.h"
 #include "files/OxiRecord.h"
+#include "report/EcgTrace.h"
+#include "report/ReportSource.h"
+#include "support/DbTestSupport.h"
+#include "support/MessageBoxAnswer.h"
 #include "support/RowFixture.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EditDlg.h"
@@ -12,10 +17,13 @@
 #include "ui/viewers/ReportWidget.h"
 #include "ui/viewers/SlmReportViewer.h"
 
+#include <QDateTime>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QtTest>
 
@@ -24,7 +32,10 @@ class TestReportViewers : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void batchLeavesOutRowsWithoutReport();
+    void viewerAndEditorAreModal();
+    void multiTestEditKeepsTheNote();
     void zoomStopsAtItsLimits_data();
     void zoomStopsAtItsLimits();
     void widgetStacksPages();
@@ -39,7 +50,20 @@ private slots:
     void scrollEndsWithTheData();
     void saveDialogsRefuseTheProgramsFiles_data();
     void saveDialogsRefuseTheProgramsFiles();
+    void traceLeavesOutSamplesBeyond3000();
+    void maxLandsOnTheDrawnPeak();
+    void cursorReadsTheSampleUnderIt();
+    void printerIsA4FullPage();
+    void printThatCannotStartIsReported();
+    void batchPdfName_data();
+    void batchPdfName();
 };
+
+void TestReportViewers::initTestCase()
+{
+    DbTestSupport::freshDataDir();
+    QVERIFY(DbOperator::instance()->openAndInit());
+}
 
 void TestReportViewers::batchLeavesOutRowsWithoutReport()
 {
@@ -63,6 +87,56 @@ void TestReportViewers::batchLeavesOutRowsWithoutReport()
     holter.checkType = CheckType::Holter;
     QVERIFY(ReportPrinting::reportsOf(RowFixture::kSn, {holter, oxi}).isEmpty());
     QVERIFY(!ReportLauncher::open(RowFixture::kSn, ecg, nullptr));
+}
+
+void TestReportViewers::viewerAndEditorAreModal()
+{
+    RowFixture::writeDetail(EcgHeader(), QVector<qint16>(2500, 0));
+    QPointer<QDialog> viewer =
+        ReportLauncher::open(RowFixture::kSn, RowFixture::record(CheckType::Ecg, EcgRecord()), nullptr);
+    QVERIFY(viewer);
+    QVERIFY(viewer->isVisible());
+    QVERIFY(viewer->isModal());
+    QMetaObject::invokeMethod(viewer, "on_btnEdit_clicked");
+    auto* editor = viewer->findChild<EditDlg*>();
+    QVERIFY(editor && editor->isVisible());
+    QVERIFY(editor->isModal());
+    editor->close();
+    viewer->close();
+    QTRY_VERIFY(viewer.isNull());
+}
+
+void TestReportViewers::multiTestEditKeepsTheNote()
+{
+    const QString sn = "MT0001";
+    DbOperator* db = DbOperator::instance();
+    QVERIFY(db->storeDevice(DbTestSupport::device(sn, 19)));
+    const CheckUser patient = DbTestSupport::user(sn, "Ann", true);
+    MultiTestRecord record;
+    record.checkTime = CheckTime{2024, 5, 6, 7, 8, 9};
+    QVERIFY(db->insertMultiTest(sn, patient, RecordCodec::encode(record)));
+    QVERIFY(db->ensureMultiTestReportUser(sn, patient));
+    QVERIFY(db->ensureMultiTestRemark(sn, RecordCodec::encode(record)));
+    const QString time = record.checkTime.text();
+    const QString note = "after lunch\nsecond line";
+    QVERIFY(db->updateMultiTestRemark(sn, time, note));
+    ReportData data;
+    QString error;
+    QVERIFY2(ReportSource::load(sn, CheckType::MultiTest, time, &data, &error), qPrintable(error));
+
+    ReportViewer viewer;
+    viewer.setData(data);
+    viewer.on_btnEdit_clicked();
+    auto* editor = viewer.findChild<EditDlg*>();
+    QVERIFY(editor);
+    QVERIFY2(editor->findChild<QPlainTextEdit*>("editRemarks")->toPlainText().startsWith("after lunch"),
+             "the editor shows the stored note");
+    auto* name = editor->findChild<QLineEdit*>("editName");
+    name->selectAll();
+    QTest::keyClicks(name, "Anne");
+    QMetaObject::invokeMethod(editor, "on_buttonBox_accepted");
+    QCOMPARE(db->multiTestUserName(sn, patient.medicalid), QString("Anne"));
+    QCOMPARE(db->multiTestRemark(sn, time), note);
 }
 
 void TestReportViewers::zoomStopsAtItsLimits_data()
@@ -109,7 +183,8 @@ void TestReportViewers::untouchedEditorKeepsStoredValues()
     stored.birthday = QDate(1900, 1, 1);
     stored.weight = 725;
     stored.height = 181;
-    stored.remarks = "calm";
+    // Line breaks the editor's one line cannot show stay in an untouched note.
+    stored.remarks = "calm\nnight";
     stored.isXUser = true;
     EditDlg dialog;
     dialog.setPatientIdMode(false);
@@ -123,7 +198,7 @@ void TestReportViewers::untouchedEditorKeepsStoredValues()
     QCOMPARE(user.birthday, QDate(1900, 1, 1));
     QCOMPARE(user.weight, 725);
     QCOMPARE(user.height, 181);
-    QCOMPARE(user.remarks, QString("calm"));
+    QCOMPARE(user.remarks, QString("calm\nnight"));
     QCOMPARE(user.medicalid, QString("ID-1"));
 }
 
@@ -276,7 +351,138 @@ void TestReportViewers::saveDialogsRefuseTheProgramsFiles()
     QVERIFY2(boxes.filter("belongs to the record database").size() == 1, qPrintable(boxes.join('|')));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
-}
+    void TestReportViewers::traceLeavesOutSamplesBeyond3000()
+    {
+        QVector<qint16> samples(2000, 0);
+        for (int i = 500; i < 510; ++i)
+            samples[i] = i % 2 ? 3001 : -3500;
+        EcgAnalyseDlg dialog;
+        dialog.setData(60, samples);
+        const QPolygonF trace = dialog.trace();
+        QVERIFY(trace.size() < 1700 - 5);
+        for (const QPointF& point : trace)
+            QCOMPARE(point.y(), trace.first().y());
+    }
 
-QTEST_MAIN(TestReportViewers)
+    void TestReportViewers::maxLandsOnTheDrawnPeak()
+    {
+        // A ramp tells which samples after the active cursor (1 s) the trace draws.
+        QVector<qint16> samples(2000, 0);
+        for (int i = 250; i < 500; ++i)
+            samples[i] = qint16(i - 250);
+        EcgAnalyseDlg dialog;
+        dialog.setData(60, samples);
+        QSet<int> drawn;
+        const double centre = dialog.trace().first().y();
+        for (const QPointF& point : dialog.trace())
+            drawn << qRound((centre - point.y()) * EcgTrace::kCountsPerMillivolt / 125);
+        int skipped = 2;
+        while (drawn.contains(skipped))
+            ++skipped;
+        QVERIFY(skipped < 240);
+
+        samples.fill(0);
+        samples[250 + skipped] = 800;
+        samples[250 + skipped + 1] = 790;
+        dialog.setData(60, samples);
+        dialog.on_btnMax_clicked();
+        QCOMPARE(dialog.activeTime(), (250 + skipped + 1) / 250.0);
+        const QPolygonF trace = dialog.trace();
+        const QPointF peak = *std::min_element(trace.begin(), trace.end(),
+                                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+        QCOMPARE(dialog.cursorX(dialog.activeTime()), peak.x());
+    }
+
+    void TestReportViewers::cursorReadsTheSampleUnderIt()
+    {
+        QVector<qint16> samples(2000, 0);
+        samples[100] = 390;
+        samples[500] = -390;
+        EcgAnalyseDlg dialog;
+        dialog.setData(72, samples);
+        dialog.show();
+        // The active cursor A moves to the click: 2 s into the 7 s across 1700 pixels.
+        QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40 + qRound(2.0 / 7 * 1700), 200));
+        QCOMPARE(dialog.activeTime(), 2.0);
+        QCOMPARE(dialog.timeText(), QString(": 1600ms"));
+        QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
+    }
+
+    namespace {
+
+    ReportData twoPageEcg(const QString& sn)
+    {
+        ReportData data;
+        data.checkType = CheckType::Ecg;
+        data.sn = sn;
+        data.record.checkType = CheckType::Ecg;
+        EcgRecord ecg;
+        ecg.checkTime = CheckTime{2023, 4, 5, 6, 7, 8};
+        data.record.bytes = RecordCodec::encode(ecg, RecordCodec::Layout::Stored);
+        data.samples = QVector<qint16>(9000, 0);
+        return data;
+    }
+
+    } // namespace
+
+    void TestReportViewers::printerIsA4FullPage()
+    {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        printer.setFullPage(false);
+        ReportPrinting::prepare(printer);
+        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+        QVERIFY(printer.fullPage());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("printed.pdf"));
+        QVERIFY(ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
+            QSKIP("pdfinfo is missing");
+        QProcess info;
+        info.start("pdfinfo", {dir.filePath("printed.pdf")});
+        QVERIFY(info.waitForFinished(30000));
+        const QString text = QString::fromUtf8(info.readAllStandardOutput());
+        QVERIFY2(text.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(text));
+        QVERIFY2(text.contains("(A4)"), qPrintable(text));
+    }
+
+    void TestReportViewers::printThatCannotStartIsReported()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        ReportPrinting::prepare(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName("/nonexistent-folder/printed.pdf");
+        MessageBoxAnswer boxes{QMessageBox::Ok};
+        QVERIFY(!ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
+        QCOMPARE(boxes.texts(), QStringList{"The printer could not be started; nothing was printed."});
+    }
+
+    void TestReportViewers::batchPdfName_data()
+    {
+        QTest::addColumn<int>("rows");
+        QTest::newRow("one row: its check time") << 1;
+        QTest::newRow("several rows: now") << 3;
+    }
+
+    void TestReportViewers::batchPdfName()
+    {
+        QFETCH(int, rows);
+        QList<ReportData> reports;
+        for (int i = 0; i < rows; ++i)
+            reports << twoPageEcg("SN7");
+        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+        const QString name = ReportPrinting::pdfName(reports);
+        const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+        QVERIFY2(name.startsWith("SN7_Report_") && name.endsWith(".pdf"), qPrintable(name));
+        const QString stamp = name.mid(11, 14);
+        if (rows == 1) {
+            QCOMPARE(stamp, QString("20230405060708"));
+        } else {
+            const QDateTime when = QDateTime::fromString(stamp, "yyyyMMddHHmmss");
+            QVERIFY2(when >= before && when <= after, qPrintable(name));
+        }
+    }
+
+    QTEST_MAIN(TestReportViewers)
 #include "TestReportViewers.moc"

@@ -22,6 +22,8 @@
 namespace {
 
 constexpr int kDiscoveryMs = 10000;
+// The dialogs' refresh interval; the program's is 2 s.
+constexpr int kRefreshMs = 100;
 
 QListWidget* list(SyncDlg& dialog)
 {
@@ -57,6 +59,7 @@ private slots:
     void rowTellsWhatTheDownloadLeftOut();
     void withoutMonitorsDownloadIsOff();
     void unplugDuringDownloadKeepsAFailedRow();
+    void monitorWithoutPermissionIsNamed();
 
 private:
     void plug(int modelType);
@@ -94,7 +97,7 @@ void TestSyncDlg::firstMonitorSelectedAndUnplugReported()
 {
     plug(0);
     plug(5);
-    SyncDlg dialog;
+    SyncDlg dialog(nullptr, kRefreshMs);
     QSignalSpy changes(&dialog, &SyncDlg::connectChange);
     QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 2, kDiscoveryMs);
     QCOMPARE(list(dialog)->currentRow(), 0);
@@ -116,7 +119,7 @@ void TestSyncDlg::downloadStoresAndGuardsTheDialog()
     plug(0);
     plug(5);
     m_bus->bus().setPaced(true); // keeps the download running long enough to poke at the dialog
-    SyncDlg dialog;
+    SyncDlg dialog(nullptr, kRefreshMs);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 2, kDiscoveryMs);
     QSignalSpy ends(&dialog, &SyncDlg::downloadEnd);
@@ -197,7 +200,7 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
     QLockFile other(DownloadFolder::lockPath(dataDir, sn));
     if (fault == "locked")
         QVERIFY(other.tryLock());
-    SyncDlg dialog;
+    SyncDlg dialog(nullptr, kRefreshMs);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
     auto* row = qobject_cast<DownloadDeviceWidget*>(list(dialog)->itemWidget(list(dialog)->item(0)));
@@ -216,7 +219,7 @@ void TestSyncDlg::rowTellsWhatTheDownloadLeftOut()
 
 void TestSyncDlg::withoutMonitorsDownloadIsOff()
 {
-    SyncDlg dialog;
+    SyncDlg dialog(nullptr, kRefreshMs);
     dialog.show();
     QVERIFY(!dialog.findChild<QPushButton*>("btnDownload")->isEnabled());
     QVERIFY(dialog.findChild<QLabel*>("labelNoMonitor")->isVisible());
@@ -230,7 +233,7 @@ void TestSyncDlg::unplugDuringDownloadKeepsAFailedRow()
 {
     plug(0);
     m_bus->bus().setPaced(true);
-    SyncDlg dialog;
+    SyncDlg dialog(nullptr, kRefreshMs);
     dialog.show();
     QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
     QSignalSpy changes(&dialog, &SyncDlg::connectChange);
@@ -248,6 +251,33 @@ void TestSyncDlg::unplugDuringDownloadKeepsAFailedRow()
     m_bus->bus().setPaced(false);
     dialog.hide();
     QCOMPARE(list(dialog)->count(), 0);
+}
+
+// Instead of "no monitor", the dialog names the node it may not open and how to let the user in.
+void TestSyncDlg::monitorWithoutPermissionIsNamed()
+{
+    const MonitorFolder shut(m_bus->busDir(), "m1", 0, "SHUT");
+    shut.writeFile("faults", "no-access\n");
+    SyncDlg dialog(nullptr, kRefreshMs);
+    dialog.show();
+    auto* denied = dialog.findChild<QLabel*>("labelAccessDenied");
+    auto* noMonitor = dialog.findChild<QLabel*>("labelNoMonitor");
+    QVERIFY(!denied->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(denied->isVisible(), kDiscoveryMs);
+    QVERIFY(!noMonitor->isVisible());
+    QCOMPARE(list(dialog)->count(), 0);
+    QVERIFY(!dialog.findChild<QPushButton*>("btnDownload")->isEnabled());
+    QCOMPARE(denied->text(),
+             "A monitor is plugged in at " + QDir::toNativeSeparators(QDir::cleanPath(shut.path())) +
+                 ", but this user may not open it. Install the udev rule that comes with the program as "
+                 "/etc/udev/rules.d/70-vitacor.rules, then unplug the monitor and plug it in again.");
+
+    plug(0);
+    QTRY_COMPARE_WITH_TIMEOUT(list(dialog)->count(), 1, kDiscoveryMs);
+    QVERIFY(denied->isVisible());
+    QVERIFY(QDir(shut.path()).removeRecursively());
+    QTRY_VERIFY_WITH_TIMEOUT(!denied->isVisible(), kDiscoveryMs);
+    QVERIFY(!noMonitor->isVisible());
 }
 
 QTEST_MAIN(TestSyncDlg)

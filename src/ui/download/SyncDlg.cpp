@@ -1,15 +1,16 @@
 #include "ui/download/SyncDlg.h"
 #include "ui_SyncDlg.h"
 
-#include "device/DeviceManager.h"
+#include "device/HidClass.h"
+#include "sync/DownloadContext.h"
 #include "sync/DownloadFinisher.h"
 #include "sync/DownloadFolder.h"
+#include "ui/MyMessageBox.h"
 #include "ui/download/DownloadDeviceWidget.h"
 
 #include <QCloseEvent>
 #include <QDebug>
 #include <QFile>
-#include <QMessageBox>
 
 namespace {
 
@@ -20,10 +21,10 @@ constexpr int kFailedRole = Qt::UserRole + 2;
 
 } // namespace
 
-SyncDlg::SyncDlg(QWidget* parent)
+SyncDlg::SyncDlg(QWidget* parent, int refreshIntervalMs)
     : QDialog(parent)
     , ui(new Ui::SyncDlg)
-    , m_manager(new DeviceManager)
+    , m_manager(new DeviceManager(refreshIntervalMs))
 {
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
@@ -123,9 +124,15 @@ void SyncDlg::refreshDevList()
 void SyncDlg::showMonitorPresence()
 {
     const bool any = ui->listWidget->count() > 0;
+    const QStringList denied = m_manager->deniedNodes();
     ui->listWidget->setVisible(any);
-    ui->labelNoMonitor->setVisible(!any);
+    ui->labelNoMonitor->setVisible(!any && denied.isEmpty());
     ui->btnDownload->setEnabled(any);
+    ui->labelAccessDenied->setVisible(!denied.isEmpty());
+    ui->labelAccessDenied->setText(
+        tr("A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with "
+           "the program as %2, then unplug the monitor and plug it in again.")
+            .arg(denied.join(", "), HidClass::kUdevRulePath));
 }
 
 void SyncDlg::startDownload()
@@ -143,7 +150,8 @@ void SyncDlg::startDownload()
         return;
     m_downloading = true;
     m_downloadingSn = device->serialNumber();
-    m_manager->downloadDevice(index);
+    // Gathered here, on the thread that owns the record store, never on the device's worker.
+    m_manager->downloadDevice(index, DownloadContext::gather(m_downloadingSn));
     rowWidget(ui->listWidget->row(selected.first()))->showStarted();
 }
 
@@ -202,11 +210,11 @@ void SyncDlg::onDownloadEnd(QString path)
         if (result.isStored()) {
             emit downloadEnd(result.sn);
         } else if (!path.isEmpty()) {
-            auto* box = new QMessageBox(QMessageBox::Warning, tr("Download"),
-                                        tr("The files of %1 arrived but could not be stored; nothing of this "
-                                           "download was kept. Try the download again.")
-                                            .arg(sn),
-                                        QMessageBox::Ok, this);
+            auto* box = new MyMessageBox(QMessageBox::Warning, tr("Download"),
+                                         tr("The files of %1 arrived but could not be stored; nothing of this "
+                                            "download was kept. Try the download again.")
+                                             .arg(sn),
+                                         QMessageBox::Ok, this);
             box->setInformativeText(result.reason);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "device/DeviceManager.h"
+
 #include <QDialog>
 #include <QStringList>
 
-class DeviceManager;
 class DownloadDeviceWidget;
 class QListWidgetItem;
 
@@ -14,12 +15,13 @@ class SyncDlg;
 // The download dialog: lists the connected monitors, downloads the selected
 // one, and when the download ends has it stored and its files moved into the
 // device folder. It owns the device manager, so discovery runs while the
-// main window lives, whether the dialog is shown or not.
+// main window lives, whether the dialog is shown or not. A monitor that is
+// plugged in but may not be opened is named with the way to let the user in.
 class SyncDlg : public QDialog
 {
     Q_OBJECT
 public:
-    explicit SyncDlg(QWidget* parent = nullptr);
+    explicit SyncDlg(QWidget* parent = nullptr, int refreshIntervalMs = DeviceManager::kRefreshIntervalMs);
     ~SyncDlg() override;
 
     bool isDownloading() const { return m_downloading; }
@@ -47,7 +49,8 @@ protected:
 private:
     DownloadDeviceWidget* rowWidget(int row) const;
     DownloadDeviceWidget* rowWidget(const QString& sn) const;
-    // The list, or the hint to plug a monitor in when there is none.
+    // The list, or the hint to plug a monitor in when there is none; and the
+    // monitors that may not be opened.
     void showMonitorPresence();
     void startDownload();
     void applyStyleSheet();

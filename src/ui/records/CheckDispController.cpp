@@ -22,9 +22,9 @@
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -41,7 +41,11 @@ constexpr int kDropMargin = 40;
 CheckDispController::CheckDispController(QObject* parent)
     : QObject(parent)
     , m_player(new SoundPlay(this))
+    , m_buildAhead(new QTimer(this))
 {
+    m_buildAhead->setSingleShot(true);
+    m_buildAhead->setInterval(0);
+    connect(m_buildAhead, &QTimer::timeout, this, &CheckDispController::buildOneAhead);
     connect(this, &CheckDispController::playSound, m_player, &SoundPlay::playSound);
     connect(m_player, &SoundPlay::playFinish, this, &CheckDispController::onPlayFinish);
     connect(m_player, &SoundPlay::playFailed, this, &CheckDispController::onPlayFailed);
@@ -140,20 +144,48 @@ void CheckDispController::updateVisibleRows()
     // While items come and go, every look at the visible part would lay out the whole list again.
     if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
         return;
-    const QRect viewport = m_list->viewport()->rect();
-    const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
-    const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
-    const int top = topIndex.isValid() ? topIndex.row() : 0;
-    const int bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+    int top = 0;
+    int bottom = 0;
+    visibleRows(&top, &bottom);
     const QList<QListWidgetItem*> built = m_built.values();
     for (QListWidgetItem* item : built) {
         const int row = m_list->row(item);
         if (row < top - kDropMargin || row > bottom + kDropMargin)
             dropRow(item);
     }
-    const int last = std::min(bottom + kBuildMargin, m_list->count() - 1);
-    for (int row = std::max(0, top - kBuildMargin); row <= last; ++row)
+    for (int row = top; row <= bottom; ++row)
         ensureRow(m_list->item(row));
+    // The rows just outside the view are made between frames, one at a time,
+    // so a scroll step pays only for what it shows.
+    m_buildAhead->start();
+}
+
+void CheckDispController::visibleRows(int* top, int* bottom) const
+{
+    const QRect viewport = m_list->viewport()->rect();
+    const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
+    const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
+    *top = topIndex.isValid() ? topIndex.row() : 0;
+    *bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+}
+
+void CheckDispController::buildOneAhead()
+{
+    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
+        return;
+    int top = 0;
+    int bottom = 0;
+    visibleRows(&top, &bottom);
+    // Nearest first: below the view, then above it.
+    for (int distance = 1; distance <= kBuildMargin; ++distance) {
+        for (int row : {bottom + distance, top - distance}) {
+            if (row < 0 || row >= m_list->count() || rowOf(m_list->item(row)))
+                continue;
+            ensureRow(m_list->item(row));
+            m_buildAhead->start();
+            return;
+        }
+    }
 }
 
 CheckItemBase* CheckDispController::ensureRow(QListWidgetItem* item)
@@ -423,8 +455,7 @@ void CheckDispController::reportKept(const CheckEraser::Result& result)
 
 bool CheckDispController::confirm(const QString& title, const QString& text)
 {
-    return QMessageBox::question(m_list, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
-        QMessageBox::Yes;
+    return MyMessageBox::question(m_list, title, text) == QMessageBox::Yes;
 }
 
 QString CheckDispController::recordText(const CheckRecord& record) const
@@ -471,7 +502,7 @@ void CheckDispController::onReviewCheckItem(CheckItemBase* item)
     if (!viewer)
         return;
     connect(viewer, &QDialog::finished, this, &CheckDispController::onReportViewerClose);
-    m_viewerOpen = true;
+    m_viewers << viewer;
 }
 
 QDialog* CheckDispController::openHolterSummary(HolterWidget* row)
@@ -501,8 +532,8 @@ void CheckDispController::onPlayFinish()
 
 void CheckDispController::onPlayFailed(const QString& path)
 {
-    auto* box = new QMessageBox(QMessageBox::Information, tr("Message"), tr("This voice note cannot be played."),
-                                QMessageBox::Ok, m_list);
+    auto* box = new MyMessageBox(QMessageBox::Information, tr("Message"), tr("This voice note cannot be played."),
+                                 QMessageBox::Ok, m_list);
     box->setInformativeText(path);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -552,5 +583,11 @@ void CheckDispController::onViewerUserUpdated(const QString& checkTime, const Ch
 
 void CheckDispController::onReportViewerClose(int)
 {
-    m_viewerOpen = false;
+    m_viewers.removeAll(qobject_cast<QDialog*>(sender()));
+    m_viewers.removeAll(nullptr);
+}
+
+bool CheckDispController::isReportViewerOpen() const
+{
+    return std::any_of(m_viewers.begin(), m_viewers.end(), [](const QPointer<QDialog>& v) { return !v.isNull(); });
 }

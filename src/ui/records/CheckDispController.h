@@ -22,6 +22,7 @@ class MyListWidget;
 class QDialog;
 class QKeyEvent;
 class QListWidgetItem;
+class QTimer;
 class SoundPlay;
 
 // Decides what the record list shows for a tree selection: a row per stored
@@ -62,7 +63,7 @@ public:
     // the user was told.
     bool deleteItems(bool selectedOnly);
     bool deleteDevice(const QString& sn);
-    bool isReportViewerOpen() const { return m_viewerOpen; }
+    bool isReportViewerOpen() const;
     bool isPlaying() const { return m_playing; }
     int checkType() const { return m_checkType; }
     QString sn() const { return m_sn; }
@@ -71,7 +72,8 @@ public:
     QList<CheckRecord> selectedRecords() const;
     // The rows that exist now.
     QList<CheckItemBase*> builtRows() const;
-    // Makes the row widgets of the visible part of the list and drops far ones.
+    // Makes the row widgets of the visible part of the list now, those of the
+    // rows near it between frames, and drops far ones.
     void updateVisibleRows();
 
 signals:
@@ -94,6 +96,9 @@ public slots:
     void onViewerUserUpdated(const QString& checkTime, const CheckUser& user);
 
 private:
+    // The first and last row of the list's visible part.
+    void visibleRows(int* top, int* bottom) const;
+    void buildOneAhead();
     void onSelectionChanged();
     // Every Holter dialog reads the one shared recording, so the summary is
     // modal: a second recording cannot be opened beside it.
@@ -142,6 +147,8 @@ private:
     SoundPlay* m_player;
     ReviewOpener m_reviewOpener;
     bool m_playing = false;
-    bool m_viewerOpen = false;
+    // The report viewers opened from the list and not yet closed.
+    QList<QPointer<QDialog>> m_viewers;
     bool m_building = false;
+    QTimer* m_buildAhead;
 };

@@ -182,8 +182,22 @@ void CheckItemBase::showPerfusionBars(const QLabel* piLabel, int spo2, int pulse
 void CheckItemBase::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (m_detail.isRead() && (m_duration || m_waveArea))
-        MiniWaveform::paint(painter, m_detail.samples(), waveformRect());
+    if (m_detail.isRead() && (m_duration || m_waveArea) && !waveformRect().isEmpty()) {
+        // Thousands of points per strip: drawn once, then every repaint of a scrolled list copies them.
+        const QRect area = waveformRect();
+        if (m_waveformSize != area.size() || m_waveformSamples != m_detail.samples().constData()) {
+            const qreal ratio = devicePixelRatioF();
+            m_waveform = QPixmap(area.size() * ratio);
+            m_waveform.setDevicePixelRatio(ratio);
+            m_waveform.fill(Qt::transparent);
+            QPainter cache(&m_waveform);
+            cache.translate(-area.topLeft());
+            MiniWaveform::paint(cache, m_detail.samples(), area);
+            m_waveformSize = area.size();
+            m_waveformSamples = m_detail.samples().constData();
+        }
+        painter.drawPixmap(area.topLeft(), m_waveform);
+    }
     if (m_perfusionLabel && m_perfusionBars >= 0) {
         const QRect label = m_perfusionLabel->geometry();
         const int left = label.left() + m_perfusionLabel->fontMetrics().horizontalAdvance(m_perfusionLabel->text()) + 5;

@@ -5,6 +5,7 @@
 #include "files/DeviceInfo.h"
 #include "files/EcgDetail.h"
 
+#include <QPixmap>
 #include <QPointer>
 #include <QRect>
 #include <QString>
@@ -121,6 +122,10 @@ private:
     QString m_sn;
     DeviceInfo m_device;
     EcgDetail m_detail;
+    // The mini waveform as last painted, and the samples and size it shows.
+    QPixmap m_waveform;
+    const qint16* m_waveformSamples = nullptr;
+    QSize m_waveformSize;
     QPointer<QLabel> m_duration;
     QPointer<const QWidget> m_waveArea;
     QPointer<const QLabel> m_perfusionLabel;

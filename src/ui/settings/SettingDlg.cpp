@@ -5,6 +5,7 @@
 #include "app/Constants.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "files/DeviceInfo.h"
 #include "files/DeviceModel.h"
 #include "sync/MoveFileThread.h"
 #include "ui/MyMessageBox.h"
@@ -70,7 +71,9 @@ SettingDlg::~SettingDlg()
 
 void SettingDlg::showUnitGroups()
 {
-    const QList<int> models = DbOperator::instance()->deviceModelTypes();
+    QList<int> models;
+    for (const DeviceInfo& device : DbOperator::instance()->allDevices())
+        models << device.modelType;
     // Spot checks, SpO2-with-temperature checks and multi-tests show temperatures as well.
     ui->gbxTemp->setVisible(anyModelOffers(
         models, {CheckType::Temperature, CheckType::SpotCheck, CheckType::Spo2Temp, CheckType::MultiTest}));

@@ -101,9 +101,61 @@ double EcgAnalyseDlg::yOf(int value) const
     return qBound<double>(m_plot.top(), y, m_plot.bottom());
 }
 
+int EcgAnalyseDlg::columnSample(int column) const
+{
+    const float perPixel = float(kWindowSamples) / float(m_plot.width());
+    return int(column * perPixel);
+}
+
+int EcgAnalyseDlg::columnOf(int offset) const
+{
+    int column = int(offset * double(m_plot.width()) / kWindowSamples);
+    while (column > 0 && columnSample(column - 1) >= offset)
+        --column;
+    while (columnSample(column) < offset)
+        ++column;
+    return column;
+}
+
+bool EcgAnalyseDlg::isDrawn(int index) const
+{
+    const int offset = index - m_scroll * kSamplesPerStep;
+    if (offset < 0 || offset >= kWindowSamples)
+        return true;
+    return columnSample(columnOf(offset)) == offset;
+}
+
+double EcgAnalyseDlg::cursorX(double seconds) const
+{
+    const int offset = int(seconds * kSamplesPerSecond + 1e-9) - m_scroll * kSamplesPerStep;
+    if (offset < 0 || offset >= kWindowSamples)
+        return xOf(seconds);
+    return m_plot.left() + qMin(columnOf(offset), m_plot.width() - 1) + 1;
+}
+
+QPolygonF EcgAnalyseDlg::trace() const
+{
+    const int first = m_scroll * kSamplesPerStep;
+    const double centre = QRectF(m_plot).center().y();
+    QPolygonF wave;
+    for (int column = 0; column < m_plot.width(); ++column) {
+        const int index = first + columnSample(column);
+        const double x = m_plot.left() + column + 1;
+        if (index >= m_samples.size()) {
+            wave << QPointF(x, centre);
+            continue;
+        }
+        // Beyond ±3000 the trace leaves the sample out and joins its neighbours.
+        const int value = m_samples.at(index);
+        if (value >= -kDisplayLimit && value <= kDisplayLimit)
+            wave << QPointF(x, yOf(value));
+    }
+    return wave;
+}
+
 QRect EcgAnalyseDlg::handleRect(double seconds) const
 {
-    return QRect(int(xOf(seconds)) - 11, m_plot.bottom() + 1, 24, 24);
+    return QRect(int(cursorX(seconds)) - 11, m_plot.bottom() + 1, 24, 24);
 }
 
 void EcgAnalyseDlg::moveActive(double seconds)
@@ -121,11 +173,16 @@ void EcgAnalyseDlg::snap(bool largest)
     const int last = qMin(first + m_window - 2, m_samples.size() - 1);
     if (m_window == 0 || first >= m_samples.size() || last < first)
         return;
-    int best = first;
-    for (int i = first + 1; i <= last; ++i) {
-        if (largest ? m_samples.at(i) > m_samples.at(best) : m_samples.at(i) < m_samples.at(best))
+    // Only samples the trace shows, so the level line meets the peak drawn.
+    int best = -1;
+    for (int i = first; i <= last; ++i) {
+        if (!isDrawn(i))
+            continue;
+        if (best < 0 || (largest ? m_samples.at(i) > m_samples.at(best) : m_samples.at(i) < m_samples.at(best)))
             best = i;
     }
+    if (best < 0)
+        return;
     (m_activeA ? m_tA : m_tB) = double(best) / kSamplesPerSecond;
     refreshLabels();
     update();
@@ -201,21 +258,7 @@ void EcgAnalyseDlg::paintEvent(QPaintEvent*)
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(QPen(Qt::black, 1.2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    const int first = m_scroll * kSamplesPerStep;
-    const float perPixel = float(kWindowSamples) / float(m_plot.width());
-    QPolygonF wave;
-    for (int column = 0; column < m_plot.width(); ++column) {
-        const int index = first + int(column * perPixel);
-        const double x = m_plot.left() + column + 1;
-        if (index >= m_samples.size()) {
-            wave << QPointF(x, plot.center().y());
-            continue;
-        }
-        // Beyond the plot's ±2 mV the trace runs along its edge, as on paper.
-        const int value = qBound(-kDisplayLimit, int(m_samples.at(index)), kDisplayLimit);
-        wave << QPointF(x, yOf(value));
-    }
-    painter.drawPolyline(wave);
+    painter.drawPolyline(trace());
     painter.restore();
 
     if (!m_rulerShown)
@@ -228,7 +271,7 @@ void EcgAnalyseDlg::paintEvent(QPaintEvent*)
         const double y = yOf(sampleAt(seconds));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         if (seconds >= windowStart && seconds <= windowStart + 7) {
-            painter.drawLine(QPointF(xOf(seconds), plot.top()), QPointF(xOf(seconds), plot.bottom()));
+            painter.drawLine(QPointF(cursorX(seconds), plot.top()), QPointF(cursorX(seconds), plot.bottom()));
             painter.drawImage(handleRect(seconds), *handle);
         }
     }

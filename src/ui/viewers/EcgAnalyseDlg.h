@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QPolygonF>
 #include <QRect>
 #include <QVector>
 
@@ -33,6 +34,10 @@ public:
     double activeTime() const { return m_activeA ? m_tA : m_tB; }
     // The sample at a time: the one under the cursor, 0 past the last.
     int sampleAt(double seconds) const;
+    // The trace as painted: a point per plot column whose sample lies within ±3000.
+    QPolygonF trace() const;
+    // Where a cursor's line stands: on the column that draws its sample.
+    double cursorX(double seconds) const;
 
 public slots:
     void onScrollBarValueChanged(int value);
@@ -47,6 +52,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The window's sample a plot column draws, counted from the window's first.
+    int columnSample(int column) const;
+    // The first column drawing the window's sample `offset` or a later one.
+    int columnOf(int offset) const;
+    // Whether the trace shows a sample; samples outside the window count as shown.
+    bool isDrawn(int index) const;
     double timeAt(int x) const;
     double xOf(double seconds) const;
     double yOf(int value) const;

@@ -81,9 +81,8 @@ void EditDlg::setUser(const CheckUser& user)
     ui->editRemarks->setPlainText(user.remarks);
     ui->spinHeight->setValue(user.height);
     ui->spinWeight->setValue(user.weight / 10.0);
-    // Still filling: showing the stored remark's length is no change of it.
-    onRemarkTxtChanged();
     m_filling = false;
+    showRemarkCount();
 }
 
 CheckUser EditDlg::user() const
@@ -122,6 +121,11 @@ void EditDlg::onBtnRestoreClicked()
 void EditDlg::onRemarkTxtChanged()
 {
     markChanged(Remarks);
+    showRemarkCount();
+}
+
+void EditDlg::showRemarkCount()
+{
     ui->lblRemardHint->setText(
         QString("%1/%2").arg(ui->editRemarks->toPlainText().size()).arg(ui->editRemarks->maxLength()));
 }

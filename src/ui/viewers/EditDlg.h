@@ -34,6 +34,7 @@ private slots:
 private:
     enum Field { PatientId = 1, Name = 2, Sex = 4, Birthday = 8, Remarks = 16, Height = 32, Weight = 64 };
     void markChanged(Field field);
+    void showRemarkCount();
 
     Ui::EditDlg* ui;
     CheckUser m_user;

@@ -6,9 +6,12 @@
 #include "report/ReportSource.h"
 #include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
+#include "ui/rows/CheckItemBase.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFileDialog>
+#include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -39,25 +42,48 @@ bool print(QWidget* parent, const QList<ReportData>& reports)
     if (reports.isEmpty())
         return false;
     QPrinter printer(QPrinter::HighResolution);
-    // A printer that defaults to Letter would cut off the strip and the signature.
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setFullPage(true);
+    prepare(printer);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
+    return printOn(printer, reports, parent);
+}
+
+void prepare(QPrinter& printer)
+{
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setFullPage(true);
+}
+
+bool printOn(QPrinter& printer, const QList<ReportData>& reports, QWidget* parent)
+{
     printer.setFullPage(true);
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
     QPainter painter(&printer);
+    if (!painter.isActive()) {
+        const QString text =
+            QCoreApplication::translate("ReportPrinting", "The printer could not be started; nothing was printed.");
+        MyMessageBox::error(parent, QCoreApplication::translate("ReportPrinting", "Message"), text);
+        return false;
+    }
     ReportOutput::paintReports(reports, painter, printer.resolution() / 25.4, [&printer] { printer.newPage(); });
-    return true;
+    return painter.end();
+}
+
+QString pdfName(const QList<ReportData>& reports)
+{
+    const ReportData& first = reports.first();
+    const QString stamp = reports.size() == 1
+        ? first.checkTimeText()
+        : QLocale(QLocale::English).toString(QDateTime::currentDateTime(), "yyyyMMddHHmmss");
+    return ReportOutput::defaultFileName(first.sn, stamp, "pdf");
 }
 
 bool savePdf(QWidget* parent, const QList<ReportData>& reports)
 {
     if (reports.isEmpty())
         return false;
-    const ReportData& first = reports.first();
-    const QString name = ReportOutput::defaultFileName(first.sn, first.checkTimeText(), "pdf");
+    const QString name = pdfName(reports);
     const QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("ReportPrinting", "Save As"),
                                                       Config::instance()->lastSaveDir() + "/" + name,
                                                       QCoreApplication::translate("ReportPrinting", "PDF File(*.pdf)"));

@@ -4,6 +4,7 @@
 
 #include <QList>
 
+class QPrinter;
 class QWidget;
 struct CheckRecord;
 
@@ -16,8 +17,15 @@ namespace ReportPrinting {
 bool reportOf(const QString& sn, const CheckRecord& record, ReportData* data);
 // The reports of the checks that have one, in the given order.
 QList<ReportData> reportsOf(const QString& sn, const QList<CheckRecord>& records);
-// A4, full page, chosen before the print dialog; false when cancelled.
+// A4, full page, chosen before the print dialog; false when cancelled or
+// when the printer could not start (which is shown).
 bool print(QWidget* parent, const QList<ReportData>& reports);
+// A4 and the full page, so a printer that defaults to Letter keeps the strip whole.
+void prepare(QPrinter& printer);
+// Prints on a printer set up and chosen; false, shown to the user, when it cannot start.
+bool printOn(QPrinter& printer, const QList<ReportData>& reports, QWidget* parent);
+// The proposed PDF name: one report is named by its check time, several by now.
+QString pdfName(const QList<ReportData>& reports);
 // Asks for a file and writes every report into one PDF; false when
 // cancelled or failed (the failure is shown).
 bool savePdf(QWidget* parent, const QList<ReportData>& reports);

@@ -26,6 +26,8 @@ ReportViewer::ReportViewer(QWidget* parent)
     QFile style(":/res/qss/reportviewer.qss");
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));
+    // Modal, so no check can be deleted or reviewed again while its report is open.
+    setModal(true);
     ui->btnPrint1->setToolTip(tr("Print report"));
     ui->btnSaveJpg->setToolTip(tr("Save as JPG file"));
     ui->btnPDF1->setToolTip(tr("Save as PDF"));
@@ -116,8 +118,12 @@ void ReportViewer::on_btnSaveJpg_clicked()
 void ReportViewer::on_btnEdit_clicked()
 {
     m_editDlg->setPatientIdMode(m_data.checkType == CheckType::SpotCheck);
-    m_editDlg->setUser(m_data.user);
-    m_editDlg->show();
+    CheckUser shown = m_data.user;
+    // A multi-test's note is the check's own, not its report user's.
+    if (m_data.checkType == CheckType::MultiTest)
+        shown.remarks = m_data.remark;
+    m_editDlg->setUser(shown);
+    m_editDlg->open();
 }
 
 void ReportViewer::on_btnMeasureEcg_clicked()
@@ -136,8 +142,10 @@ void ReportViewer::onUpdateUser()
     DbOperator* db = DbOperator::instance();
     bool saved;
     if (m_data.checkType == CheckType::MultiTest) {
+        const bool noteChanged = user.remarks != m_data.remark;
         saved = db->beginTransaction() && db->updateMultiTestReportUser(m_data.sn, user) &&
-            db->updateMultiTestRemark(m_data.sn, m_data.checkTimeText(), user.remarks) && db->commit();
+            (!noteChanged || db->updateMultiTestRemark(m_data.sn, m_data.checkTimeText(), user.remarks)) &&
+            db->commit();
         if (!saved)
             db->rollback();
     } else {
