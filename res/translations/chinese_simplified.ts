@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+274"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>全部结果</translation>
     </message>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>删除</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation type="vanished">%1 的部分测量无法删除；它们及其文件均被保留。</translation>
     </message>
     <message numerus="yes">
-        <location line="-41"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n 条测量无法删除；它们及其文件均被保留。</numerusform>
@@ -126,7 +126,7 @@
         <translation>无法删除以下文件：</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>ECG Holter</source>
         <translation>动态心电图</translation>
     </message>
@@ -166,7 +166,7 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+205"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>姓名：</translation>
     </message>
@@ -485,7 +485,7 @@
     <message>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>隐藏标尺</translation>
     </message>
@@ -1321,7 +1321,7 @@ Do you want to replace it?</source>
         <translation>关于软件</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+285"/>
         <location line="+15"/>
         <source>Delete all items</source>
         <translation>删除所有记录</translation>
@@ -1332,8 +1332,8 @@ Do you want to replace it?</source>
         <translation>删除所选记录</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+20"/>
+        <location line="-29"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>删除</translation>
     </message>
@@ -1344,17 +1344,17 @@ Do you want to replace it?</source>
         <translation>确定要删除所有记录吗？</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>确定要删除所有选中的记录吗？</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>You are deleting %1. Do you want to continue?</source>
         <translation>即将删除 %1，是否继续？</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>错误</translation>
     </message>
@@ -1364,7 +1364,7 @@ Do you want to replace it?</source>
         <translation>删除失败：%1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>No items are selected.</source>
         <translation>未选择任何记录。</translation>
     </message>
@@ -1398,7 +1398,7 @@ Do you want to replace it?</source>
         <translation type="vanished">创建PDF文件失败。</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-236"/>
         <source>All Results</source>
         <translation>全部结果</translation>
     </message>
@@ -1583,7 +1583,7 @@ Do you want to replace it?</source>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+75"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>权限不足</translation>
     </message>
@@ -1601,7 +1601,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+81"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>心电图正常</translation>
     </message>
@@ -1677,26 +1677,26 @@ Do you want to replace it?</source>
         <translation>报告</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>病人ID:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+272"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>姓名：</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+271"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>性别：</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>出生日期：</translation>
     </message>
@@ -1724,20 +1724,20 @@ Do you want to replace it?</source>
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+188"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>心率：</translation>
     </message>
     <message>
-        <location line="-266"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+213"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS：</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST：</translation>
     </message>
@@ -1745,12 +1745,12 @@ Do you want to replace it?</source>
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+212"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc：</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>导联：</translation>
@@ -1769,44 +1769,45 @@ Do you want to replace it?</source>
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>灌注指数：</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>心电带宽:</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+211"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>体温：</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>分钟</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+191"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>脉率：</translation>
     </message>
     <message>
-        <location line="-187"/>
-        <location line="+181"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>心电:</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-114"/>
         <source>The strip is cut: %1 of %2 samples</source>
         <translation>波形不完整：%1 / %2 个采样点</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>报告</translation>
@@ -1837,12 +1838,12 @@ Do you want to replace it?</source>
         <translation>体重:</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>指脉:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>血氧:</translation>
     </message>
@@ -1857,12 +1858,12 @@ Do you want to replace it?</source>
         <translation>血糖</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>收缩压/舒张压:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>备注：</translation>
     </message>
@@ -1896,7 +1897,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+61"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -1906,12 +1907,18 @@ Do you want to replace it?</source>
         <translation>PDF 文件(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>无法启动打印机，未打印任何内容。</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>创建PDF失败</translation>
     </message>
@@ -1919,7 +1926,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+29"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>打印报告</translation>
     </message>
@@ -1991,7 +1998,7 @@ Do you want to replace it?</source>
         <translation>创建JPG失败</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>error</source>
         <translation>错误</translation>
     </message>
@@ -2262,7 +2269,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+218"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
         <source>Browser</source>
         <translation>浏览</translation>
     </message>
@@ -2272,7 +2279,7 @@ Do you want to replace it?</source>
         <translation>导入旧版程序的数据...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-160"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
@@ -2282,7 +2289,7 @@ Do you want to replace it?</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <location line="+4"/>
         <location line="+54"/>
         <location line="+4"/>
@@ -2731,18 +2738,18 @@ Do you want to replace it?</source>
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="+205"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>下载</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>未找到监护仪。请用 USB 线连接监护仪并开机，它会自动出现在这里。在 Linux 上，程序需要该监护仪的 udev 规则（见 README）。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>刷新设备列表</translation>
     </message>
@@ -2762,7 +2769,12 @@ Do you want to replace it?</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="-48"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>监护仪已连接在 %1，但当前用户无权打开它。请将程序附带的 udev 规则安装为 %2，然后拔下监护仪并重新插入。</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>该设备的另一个下载正在进行</translation>
     </message>

@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+274"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>All Results</translation>
     </message>
@@ -105,12 +105,12 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
     <message numerus="yes">
-        <location line="-41"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n check could not be deleted; it is kept with its files.</numerusform>
@@ -123,7 +123,7 @@
         <translation>These files could not be removed:</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>ECG Holter</source>
         <translation>ECG Holter</translation>
     </message>
@@ -163,7 +163,7 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+205"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -482,7 +482,7 @@
     <message>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>Hide Ruler</translation>
     </message>
@@ -1318,7 +1318,7 @@ Do you want to replace it?</translation>
         <translation>About me</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+74"/>
         <source>All Results</source>
         <translation>All Results</translation>
     </message>
@@ -1329,7 +1329,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <location line="+195"/>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
@@ -1366,7 +1366,7 @@ Do you want to replace it?</translation>
         <translation>No items are selected.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>Are you sure you want to delete all selected items?</translation>
     </message>
@@ -1556,7 +1556,7 @@ Do you want to replace it?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+75"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
@@ -1574,7 +1574,7 @@ Do you want to replace it?</translation>
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+81"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>Regular electrocardiogram(ECG)</translation>
     </message>
@@ -1650,26 +1650,26 @@ Do you want to replace it?</translation>
         <translation>Report</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>Paitent ID:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+272"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+271"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>Gender:</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>Date of Birth:</translation>
     </message>
@@ -1697,20 +1697,20 @@ Do you want to replace it?</translation>
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+188"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>HR:</translation>
     </message>
     <message>
-        <location line="-266"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+213"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS:</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST:</translation>
     </message>
@@ -1718,12 +1718,12 @@ Do you want to replace it?</translation>
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+212"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc:</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>Lead:</translation>
@@ -1742,44 +1742,45 @@ Do you want to replace it?</translation>
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>PI:</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>ECG Bandwidth:</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+211"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>Temperature:</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+191"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>PR:</translation>
     </message>
     <message>
-        <location line="-187"/>
-        <location line="+181"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>ECG:</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-114"/>
         <source>The strip is cut: %1 of %2 samples</source>
         <translation>The strip is cut: %1 of %2 samples</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>Report</translation>
@@ -1810,12 +1811,12 @@ Do you want to replace it?</translation>
         <translation>Weight:</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>FingerPulse:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>Oxi:</translation>
     </message>
@@ -1830,12 +1831,12 @@ Do you want to replace it?</translation>
         <translation>BG</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>SYS/DIA:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>Note:</translation>
     </message>
@@ -1861,7 +1862,7 @@ Do you want to replace it?</translation>
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+61"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>Save As</translation>
     </message>
@@ -1871,12 +1872,18 @@ Do you want to replace it?</translation>
         <translation>PDF File(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>The printer could not be started; nothing was printed.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>create pdf failed</translation>
     </message>
@@ -1884,7 +1891,7 @@ Do you want to replace it?</translation>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+29"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>Print report</translation>
     </message>
@@ -1956,7 +1963,7 @@ Do you want to replace it?</translation>
         <translation>create jpg failed</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -2227,7 +2234,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+218"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
         <source>Browser</source>
         <translation>Browser</translation>
     </message>
@@ -2237,7 +2244,7 @@ Do you want to replace it?</translation>
         <translation>Import data of the older program...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-160"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2247,7 +2254,7 @@ Do you want to replace it?</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <location line="+4"/>
         <location line="+54"/>
         <location line="+4"/>
@@ -2689,18 +2696,18 @@ Do you want to replace it?</translation>
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="+205"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>Download</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>Refresh Device List</translation>
     </message>
@@ -2720,7 +2727,12 @@ Do you want to replace it?</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="-48"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>Another download of this monitor is running</translation>
     </message>

@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+274"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>Tous les résultats</translation>
     </message>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation type="vanished">Certaines mesures de %1 n&apos;ont pas pu être supprimées ; elles sont conservées avec leurs fichiers.</translation>
     </message>
     <message numerus="yes">
-        <location line="-41"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n mesure n&apos;a pas pu être supprimée ; elle est conservée avec ses fichiers.</numerusform>
@@ -127,7 +127,7 @@
         <translation>Ces fichiers n’ont pas pu être supprimés :</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>ECG Holter</source>
         <translation>ECG Holter</translation>
     </message>
@@ -167,7 +167,7 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+205"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
@@ -486,7 +486,7 @@
     <message>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>Masquer la règle</translation>
     </message>
@@ -1322,7 +1322,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>À propos du logiciel</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+285"/>
         <location line="+15"/>
         <source>Delete all items</source>
         <translation>Supprimer tous les éléments</translation>
@@ -1333,8 +1333,8 @@ Voulez-vous le remplacer ?</translation>
         <translation>Supprimer les éléments sélectionnés</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+20"/>
+        <location line="-29"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -1345,17 +1345,17 @@ Voulez-vous le remplacer ?</translation>
         <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>You are deleting %1. Do you want to continue?</source>
         <translation>Vous allez supprimer %1. Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -1365,7 +1365,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Échec de la suppression : %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>No items are selected.</source>
         <translation>Aucun élément sélectionné.</translation>
     </message>
@@ -1399,7 +1399,7 @@ Voulez-vous le remplacer ?</translation>
         <translation type="vanished">La création du fichier PDF a échoué.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-236"/>
         <source>All Results</source>
         <translation>Tous les résultats</translation>
     </message>
@@ -1584,7 +1584,7 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+75"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>Autorisation refusée</translation>
     </message>
@@ -1602,7 +1602,7 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+81"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>Électrocardiogramme (ECG) régulier</translation>
     </message>
@@ -1678,26 +1678,26 @@ Voulez-vous le remplacer ?</translation>
         <translation>Rapport</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>ID patient :</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+272"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+271"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>Sexe :</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>Date de naissance :</translation>
     </message>
@@ -1725,20 +1725,20 @@ Voulez-vous le remplacer ?</translation>
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+188"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>FC :</translation>
     </message>
     <message>
-        <location line="-266"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+213"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS :</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST :</translation>
     </message>
@@ -1746,12 +1746,12 @@ Voulez-vous le remplacer ?</translation>
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+212"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc :</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>Dérivation :</translation>
@@ -1770,44 +1770,45 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>IP :</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>Bande passante ECG :</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+211"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>Température :</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+191"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>FP :</translation>
     </message>
     <message>
-        <location line="-187"/>
-        <location line="+181"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>ECG :</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-114"/>
         <source>The strip is cut: %1 of %2 samples</source>
         <translation>Le tracé est tronqué : %1 échantillons sur %2</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>Rapport</translation>
@@ -1838,12 +1839,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Poids :</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>Pouls digital :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>SpO2 :</translation>
     </message>
@@ -1858,12 +1859,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>GS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>SYS/DIA :</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>Remarque :</translation>
     </message>
@@ -1897,7 +1898,7 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+61"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1907,12 +1908,18 @@ Voulez-vous le remplacer ?</translation>
         <translation>Fichier PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>L’imprimante n’a pas pu démarrer ; rien n’a été imprimé.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>Échec de la création du PDF</translation>
     </message>
@@ -1920,7 +1927,7 @@ Voulez-vous le remplacer ?</translation>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+29"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>Imprimer le rapport</translation>
     </message>
@@ -1992,7 +1999,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Impossible de créer le JPG</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>error</source>
         <translation>erreur</translation>
     </message>
@@ -2263,7 +2270,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+218"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
         <source>Browser</source>
         <translation>Parcourir</translation>
     </message>
@@ -2273,7 +2280,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Importer les données de l’ancien programme...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-160"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2283,7 +2290,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <location line="+4"/>
         <location line="+54"/>
         <location line="+4"/>
@@ -2732,18 +2739,18 @@ Voulez-vous le remplacer ?</translation>
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="+205"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>Aucun moniteur trouvé. Branchez un moniteur avec son câble USB et allumez-le ; il apparaît ici de lui-même. Sous Linux, le programme a besoin de la règle udev du moniteur (voir le README).</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>Actualiser la liste des appareils</translation>
     </message>
@@ -2763,7 +2770,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="-48"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>Un moniteur est branché sur %1, mais cet utilisateur n’a pas le droit de l’ouvrir. Installez la règle udev fournie avec le programme sous %2, puis débranchez le moniteur et rebranchez-le.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>Un autre téléchargement de ce moniteur est en cours</translation>
     </message>

@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+274"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>Alle Ergebnisse</translation>
     </message>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation type="vanished">Einige Messungen von %1 konnten nicht gelöscht werden; sie bleiben mit ihren Dateien erhalten.</translation>
     </message>
     <message numerus="yes">
-        <location line="-41"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n Messung konnte nicht gelöscht werden; sie bleibt mit ihren Dateien erhalten.</numerusform>
@@ -127,7 +127,7 @@
         <translation>Diese Dateien konnten nicht entfernt werden:</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>ECG Holter</source>
         <translation>EKG-Holter</translation>
     </message>
@@ -167,7 +167,7 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+205"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -486,7 +486,7 @@
     <message>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>Lineal ausblenden</translation>
     </message>
@@ -1322,7 +1322,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Über das Programm</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+285"/>
         <location line="+15"/>
         <source>Delete all items</source>
         <translation>Alle Einträge löschen</translation>
@@ -1333,8 +1333,8 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Ausgewählte Einträge löschen</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+20"/>
+        <location line="-29"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
@@ -1345,17 +1345,17 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Möchten Sie wirklich alle Einträge löschen?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>Möchten Sie wirklich alle ausgewählten Einträge löschen?</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>You are deleting %1. Do you want to continue?</source>
         <translation>Sie löschen %1. Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -1365,7 +1365,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Löschen fehlgeschlagen: %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>No items are selected.</source>
         <translation>Keine Einträge ausgewählt.</translation>
     </message>
@@ -1399,7 +1399,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation type="vanished">Die PDF-Datei konnte nicht erstellt werden.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-236"/>
         <source>All Results</source>
         <translation>Alle Ergebnisse</translation>
     </message>
@@ -1584,7 +1584,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+75"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
@@ -1602,7 +1602,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+81"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>Regelmäßiges Elektrokardiogramm (EKG)</translation>
     </message>
@@ -1678,26 +1678,26 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Bericht</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>Patienten-ID:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+272"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+271"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>Geschlecht:</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>Geburtsdatum:</translation>
     </message>
@@ -1725,20 +1725,20 @@ Möchten Sie die Datei ersetzen?</translation>
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+188"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>HF:</translation>
     </message>
     <message>
-        <location line="-266"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+213"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS:</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST:</translation>
     </message>
@@ -1746,12 +1746,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+212"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc:</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>Ableitung:</translation>
@@ -1770,44 +1770,45 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>PI:</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>EKG-Bandbreite:</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+211"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>Temperatur:</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+191"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>PF:</translation>
     </message>
     <message>
-        <location line="-187"/>
-        <location line="+181"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>EKG:</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-114"/>
         <source>The strip is cut: %1 of %2 samples</source>
         <translation>Der Streifen ist abgeschnitten: %1 von %2 Messwerten</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>Bericht</translation>
@@ -1838,12 +1839,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Gewicht:</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>Fingerpuls:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>SpO2:</translation>
     </message>
@@ -1858,12 +1859,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>BZ</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>SYS/DIA:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>Notiz:</translation>
     </message>
@@ -1897,7 +1898,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+61"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -1907,12 +1908,18 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>PDF-Datei(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>Meldung</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>Der Drucker konnte nicht gestartet werden; es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>PDF konnte nicht erstellt werden</translation>
     </message>
@@ -1920,7 +1927,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+29"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>Bericht drucken</translation>
     </message>
@@ -1992,7 +1999,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>JPG konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>error</source>
         <translation>Fehler</translation>
     </message>
@@ -2263,7 +2270,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+218"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
         <source>Browser</source>
         <translation>Durchsuchen</translation>
     </message>
@@ -2273,7 +2280,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Daten des älteren Programms importieren...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-160"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2283,7 +2290,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <location line="+4"/>
         <location line="+54"/>
         <location line="+4"/>
@@ -2732,18 +2739,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="+205"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>Herunterladen</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>Kein Messgerät gefunden. Schließen Sie ein Messgerät mit seinem USB-Kabel an und schalten Sie es ein; es erscheint dann von selbst hier. Unter Linux benötigt das Programm die udev-Regel für das Messgerät (siehe README).</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>Geräteliste aktualisieren</translation>
     </message>
@@ -2763,7 +2770,12 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="-48"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>An %1 ist ein Messgerät angeschlossen, aber dieser Benutzer darf es nicht öffnen. Installieren Sie die mit dem Programm gelieferte udev-Regel als %2, ziehen Sie dann das Messgerät ab und stecken Sie es wieder ein.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>Ein anderer Download dieses Monitors läuft</translation>
     </message>

@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+274"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>Todos los resultados</translation>
     </message>
@@ -105,7 +105,7 @@
     </message>
     <message>
         <location line="+2"/>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
@@ -114,7 +114,7 @@
         <translation type="vanished">Algunas mediciones de %1 no se pudieron eliminar; se conservan con sus archivos.</translation>
     </message>
     <message numerus="yes">
-        <location line="-41"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n medición no se pudo eliminar; se conserva con sus archivos.</numerusform>
@@ -127,7 +127,7 @@
         <translation>No se pudieron eliminar estos archivos:</translation>
     </message>
     <message>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>ECG Holter</source>
         <translation>ECG Holter</translation>
     </message>
@@ -167,7 +167,7 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+205"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>Nombre:</translation>
     </message>
@@ -486,7 +486,7 @@
     <message>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
         <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>Ocultar regla</translation>
     </message>
@@ -1322,7 +1322,7 @@ Do you want to replace it?</source>
         <translation>Acerca del software</translation>
     </message>
     <message>
-        <location line="+287"/>
+        <location line="+285"/>
         <location line="+15"/>
         <source>Delete all items</source>
         <translation>Eliminar todos los elementos</translation>
@@ -1333,8 +1333,8 @@ Do you want to replace it?</source>
         <translation>Eliminar los elementos seleccionados</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+20"/>
+        <location line="-29"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>Eliminar</translation>
     </message>
@@ -1345,17 +1345,17 @@ Do you want to replace it?</source>
         <translation>¿Seguro que desea eliminar todos los elementos?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>¿Seguro que desea eliminar todos los elementos seleccionados?</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>You are deleting %1. Do you want to continue?</source>
         <translation>Va a eliminar %1. ¿Desea continuar?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Error</translation>
     </message>
@@ -1365,7 +1365,7 @@ Do you want to replace it?</source>
         <translation>No se pudo eliminar: %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>No items are selected.</source>
         <translation>No hay elementos seleccionados.</translation>
     </message>
@@ -1399,7 +1399,7 @@ Do you want to replace it?</source>
         <translation type="vanished">No se pudo crear el archivo PDF.</translation>
     </message>
     <message>
-        <location line="-237"/>
+        <location line="-236"/>
         <source>All Results</source>
         <translation>Todos los resultados</translation>
     </message>
@@ -1584,7 +1584,7 @@ Do you want to replace it?</source>
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+75"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>Permiso denegado</translation>
     </message>
@@ -1602,7 +1602,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+81"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>Electrocardiograma (ECG) regular</translation>
     </message>
@@ -1678,26 +1678,26 @@ Do you want to replace it?</source>
         <translation>Informe</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>ID del paciente:</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+272"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>Nombre:</translation>
     </message>
     <message>
-        <location line="-274"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+271"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>Sexo:</translation>
     </message>
     <message>
-        <location line="-270"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>Fecha de nacimiento:</translation>
     </message>
@@ -1725,20 +1725,20 @@ Do you want to replace it?</source>
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+188"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>FC:</translation>
     </message>
     <message>
-        <location line="-266"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+213"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS:</translation>
     </message>
     <message>
-        <location line="-264"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST:</translation>
     </message>
@@ -1746,12 +1746,12 @@ Do you want to replace it?</source>
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+212"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc:</translation>
     </message>
     <message>
-        <location line="-239"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>Derivación:</translation>
@@ -1770,44 +1770,45 @@ Do you want to replace it?</source>
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>IP:</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>Ancho de banda ECG:</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+211"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>Temperatura:</translation>
     </message>
     <message>
-        <location line="-198"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+191"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>FP:</translation>
     </message>
     <message>
-        <location line="-187"/>
-        <location line="+181"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>ECG:</translation>
     </message>
     <message>
-        <location line="-90"/>
+        <location line="-114"/>
         <source>The strip is cut: %1 of %2 samples</source>
         <translation>El trazado está cortado: %1 de %2 muestras</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>Informe</translation>
@@ -1838,12 +1839,12 @@ Do you want to replace it?</source>
         <translation>Peso:</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>Pulso digital:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>SpO2:</translation>
     </message>
@@ -1858,12 +1859,12 @@ Do you want to replace it?</source>
         <translation>GS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>SIS/DIA:</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>Nota:</translation>
     </message>
@@ -1897,7 +1898,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+61"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
@@ -1907,12 +1908,18 @@ Do you want to replace it?</source>
         <translation>Archivo PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>Mensaje</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>No se pudo iniciar la impresora; no se imprimió nada.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>No se pudo crear el PDF</translation>
     </message>
@@ -1920,7 +1927,7 @@ Do you want to replace it?</source>
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+29"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>Imprimir informe</translation>
     </message>
@@ -1992,7 +1999,7 @@ Do you want to replace it?</source>
         <translation>No se pudo crear el JPG</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+40"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -2263,7 +2270,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+2"/>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+218"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
         <source>Browser</source>
         <translation>Examinar</translation>
     </message>
@@ -2273,7 +2280,7 @@ Do you want to replace it?</source>
         <translation>Importar los datos del programa anterior...</translation>
     </message>
     <message>
-        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-160"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2283,7 +2290,7 @@ Do you want to replace it?</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <location line="+4"/>
         <location line="+54"/>
         <location line="+4"/>
@@ -2732,18 +2739,18 @@ Do you want to replace it?</source>
     <name>SyncDlg</name>
     <message>
         <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="+205"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>Descargar</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>No se ha encontrado ningún monitor. Conecte un monitor con su cable USB y enciéndalo; aparecerá aquí automáticamente. En Linux el programa necesita la regla udev del monitor (consulte el README).</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>Actualizar la lista de dispositivos</translation>
     </message>
@@ -2763,7 +2770,12 @@ Do you want to replace it?</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location filename="../../src/ui/download/SyncDlg.cpp" line="-48"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>Hay un monitor conectado en %1, pero este usuario no tiene permiso para abrirlo. Instale la regla udev que se incluye con el programa como %2 y, a continuación, desconecte el monitor y vuelva a conectarlo.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>Hay otra descarga de este monitor en curso</translation>
     </message>
