@@ -9,6 +9,7 @@
 #include "support/MonitorFolder.h"
 #include "support/SyncFixture.h"
 #include "support/TestBus.h"
+#include "sync/DownloadContext.h"
 #include "sync/DownloadFinisher.h"
 #include "sync/DownloadFolder.h"
 
@@ -150,6 +151,7 @@ QString describe(const QList<EmulatorFault>& faults)
             break;
         case EmulatorFault::FailPings: rules << QString("fail-pings %1").arg(fault.number()); break;
         case EmulatorFault::FileCountStatus: rules << QString("file-count-status %1").arg(fault.number()); break;
+        case EmulatorFault::NoAccess: rules << "no-access"; break;
         }
     }
     return rules.join("; ");
@@ -223,7 +225,7 @@ void TestFaultSchedules::initTestCase()
     VitacorDevice device;
     QVERIFY(device.connectDevice());
     QSignalSpy end(&device, &VitacorDevice::downloadEnd);
-    QVERIFY(device.requestDownload());
+    QVERIFY(device.requestDownload(DownloadContext::gather(kSn)));
     QVERIFY(end.wait(30000));
     m_requests = bus.requestCommands().size();
     QVERIFY(m_requests > 10);
@@ -248,7 +250,7 @@ TestFaultSchedules::Outcome TestFaultSchedules::download(const QMap<QString, QBy
     if (!device->connectDevice())
         return outcome;
     QSignalSpy end(device.get(), &VitacorDevice::downloadEnd);
-    if (!device->requestDownload())
+    if (!device->requestDownload(DownloadContext::gather(kSn)))
         return outcome;
     if (!end.wait(60000)) {
         qWarning("the download did not end");

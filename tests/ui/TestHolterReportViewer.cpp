@@ -7,6 +7,7 @@
 #include "report/HolterReportSource.h"
 #include "support/DbTestSupport.h"
 #include "support/HolterRecordingFixture.h"
+#include "support/SaveDialogAnswer.h"
 #include "ui/holter/DetailReportReview.h"
 #include "ui/holter/DetailReportWidget.h"
 #include "ui/holter/HolterPdfBatch.h"
@@ -37,6 +38,7 @@ private slots:
     void minuteReviewIsTitledByItsMinute();
     void batchNeverReplacesAFileUnasked_data();
     void batchNeverReplacesAFileUnasked();
+    void pdfRefusesTheDatabase();
 
 private:
     HolterReport m_report;
@@ -168,6 +170,23 @@ void TestHolterReportViewer::batchNeverReplacesAFileUnasked()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(4) == "%PDF", isPdf);
+}
+
+// Choosing the record database in the PDF save dialog is refused with the reason, and the file stays.
+void TestHolterReportViewer::pdfRefusesTheDatabase()
+{
+    const QString database = Config::instance()->dataDir() + "/db_vitacor.db";
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    HolterReportViewer viewer;
+    viewer.setData(&m_report);
+    SaveDialogAnswer answer(database);
+    viewer.on_btnToPDF_clicked();
+    QVERIFY2(answer.boxes().filter("belongs to the record database").size() == 1, qPrintable(answer.boxes().join('|')));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 QTEST_MAIN(TestHolterReportViewer)

@@ -3,6 +3,7 @@
 #include "holter/HolterReport.h"
 #include "support/DbTestSupport.h"
 #include "support/HolterRecordingFile.h"
+#include "support/SaveDialogAnswer.h"
 #include "support/SyncFixture.h"
 #include "ui/holter/CursorButton.h"
 #include "ui/holter/EcgDetailDlg.h"
@@ -74,6 +75,8 @@ private slots:
     void stripOpensByItsMinuteClamped();
     void editModeStoresTheNotes();
     void countersFollowTheText();
+    void edfExportHoldsPatientAndTickedStrips();
+    void edfExportRefusesTheDatabase();
 
 private:
     // Writes the recording of `seconds` and opens the summary on it.
@@ -411,6 +414,7 @@ void TestHolterScreens::unreadableRecordingLeavesFieldsEmpty()
     child<QCheckBox>(summary.get(), "chkHr120")->setChecked(true);
     QCOMPARE(child<QLabel>(summary.get(), "lblStripsFound")->text(), QString("0 strips found"));
     QVERIFY(!child<QPushButton>(summary.get(), "btnViewEcg")->isEnabled());
+    QVERIFY(!child<QPushButton>(summary.get(), "btnEdf")->isEnabled());
     summary->on_btnViewEcg_clicked();
     QVERIFY(summary->findChildren<ViewAllEcgDlg*>().isEmpty());
 }
@@ -475,6 +479,46 @@ void TestHolterScreens::countersFollowTheText()
     QCOMPARE(child<QLabel>(summary.get(), "lblIndicationsHint")->text(), QString("7/300"));
     child<QPlainTextEdit>(summary.get(), "editRemarks")->setPlainText(QString(400, 'x'));
     QCOMPARE(child<QLabel>(summary.get(), "lblCommentsHint")->text(), QString("370/370"));
+}
+
+// The EDF button writes the whole recording with the patient shown and the
+// minutes the ticked criteria match as annotations.
+void TestHolterScreens::edfExportHoldsPatientAndTickedStrips()
+{
+    const auto summary = openSummary(6 * 60, {130, 40, 70});
+    child<QCheckBox>(summary.get(), "chkHr120")->setChecked(true);
+    QVERIFY(child<QPushButton>(summary.get(), "btnEdf")->isEnabled());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("holter.edf");
+    SaveDialogAnswer answer(path);
+    child<QPushButton>(summary.get(), "btnEdf")->click();
+    QVERIFY(answer.chosen());
+    QVERIFY2(answer.boxes().isEmpty(), qPrintable(answer.boxes().join('|')));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.size() > 3 * 256);
+    QCOMPARE(bytes.left(8), QByteArray("0       "));
+    QVERIFY2(bytes.mid(8, 80).contains("F 02-APR-1970 Anna_Berg"), bytes.mid(8, 80).constData());
+    QCOMPARE(bytes.mid(236, 8).trimmed(), QByteArray("360"));
+    QVERIFY2(bytes.mid(256, 16).startsWith("ECG"), bytes.mid(256, 16).constData());
+    QVERIFY(bytes.contains("Tachycardia"));
+    QVERIFY(!bytes.contains("Bradycardia"));
+}
+
+void TestHolterScreens::edfExportRefusesTheDatabase()
+{
+    const auto summary = openSummary(120);
+    const QString database = Config::instance()->dataDir() + "/db_vitacor.db";
+    QFile file(database);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    SaveDialogAnswer answer(database);
+    child<QPushButton>(summary.get(), "btnEdf")->click();
+    QVERIFY2(answer.boxes().filter("belongs to the record database").size() == 1, qPrintable(answer.boxes().join('|')));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 QTEST_MAIN(TestHolterScreens)

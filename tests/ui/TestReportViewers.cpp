@@ -9,6 +9,7 @@
 #include "support/DbTestSupport.h"
 #include "support/MessageBoxAnswer.h"
 #include "support/RowFixture.h"
+#include "support/SaveDialogAnswer.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EditDlg.h"
 #include "ui/viewers/ReportLauncher.h"
@@ -57,6 +58,9 @@ private slots:
     void printThatCannotStartIsReported();
     void batchPdfName_data();
     void batchPdfName();
+    void edfButtonOnlyForEcgStrips_data();
+    void edfButtonOnlyForEcgStrips();
+    void edfButtonWritesAnEdfFile();
 };
 
 void TestReportViewers::initTestCase()
@@ -304,6 +308,7 @@ void TestReportViewers::saveDialogsRefuseTheProgramsFiles_data()
     QTest::addColumn<QString>("button");
     QTest::newRow("PDF") << "btnPDF1";
     QTest::newRow("CSV") << "btnCSV";
+    QTest::newRow("EDF") << "btnEdf";
 }
 
 // Choosing the record database in a save dialog is refused with the reason, and the file stays.
@@ -318,171 +323,204 @@ void TestReportViewers::saveDialogsRefuseTheProgramsFiles()
     file.close();
     SlmReportViewer viewer;
     ReportData data;
-    data.checkType = CheckType::Sleep;
+    // The sleep viewer's form holds every export button; an ECG strip shows the EDF one.
+    data.checkType = button == "btnEdf" ? CheckType::Ecg : CheckType::Sleep;
+    data.samples.fill(0, button == "btnEdf" ? 2500 : 0);
     data.sn = "SN1";
     viewer.setData(data);
-    QStringList boxes;
-    bool chosen = false;
-    QTimer answer;
-    // A box (the overwrite question, then the refusal) first; the file dialog is answered once.
-    connect(&answer, &QTimer::timeout, [&] {
-        const QWidgetList widgets = QApplication::topLevelWidgets();
-        for (QWidget* widget : widgets) {
-            auto* box = qobject_cast<QMessageBox*>(widget);
-            if (box && box->isVisible()) {
-                boxes << box->text();
-                (box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok))->click();
-                return;
-            }
-        }
-        for (QWidget* widget : widgets) {
-            auto* dialog = qobject_cast<QFileDialog*>(widget);
-            if (dialog && dialog->isVisible() && !chosen) {
-                chosen = true;
-                dialog->selectFile(database);
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-                return;
-            }
-        }
-    });
-    answer.start(20);
+    SaveDialogAnswer answer(database);
     viewer.findChild<QPushButton*>(button)->click();
-    answer.stop();
+    const QStringList boxes = answer.boxes();
     QVERIFY2(boxes.filter("belongs to the record database").size() == 1, qPrintable(boxes.join('|')));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), before);
-    void TestReportViewers::traceLeavesOutSamplesBeyond3000()
-    {
-        QVector<qint16> samples(2000, 0);
-        for (int i = 500; i < 510; ++i)
-            samples[i] = i % 2 ? 3001 : -3500;
-        EcgAnalyseDlg dialog;
-        dialog.setData(60, samples);
-        const QPolygonF trace = dialog.trace();
-        QVERIFY(trace.size() < 1700 - 5);
-        for (const QPointF& point : trace)
-            QCOMPARE(point.y(), trace.first().y());
+}
+
+void TestReportViewers::traceLeavesOutSamplesBeyond3000()
+{
+    QVector<qint16> samples(2000, 0);
+    for (int i = 500; i < 510; ++i)
+        samples[i] = i % 2 ? 3001 : -3500;
+    EcgAnalyseDlg dialog;
+    dialog.setData(60, samples);
+    const QPolygonF trace = dialog.trace();
+    QVERIFY(trace.size() < 1700 - 5);
+    for (const QPointF& point : trace)
+        QCOMPARE(point.y(), trace.first().y());
+}
+
+void TestReportViewers::maxLandsOnTheDrawnPeak()
+{
+    // A ramp tells which samples after the active cursor (1 s) the trace draws.
+    QVector<qint16> samples(2000, 0);
+    for (int i = 250; i < 500; ++i)
+        samples[i] = qint16(i - 250);
+    EcgAnalyseDlg dialog;
+    dialog.setData(60, samples);
+    QSet<int> drawn;
+    const double centre = dialog.trace().first().y();
+    for (const QPointF& point : dialog.trace())
+        drawn << qRound((centre - point.y()) * EcgTrace::kCountsPerMillivolt / 125);
+    int skipped = 2;
+    while (drawn.contains(skipped))
+        ++skipped;
+    QVERIFY(skipped < 240);
+
+    samples.fill(0);
+    samples[250 + skipped] = 800;
+    samples[250 + skipped + 1] = 790;
+    dialog.setData(60, samples);
+    dialog.on_btnMax_clicked();
+    QCOMPARE(dialog.activeTime(), (250 + skipped + 1) / 250.0);
+    const QPolygonF trace = dialog.trace();
+    const QPointF peak =
+        *std::min_element(trace.begin(), trace.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
+    QCOMPARE(dialog.cursorX(dialog.activeTime()), peak.x());
+}
+
+void TestReportViewers::cursorReadsTheSampleUnderIt()
+{
+    QVector<qint16> samples(2000, 0);
+    samples[100] = 390;
+    samples[500] = -390;
+    EcgAnalyseDlg dialog;
+    dialog.setData(72, samples);
+    dialog.show();
+    // The active cursor A moves to the click: 2 s into the 7 s across 1700 pixels.
+    QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40 + qRound(2.0 / 7 * 1700), 200));
+    QCOMPARE(dialog.activeTime(), 2.0);
+    QCOMPARE(dialog.timeText(), QString(": 1600ms"));
+    QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
+}
+
+namespace {
+
+ReportData twoPageEcg(const QString& sn)
+{
+    ReportData data;
+    data.checkType = CheckType::Ecg;
+    data.sn = sn;
+    data.record.checkType = CheckType::Ecg;
+    EcgRecord ecg;
+    ecg.checkTime = CheckTime{2023, 4, 5, 6, 7, 8};
+    data.record.bytes = RecordCodec::encode(ecg, RecordCodec::Layout::Stored);
+    data.samples = QVector<qint16>(9000, 0);
+    return data;
+}
+
+} // namespace
+
+void TestReportViewers::printerIsA4FullPage()
+{
+    QTemporaryDir dir;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setFullPage(false);
+    ReportPrinting::prepare(printer);
+    QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
+    QVERIFY(printer.fullPage());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("printed.pdf"));
+    QVERIFY(ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
+    if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        QSKIP("pdfinfo is missing");
+    QProcess info;
+    info.start("pdfinfo", {dir.filePath("printed.pdf")});
+    QVERIFY(info.waitForFinished(30000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(text.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(text));
+    QVERIFY2(text.contains("(A4)"), qPrintable(text));
+}
+
+void TestReportViewers::printThatCannotStartIsReported()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    ReportPrinting::prepare(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("/nonexistent-folder/printed.pdf");
+    MessageBoxAnswer boxes{QMessageBox::Ok};
+    QVERIFY(!ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
+    QCOMPARE(boxes.texts(), QStringList{"The printer could not be started; nothing was printed."});
+}
+
+void TestReportViewers::batchPdfName_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::newRow("one row: its check time") << 1;
+    QTest::newRow("several rows: now") << 3;
+}
+
+void TestReportViewers::batchPdfName()
+{
+    QFETCH(int, rows);
+    QList<ReportData> reports;
+    for (int i = 0; i < rows; ++i)
+        reports << twoPageEcg("SN7");
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const QString name = ReportPrinting::pdfName(reports);
+    const QDateTime after = QDateTime::currentDateTime().addSecs(1);
+    QVERIFY2(name.startsWith("SN7_Report_") && name.endsWith(".pdf"), qPrintable(name));
+    const QString stamp = name.mid(11, 14);
+    if (rows == 1) {
+        QCOMPARE(stamp, QString("20230405060708"));
+    } else {
+        const QDateTime when = QDateTime::fromString(stamp, "yyyyMMddHHmmss");
+        QVERIFY2(when >= before && when <= after, qPrintable(name));
     }
+}
 
-    void TestReportViewers::maxLandsOnTheDrawnPeak()
-    {
-        // A ramp tells which samples after the active cursor (1 s) the trace draws.
-        QVector<qint16> samples(2000, 0);
-        for (int i = 250; i < 500; ++i)
-            samples[i] = qint16(i - 250);
-        EcgAnalyseDlg dialog;
-        dialog.setData(60, samples);
-        QSet<int> drawn;
-        const double centre = dialog.trace().first().y();
-        for (const QPointF& point : dialog.trace())
-            drawn << qRound((centre - point.y()) * EcgTrace::kCountsPerMillivolt / 125);
-        int skipped = 2;
-        while (drawn.contains(skipped))
-            ++skipped;
-        QVERIFY(skipped < 240);
+void TestReportViewers::edfButtonOnlyForEcgStrips_data()
+{
+    QTest::addColumn<int>("checkType");
+    QTest::addColumn<int>("samples");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("ECG") << int(CheckType::Ecg) << 2500 << true;
+    QTest::newRow("ECG without strip") << int(CheckType::Ecg) << 0 << false;
+    QTest::newRow("daily check") << int(CheckType::DailyCheck) << 2500 << true;
+    QTest::newRow("multi-test") << int(CheckType::MultiTest) << 7500 << true;
+    QTest::newRow("oximetry") << int(CheckType::Oxi) << 0 << false;
+    QTest::newRow("sleep") << int(CheckType::Sleep) << 0 << false;
+}
 
-        samples.fill(0);
-        samples[250 + skipped] = 800;
-        samples[250 + skipped + 1] = 790;
-        dialog.setData(60, samples);
-        dialog.on_btnMax_clicked();
-        QCOMPARE(dialog.activeTime(), (250 + skipped + 1) / 250.0);
-        const QPolygonF trace = dialog.trace();
-        const QPointF peak = *std::min_element(trace.begin(), trace.end(),
-                                               [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
-        QCOMPARE(dialog.cursorX(dialog.activeTime()), peak.x());
-    }
+void TestReportViewers::edfButtonOnlyForEcgStrips()
+{
+    QFETCH(int, checkType);
+    QFETCH(int, samples);
+    QFETCH(bool, shown);
+    ReportViewer viewer;
+    ReportData data;
+    data.checkType = checkType;
+    data.samples.fill(0, samples);
+    viewer.setData(data);
+    QCOMPARE(viewer.findChild<QPushButton*>("btnEdf")->isVisibleTo(&viewer), shown);
+}
 
-    void TestReportViewers::cursorReadsTheSampleUnderIt()
-    {
-        QVector<qint16> samples(2000, 0);
-        samples[100] = 390;
-        samples[500] = -390;
-        EcgAnalyseDlg dialog;
-        dialog.setData(72, samples);
-        dialog.show();
-        // The active cursor A moves to the click: 2 s into the 7 s across 1700 pixels.
-        QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40 + qRound(2.0 / 7 * 1700), 200));
-        QCOMPARE(dialog.activeTime(), 2.0);
-        QCOMPARE(dialog.timeText(), QString(": 1600ms"));
-        QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
-    }
+// What the EDF button writes is an EDF+ file with the ECG as its first signal.
+void TestReportViewers::edfButtonWritesAnEdfFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("check.edf");
+    ReportViewer viewer;
+    ReportData data;
+    data.checkType = CheckType::Ecg;
+    data.sn = RowFixture::kSn;
+    data.record = RowFixture::record(CheckType::Ecg, EcgRecord());
+    for (int i = 0; i < 7500; ++i)
+        data.samples << qint16(i % 250 < 10 ? 780 : 0);
+    viewer.setData(data);
+    SaveDialogAnswer answer(path);
+    viewer.findChild<QPushButton*>("btnEdf")->click();
+    QVERIFY(answer.chosen());
+    QVERIFY2(answer.boxes().isEmpty(), qPrintable(answer.boxes().join('|')));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    // Two header blocks (the ECG and the annotations) and 30 one-second records of 250 samples.
+    QVERIFY(bytes.size() > 3 * 256 + 30 * 250 * 2);
+    QCOMPARE(bytes.left(8), QByteArray("0       "));
+    QVERIFY2(bytes.mid(256, 16).startsWith("ECG"), bytes.mid(256, 16).constData());
+    QCOMPARE(bytes.mid(236, 8).trimmed(), QByteArray("30"));
+}
 
-    namespace {
-
-    ReportData twoPageEcg(const QString& sn)
-    {
-        ReportData data;
-        data.checkType = CheckType::Ecg;
-        data.sn = sn;
-        data.record.checkType = CheckType::Ecg;
-        EcgRecord ecg;
-        ecg.checkTime = CheckTime{2023, 4, 5, 6, 7, 8};
-        data.record.bytes = RecordCodec::encode(ecg, RecordCodec::Layout::Stored);
-        data.samples = QVector<qint16>(9000, 0);
-        return data;
-    }
-
-    } // namespace
-
-    void TestReportViewers::printerIsA4FullPage()
-    {
-        QTemporaryDir dir;
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setFullPage(false);
-        ReportPrinting::prepare(printer);
-        QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
-        QVERIFY(printer.fullPage());
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath("printed.pdf"));
-        QVERIFY(ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
-        if (QStandardPaths::findExecutable("pdfinfo").isEmpty())
-            QSKIP("pdfinfo is missing");
-        QProcess info;
-        info.start("pdfinfo", {dir.filePath("printed.pdf")});
-        QVERIFY(info.waitForFinished(30000));
-        const QString text = QString::fromUtf8(info.readAllStandardOutput());
-        QVERIFY2(text.contains(QRegularExpression("Pages:\\s+2\\b")), qPrintable(text));
-        QVERIFY2(text.contains("(A4)"), qPrintable(text));
-    }
-
-    void TestReportViewers::printThatCannotStartIsReported()
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        ReportPrinting::prepare(printer);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName("/nonexistent-folder/printed.pdf");
-        MessageBoxAnswer boxes{QMessageBox::Ok};
-        QVERIFY(!ReportPrinting::printOn(printer, {twoPageEcg("P1")}, nullptr));
-        QCOMPARE(boxes.texts(), QStringList{"The printer could not be started; nothing was printed."});
-    }
-
-    void TestReportViewers::batchPdfName_data()
-    {
-        QTest::addColumn<int>("rows");
-        QTest::newRow("one row: its check time") << 1;
-        QTest::newRow("several rows: now") << 3;
-    }
-
-    void TestReportViewers::batchPdfName()
-    {
-        QFETCH(int, rows);
-        QList<ReportData> reports;
-        for (int i = 0; i < rows; ++i)
-            reports << twoPageEcg("SN7");
-        const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        const QString name = ReportPrinting::pdfName(reports);
-        const QDateTime after = QDateTime::currentDateTime().addSecs(1);
-        QVERIFY2(name.startsWith("SN7_Report_") && name.endsWith(".pdf"), qPrintable(name));
-        const QString stamp = name.mid(11, 14);
-        if (rows == 1) {
-            QCOMPARE(stamp, QString("20230405060708"));
-        } else {
-            const QDateTime when = QDateTime::fromString(stamp, "yyyyMMddHHmmss");
-            QVERIFY2(when >= before && when <= after, qPrintable(name));
-        }
-    }
-
-    QTEST_MAIN(TestReportViewers)
+QTEST_MAIN(TestReportViewers)
 #include "TestReportViewers.moc"

@@ -1,11 +1,10 @@
 #include "ui/holter/HolterPrinting.h"
 
-#include "app/Config.h"
 #include "report/ReportOutput.h"
 #include "ui/MyMessageBox.h"
+#include "ui/viewers/ExportPath.h"
 
 #include <QCoreApplication>
-#include <QFileDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,11 +36,10 @@ bool print(QWidget* parent, BasePaintHelper& helper)
 
 bool savePdf(QWidget* parent, BasePaintHelper& helper, const QString& defaultName, const QString& failureTitle)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("HolterPrinting", "Save as"),
-                                                      Config::instance()->lastSaveDir() + "/" + defaultName, "*.pdf");
+    const QString path =
+        ExportPath::ask(parent, QCoreApplication::translate("HolterPrinting", "Save as"), defaultName, "*.pdf");
     if (path.isEmpty())
         return false;
-    Config::instance()->setLastSaveDir(path);
     QString error;
     if (ReportOutput::writePdf(helper, path, &error))
         return true;

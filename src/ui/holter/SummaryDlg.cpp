@@ -7,11 +7,14 @@
 #include "holter/HolterScreening.h"
 #include "holter/mySingleton.h"
 #include "report/DateTimeText.h"
+#include "report/EdfRecording.h"
 #include "report/HolterSummaryText.h"
+#include "report/ReportOutput.h"
 #include "ui/MyMessageBox.h"
 #include "ui/holter/EcgDetailDlg.h"
 #include "ui/holter/HolterReportViewer.h"
 #include "ui/holter/ViewAllEcgDlg.h"
+#include "ui/viewers/EdfExport.h"
 
 #include <QCheckBox>
 #include <QStandardItemModel>
@@ -36,6 +39,7 @@ SummaryDlg::SummaryDlg(QWidget* parent, HolterReport* report)
     ui->editIndication->setMaxLength(kIndicationLimit);
     ui->editRemarks->setMaxLength(kCommentLimit);
     ui->btnReprot->setIcon(QIcon(QStringLiteral(":/report")));
+    ui->btnEdf->setIcon(QIcon(QStringLiteral(":/edf")));
     for (QCheckBox* box :
          {ui->chkHr120, ui->chkHr50, ui->chkQrs120, ui->chkQtc480, ui->chkPvc2, ui->chkIrregular, ui->chkPause})
         connect(box, &QCheckBox::toggled, this, &SummaryDlg::onCheckboxStateChanged);
@@ -105,9 +109,10 @@ void SummaryDlg::fillRecording()
     ui->editPnn50->setText(t.pnn50);
     ui->btnViewEcg->setEnabled(m_report->isLoaded());
     ui->btnReprot->setEnabled(m_report->isLoaded());
+    ui->btnEdf->setEnabled(m_report->isLoaded());
 }
 
-void SummaryDlg::onCheckboxStateChanged(bool)
+HolterScreening SummaryDlg::screening() const
 {
     HolterScreening screening;
     screening.hr120 = ui->chkHr120->isChecked();
@@ -117,7 +122,12 @@ void SummaryDlg::onCheckboxStateChanged(bool)
     screening.pvc2 = ui->chkPvc2->isChecked();
     screening.irregular = ui->chkIrregular->isChecked();
     screening.pause = ui->chkPause->isChecked();
-    m_matched = m_report->isLoaded() ? screening.match(*m_report) : QVector<int>();
+    return screening;
+}
+
+void SummaryDlg::onCheckboxStateChanged(bool)
+{
+    m_matched = m_report->isLoaded() ? screening().match(*m_report) : QVector<int>();
     m_strips->clear();
     for (int minute : qAsConst(m_matched)) {
         auto* item = new QStandardItem(HolterSummaryText::stripText(m_report->minuteStart(minute)));
@@ -164,6 +174,14 @@ void SummaryDlg::on_btnReprot_clicked()
     viewer->setName(m_sn);
     viewer->setData(m_report);
     viewer->show();
+}
+
+void SummaryDlg::on_btnEdf_clicked()
+{
+    if (!m_report->isLoaded())
+        return;
+    EdfExport::save(this, EdfRecording::fromHolter(*m_report, m_user, screening()),
+                    ReportOutput::defaultFileName(m_sn, m_fileName, "edf"));
 }
 
 void SummaryDlg::on_btnEdit_clicked()

@@ -11,6 +11,7 @@ namespace Ui {
 class SummaryDlg;
 }
 class HolterReport;
+struct HolterScreening;
 class QStandardItemModel;
 
 // The summary of one Holter recording: patient and recording information,
@@ -50,12 +51,15 @@ public slots:
     void onClickStripsItem(QModelIndex index);
     void on_btnViewEcg_clicked();
     void on_btnReprot_clicked();
+    void on_btnEdf_clicked();
     void onTxtCntInfo();
     void onEditStateChanged();
 
 private:
     void fillUser();
     void fillRecording();
+    // The criteria ticked.
+    HolterScreening screening() const;
     // Copies the edited notes into the user and stores them; false when the store refused.
     bool saveUser();
 

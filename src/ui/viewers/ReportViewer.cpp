@@ -1,19 +1,19 @@
 #include "ui/viewers/ReportViewer.h"
 #include "ui_ReportViewer.h"
 
-#include "app/Config.h"
 #include "db/DbOperator.h"
 #include "files/CheckType.h"
+#include "report/EdfRecording.h"
 #include "report/ReportOutput.h"
-#include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
+#include "ui/viewers/EdfExport.h"
 #include "ui/viewers/EditDlg.h"
+#include "ui/viewers/ExportPath.h"
 #include "ui/viewers/ReportPrinting.h"
 #include "ui/viewers/ReportWidget.h"
 
 #include <QFile>
-#include <QFileDialog>
 
 ReportViewer::ReportViewer(QWidget* parent)
     : QDialog(parent)
@@ -37,6 +37,7 @@ ReportViewer::ReportViewer(QWidget* parent)
     ui->btnZoomOut->setToolTip(tr("Zoom out"));
     ui->btnCSV->setToolTip(tr("Save as CSV file"));
     ui->btnCSV->hide();
+    ui->btnEdf->setToolTip(tr("Save EDF+"));
     m_widget = new ReportWidget;
     ui->scrollArea->setWidget(m_widget);
     m_editDlg = new EditDlg(this);
@@ -54,6 +55,7 @@ void ReportViewer::setData(const ReportData& report)
     m_widget->setData(report);
     m_widget->setScale(m_scale);
     ui->btnMeasureEcg->setVisible(!report.samples.isEmpty() && report.checkType != CheckType::Sleep);
+    ui->btnEdf->setVisible(EdfRecording::hasEcgStrip(report.checkType) && !report.samples.isEmpty());
 }
 
 void ReportViewer::on_btnZoomIn_clicked()
@@ -77,16 +79,7 @@ void ReportViewer::on_btnPrint1_clicked()
 
 QString ReportViewer::askSavePath(const QString& caption, const QString& defaultName, const QString& filter)
 {
-    const QString path =
-        QFileDialog::getSaveFileName(this, caption, Config::instance()->lastSaveDir() + "/" + defaultName, filter);
-    if (path.isEmpty())
-        return path;
-    Config::instance()->setLastSaveDir(path);
-    const QString refusal = ExportGuard().refusal(path);
-    if (refusal.isEmpty())
-        return path;
-    MyMessageBox::error(this, tr("Message"), refusal);
-    return QString();
+    return ExportPath::ask(this, caption, defaultName, filter);
 }
 
 void ReportViewer::on_btnPDF1_clicked()
@@ -113,6 +106,12 @@ void ReportViewer::on_btnSaveJpg_clicked()
     QString error;
     if (!ReportOutput::writeJpg(*helper, path, &error))
         MyMessageBox::error(this, tr("Message"), tr("create jpg failed") + "\n" + error);
+}
+
+void ReportViewer::on_btnEdf_clicked()
+{
+    EdfExport::save(this, EdfRecording::fromCheck(m_data),
+                    ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), "edf"));
 }
 
 void ReportViewer::on_btnEdit_clicked()

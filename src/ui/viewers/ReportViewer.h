@@ -35,6 +35,7 @@ public slots:
     void on_btnPrint1_clicked();
     void on_btnPDF1_clicked();
     void on_btnSaveJpg_clicked();
+    void on_btnEdf_clicked();
     void on_btnEdit_clicked();
     void on_btnMeasureEcg_clicked();
     void onUpdateUser();
