@@ -624,6 +624,29 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>保存为 EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>消息</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>创建 EDF 文件失败</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
         <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
@@ -752,6 +775,14 @@
         <location line="+2"/>
         <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
         <translation>%1 位于设备 %2 的文件夹中，该文件夹保存其测量记录；请选择其他文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>消息</translation>
     </message>
 </context>
 <context>
@@ -919,7 +950,7 @@ Do you want to replace it?</source>
         <translation>另存为</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Create PDF file failed.</source>
         <translation>创建PDF文件失败。</translation>
     </message>
@@ -1966,7 +1997,12 @@ Do you want to replace it?</source>
         <translation>保存为CSV文件</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>保存为 EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -1976,8 +2012,7 @@ Do you want to replace it?</source>
         <translation>PDF 文件(*.pdf)</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <location line="+13"/>
         <source>Message</source>
         <translation>提示</translation>
@@ -1998,7 +2033,7 @@ Do you want to replace it?</source>
         <translation>创建JPG失败</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>错误</translation>
     </message>
@@ -2694,7 +2729,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+206"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
@@ -2704,7 +2739,12 @@ Do you want to replace it?</source>
         <translation>Holter 心电报告</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-128"/>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>保存为 EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
         <source>Male</source>
         <translation>男</translation>
     </message>
@@ -2714,12 +2754,12 @@ Do you want to replace it?</source>
         <translation>女</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>strips found</source>
         <translation>条已找到</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+65"/>
         <source>error</source>
         <translation>错误</translation>
     </message>

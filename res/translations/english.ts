@@ -621,6 +621,29 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>Save EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>create EDF file failed</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
         <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
@@ -749,6 +772,14 @@
         <location line="+2"/>
         <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
         <translation>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -916,7 +947,7 @@ Do you want to replace it?</translation>
         <translation>Save as</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Create PDF file failed.</source>
         <translation>Create PDF file failed.</translation>
     </message>
@@ -1931,7 +1962,12 @@ Do you want to replace it?</translation>
         <translation>Save as CSV file</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>Save EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>Save As</translation>
     </message>
@@ -1941,8 +1977,7 @@ Do you want to replace it?</translation>
         <translation>PDF File(*.pdf)</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <location line="+13"/>
         <source>Message</source>
         <translation>Message</translation>
@@ -1963,7 +1998,7 @@ Do you want to replace it?</translation>
         <translation>create jpg failed</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -2652,7 +2687,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+206"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
@@ -2662,7 +2697,12 @@ Do you want to replace it?</translation>
         <translation>Holter ECG Report</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-128"/>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>Save EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
         <source>Male</source>
         <translation>Male</translation>
     </message>
@@ -2672,12 +2712,12 @@ Do you want to replace it?</translation>
         <translation>Female</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>strips found</source>
         <translation>strips found</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+65"/>
         <source>error</source>
         <translation>error</translation>
     </message>

@@ -625,6 +625,29 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>Échec de la création du fichier EDF</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
         <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
@@ -753,6 +776,14 @@
         <location line="+2"/>
         <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
         <translation>%1 se trouve dans le dossier de l’appareil %2, qui contient ses mesures ; choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
@@ -920,7 +951,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Create PDF file failed.</source>
         <translation>La création du fichier PDF a échoué.</translation>
     </message>
@@ -1967,7 +1998,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Enregistrer en CSV</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1977,8 +2013,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Fichier PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <location line="+13"/>
         <source>Message</source>
         <translation>Message</translation>
@@ -1999,7 +2034,7 @@ Voulez-vous le remplacer ?</translation>
         <translation>Impossible de créer le JPG</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>erreur</translation>
     </message>
@@ -2695,7 +2730,7 @@ Voulez-vous le remplacer ?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+206"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
@@ -2705,7 +2740,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Rapport ECG Holter</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-128"/>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
         <source>Male</source>
         <translation>Homme</translation>
     </message>
@@ -2715,12 +2755,12 @@ Voulez-vous le remplacer ?</translation>
         <translation>Femme</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>strips found</source>
         <translation>tracés trouvés</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+65"/>
         <source>error</source>
         <translation>erreur</translation>
     </message>

@@ -625,6 +625,29 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>Salva come EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Messaggio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>Creazione del file EDF non riuscita</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
         <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
@@ -753,6 +776,14 @@
         <location line="+2"/>
         <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
         <translation>%1 si trova nella cartella del dispositivo %2, che ne contiene le misure; scegli un&apos;altra cartella.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>Messaggio</translation>
     </message>
 </context>
 <context>
@@ -920,7 +951,7 @@ Sostituirlo?</translation>
         <translation>Salva con nome</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Create PDF file failed.</source>
         <translation>Creazione del file PDF non riuscita.</translation>
     </message>
@@ -1967,7 +1998,12 @@ Sostituirlo?</translation>
         <translation>Salva come file CSV</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>Salva come EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>Salva con nome</translation>
     </message>
@@ -1977,8 +2013,7 @@ Sostituirlo?</translation>
         <translation>File PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <location line="+13"/>
         <source>Message</source>
         <translation>Messaggio</translation>
@@ -1999,7 +2034,7 @@ Sostituirlo?</translation>
         <translation>Impossibile creare il JPG</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>errore</translation>
     </message>
@@ -2695,7 +2730,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+206"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
@@ -2705,7 +2740,12 @@ Sostituirlo?</translation>
         <translation>Referto ECG Holter</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-128"/>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>Salva come EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
         <source>Male</source>
         <translation>Maschio</translation>
     </message>
@@ -2715,12 +2755,12 @@ Sostituirlo?</translation>
         <translation>Femmina</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>strips found</source>
         <translation>tracciati trovati</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+65"/>
         <source>error</source>
         <translation>errore</translation>
     </message>

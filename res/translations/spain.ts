@@ -625,6 +625,29 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>Guardar como EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>No se pudo crear el archivo EDF</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
         <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
@@ -753,6 +776,14 @@
         <location line="+2"/>
         <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
         <translation>%1 está en la carpeta del monitor %2, que guarda sus mediciones; elija otra carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>Mensaje</translation>
     </message>
 </context>
 <context>
@@ -920,7 +951,7 @@ Do you want to replace it?</source>
         <translation>Guardar como</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
         <source>Create PDF file failed.</source>
         <translation>No se pudo crear el archivo PDF.</translation>
     </message>
@@ -1967,7 +1998,12 @@ Do you want to replace it?</source>
         <translation>Guardar como archivo CSV</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>Guardar como EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>Guardar como</translation>
     </message>
@@ -1977,8 +2013,7 @@ Do you want to replace it?</source>
         <translation>Archivo PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="-7"/>
-        <location line="+14"/>
+        <location line="+7"/>
         <location line="+13"/>
         <source>Message</source>
         <translation>Mensaje</translation>
@@ -1999,7 +2034,7 @@ Do you want to replace it?</source>
         <translation>No se pudo crear el JPG</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -2695,7 +2730,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+206"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
         <source>Edit</source>
         <translation>Editar</translation>
     </message>
@@ -2705,7 +2740,12 @@ Do you want to replace it?</source>
         <translation>Informe de ECG Holter</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-128"/>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>Guardar como EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
         <source>Male</source>
         <translation>Hombre</translation>
     </message>
@@ -2715,12 +2755,12 @@ Do you want to replace it?</source>
         <translation>Mujer</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+54"/>
         <source>strips found</source>
         <translation>tiras encontradas</translation>
     </message>
     <message>
-        <location line="+57"/>
+        <location line="+65"/>
         <source>error</source>
         <translation>error</translation>
     </message>
