@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Draws every screen of the program, in English and German, into
-# OUTDIR/en/<Screen>.png and OUTDIR/de/<Screen>.png, from demo monitors made
-# and downloaded afresh into a throw-away data directory.
+# OUTDIR/en/<Screen>.png and OUTDIR/de/<Screen>.png, and the main window also
+# in French, Italian, Spanish and the simplified-Chinese edition (OUTDIR/fr,
+# it, es, zh_CN), from demo monitors made and downloaded afresh into a
+# throw-away data directory.
 set -euo pipefail
 out=${1:?usage: scripts/gallery.sh OUTDIR}
 top=$(cd "$(dirname "$0")/.." && pwd)

@@ -2,6 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Aboutme</name>
+    <message>
+        <location filename="../../src/ui/settings/Aboutme.ui" line="+6"/>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/settings/Aboutme.cpp" line="+30"/>
+        <source>Vitacor Browser Pro V %1</source>
+        <comment>simplified_chinese_ver</comment>
+        <translation>Vitacor Browser Pro V %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Solvimara EX v%1</source>
+        <comment>solvimara version</comment>
+        <translation>Solvimara EX v%1</translation>
+    </message>
+</context>
+<context>
     <name>AlreadyRunMessage</name>
     <message>
         <location filename="../../src/app/AlreadyRunMessage.cpp" line="+4"/>
@@ -46,7 +66,7 @@
 <context>
     <name>BodyCheckWidget</name>
     <message>
-        <location filename="../../src/ui/BodyCheckWidget.cpp" line="+46"/>
+        <location filename="../../src/ui/rows/BodyCheckWidget.cpp" line="+20"/>
         <source>Lead:</source>
         <translation>Dérivation :</translation>
     </message>
@@ -69,29 +89,32 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/CheckDispController.cpp" line="+258"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
         <source>All Results</source>
         <translation>Tous les résultats</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>All Users</source>
         <translation>Tous les utilisateurs</translation>
     </message>
     <message>
-        <location line="+117"/>
-        <location line="+9"/>
-        <location line="+31"/>
+        <location line="+141"/>
+        <source>A download of this monitor is running; try again when it has finished.</source>
+        <translation>Un téléchargement de cet appareil est en cours ; réessayez lorsqu’il sera terminé.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+39"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
     <message>
-        <location line="-39"/>
         <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
-        <translation>Certaines mesures de %1 n&apos;ont pas pu être supprimées ; elles sont conservées avec leurs fichiers.</translation>
+        <translation type="vanished">Certaines mesures de %1 n&apos;ont pas pu être supprimées ; elles sont conservées avec leurs fichiers.</translation>
     </message>
     <message numerus="yes">
-        <location line="+9"/>
+        <location line="-40"/>
         <source>%n check(s) could not be deleted; they are kept with their files.</source>
         <translation>
             <numerusform>%n mesure n&apos;a pas pu être supprimée ; elle est conservée avec ses fichiers.</numerusform>
@@ -99,24 +122,44 @@
         </translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+3"/>
+        <source>These files could not be removed:</source>
+        <translation>Ces fichiers n’ont pas pu être supprimés :</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>ECG Holter</source>
+        <translation>ECG Holter</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>item delete</source>
+        <translation>élément à supprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tips</source>
+        <translation>Conseils</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source> item: </source>
         <translation> élément : </translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+31"/>
-        <location line="+18"/>
+        <location line="+47"/>
+        <location line="+19"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-19"/>
         <source>This voice note cannot be played.</source>
         <translation>Cette note vocale ne peut pas être lue.</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+19"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
     </message>
@@ -124,12 +167,12 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/CheckItemBase.cpp" line="+163"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+3"/>
         <source>Male</source>
         <translation>Homme</translation>
     </message>
@@ -144,7 +187,7 @@
         <translation>Sexe :</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+2"/>
         <source>Date of Birth:</source>
         <translation>Date de naissance :</translation>
     </message>
@@ -152,48 +195,48 @@
 <context>
     <name>CheckType</name>
     <message>
-        <location filename="../../src/files/CheckType.cpp" line="+20"/>
+        <location filename="../../src/files/CheckType.cpp" line="+30"/>
         <source>ECG Recorder</source>
         <translation>Enregistreur ECG</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pulse Oximeter</source>
         <translation>Oxymètre de pouls</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Thermometer</source>
         <translation>Thermomètre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pedometer</source>
         <translation>Podomètre</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Daily Check</source>
         <translation>Contrôle quotidien</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Spot Check</source>
         <translation>Contrôle ponctuel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sleep Monitor</source>
         <translation>Moniteur de sommeil</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location line="+2"/>
         <source>Blood Pressure</source>
         <translation>Tension artérielle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>ZoravIvide</source>
         <translation>ZoravIvide</translation>
     </message>
@@ -203,18 +246,18 @@
         <translation>Holter ECG</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>History</source>
         <translation>Historique</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+1"/>
+        <location line="+2"/>
+        <location line="+2"/>
         <source>Blood Glucose</source>
         <translation>Glycémie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Multi Test</source>
         <translation>Multi-test</translation>
     </message>
@@ -222,7 +265,7 @@
 <context>
     <name>DailyWidget</name>
     <message>
-        <location filename="../../src/ui/DailyWidget.cpp" line="+83"/>
+        <location filename="../../src/ui/rows/DailyWidget.cpp" line="+25"/>
         <source>HR:</source>
         <translation>FC :</translation>
     </message>
@@ -237,7 +280,7 @@
         <translation>QT/QTc :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>SpO2:</source>
         <translation>SpO2 :</translation>
     </message>
@@ -247,7 +290,7 @@
         <translation>IP :</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+12"/>
         <source>Lead:</source>
         <translation>Dérivation :</translation>
     </message>
@@ -260,7 +303,7 @@
 <context>
     <name>DbOperator</name>
     <message>
-        <location filename="../../src/db/DbOperator.cpp" line="+147"/>
+        <location filename="../../src/db/DbOperator.cpp" line="+265"/>
         <source>The record database %1 cannot be opened; check that its folder exists and can be written.</source>
         <translation>La base de données des mesures %1 ne peut pas être ouverte ; vérifiez que son dossier existe et est accessible en écriture.</translation>
     </message>
@@ -284,11 +327,34 @@
         <source>The record database %1 is not writable; check the permissions of the file and its folder.</source>
         <translation>La base de données des mesures %1 n&apos;est pas accessible en écriture ; vérifiez les droits du fichier et de son dossier.</translation>
     </message>
+    <message>
+        <location line="+3"/>
+        <source>The record database %1 lacks parts of its tables (%2); restore it from a copy, or move it away to start with an empty one.</source>
+        <translation>La base des mesures %1 a perdu une partie de ses tables (%2) ; restaurez-la depuis une copie, ou déplacez-la pour repartir d’une base vide.</translation>
+    </message>
+</context>
+<context>
+    <name>DetailReportReview</name>
+    <message>
+        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+23"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Tip</source>
+        <translation>Conseil</translation>
+    </message>
 </context>
 <context>
     <name>DevFilter</name>
     <message>
-        <location filename="../../src/files/DeviceModel.cpp" line="+24"/>
+        <location filename="../../src/files/DeviceModel.cpp" line="+27"/>
         <location line="+7"/>
         <source>Vitacor Pro</source>
         <translation>Vitacor Pro</translation>
@@ -364,7 +430,7 @@
 <context>
     <name>DeviceWidget</name>
     <message>
-        <location filename="../../src/ui/DeviceWidget.cpp" line="+16"/>
+        <location filename="../../src/ui/records/DeviceWidget.cpp" line="+16"/>
         <source>Serial Number:</source>
         <translation>Numéro de série&amp;#xa0;:</translation>
     </message>
@@ -374,7 +440,7 @@
         <translation>Version du logiciel&amp;#xa0;:</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>State: Connected</source>
         <translation>État : connecté</translation>
     </message>
@@ -387,7 +453,7 @@
 <context>
     <name>DownloadDeviceWidget</name>
     <message>
-        <location filename="../../src/ui/DownloadDeviceWidget.cpp" line="+30"/>
+        <location filename="../../src/ui/download/DownloadDeviceWidget.cpp" line="+30"/>
         <source>Serial Number:</source>
         <translation>Numéro de série&#xa0;:</translation>
     </message>
@@ -398,14 +464,14 @@
     </message>
     <message>
         <location line="+1"/>
+        <location line="+18"/>
         <location line="+34"/>
-        <location line="+29"/>
-        <location line="+35"/>
         <source>Downloading...</source>
         <translation>Téléchargement en cours...</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="-12"/>
+        <location line="+30"/>
         <source>Download failed</source>
         <translation>Échec du téléchargement</translation>
     </message>
@@ -418,9 +484,9 @@
 <context>
     <name>EcgAnalyseDlg</name>
     <message>
-        <location filename="../../src/ui/EcgAnalyseDlg.ui" line="+13"/>
-        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+48"/>
-        <location line="+99"/>
+        <location filename="../../src/ui/viewers/EcgAnalyseDlg.ui" line="+13"/>
+        <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+48"/>
+        <location line="+156"/>
         <source>Hide Ruler</source>
         <translation>Masquer la règle</translation>
     </message>
@@ -435,15 +501,95 @@
         <translation>Min</translation>
     </message>
     <message>
-        <location filename="../../src/ui/EcgAnalyseDlg.cpp" line="+0"/>
+        <location filename="../../src/ui/viewers/EcgAnalyseDlg.cpp" line="+0"/>
         <source>Show Ruler</source>
         <translation>Afficher la règle</translation>
     </message>
 </context>
 <context>
+    <name>EcgDetailDlg</name>
+    <message>
+        <location filename="../../src/ui/holter/EcgDetailDlg.ui" line="+14"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+49"/>
+        <source>ECG</source>
+        <translation>ECG</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+73"/>
+        <source>HR:</source>
+        <translation>FC :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+1"/>
+        <source>PVCs:</source>
+        <translation>ESV :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+1"/>
+        <source>QT:</source>
+        <translation>QT :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+1"/>
+        <source>QTc:</source>
+        <translation>QTc :</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Irregular R-R</source>
+        <translation>R-R irrégulier</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Pause(&gt;3s) : Detected</source>
+        <translation>Pause (&gt;3 s) : détectée</translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>Ruler</source>
+        <translation>Règle</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Previous Strip</source>
+        <translation>Tracé précédent</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Previous Minute</source>
+        <translation>Minute précédente</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Next Minute</source>
+        <translation>Minute suivante</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Next Strip</source>
+        <translation>Tracé suivant</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="-70"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+</context>
+<context>
     <name>EcgWidget</name>
     <message>
-        <location filename="../../src/ui/EcgWidget.cpp" line="+51"/>
+        <location filename="../../src/ui/rows/EcgWidget.cpp" line="+24"/>
         <source>HR:</source>
         <translation>FC :</translation>
     </message>
@@ -458,17 +604,17 @@
         <translation>QT/QTc :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>ST:</source>
         <translation>ST :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>Bandwidth:</source>
         <translation>Bande passante :</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Lead:</source>
         <translation>Dérivation :</translation>
     </message>
@@ -479,9 +625,32 @@
     </message>
 </context>
 <context>
+    <name>EdfExport</name>
+    <message>
+        <location filename="../../src/ui/viewers/EdfExport.cpp" line="+14"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>EDF+ (*.edf)</source>
+        <translation>EDF+ (*.edf)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>create EDF file failed</source>
+        <translation>Échec de la création du fichier EDF</translation>
+    </message>
+</context>
+<context>
     <name>EditDlg</name>
     <message>
-        <location filename="../../src/ui/EditDlg.ui" line="+6"/>
+        <location filename="../../src/ui/viewers/EditDlg.ui" line="+6"/>
         <source>Edit</source>
         <translation>Modifier</translation>
     </message>
@@ -536,7 +705,7 @@
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location filename="../../src/ui/EditDlg.cpp" line="+23"/>
+        <location filename="../../src/ui/viewers/EditDlg.cpp" line="+23"/>
         <source>Male</source>
         <translation>Homme</translation>
     </message>
@@ -557,9 +726,70 @@
     </message>
 </context>
 <context>
+    <name>ExportGuard</name>
+    <message>
+        <location filename="../../src/sync/ExportGuard.cpp" line="+52"/>
+        <source>%1 is a link to nothing; choose another file name.</source>
+        <translation>%1 est un lien qui ne mène nulle part ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is a folder; choose a file name.</source>
+        <translation>%1 est un dossier ; choisissez un nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not a regular file; choose another file name.</source>
+        <translation>%1 n’est pas un fichier ordinaire ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 is the program&apos;s configuration file; choose another file name.</source>
+        <translation>%1 est le fichier de configuration du programme ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 belongs to the record database; choose another file name.</source>
+        <translation>%1 fait partie de la base des mesures ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is the program&apos;s log file; choose another file name.</source>
+        <translation>%1 est le fichier journal du programme ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a download; choose another file name.</source>
+        <translation>%1 appartient à un téléchargement ; choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 lies in a download&apos;s scratch folder; choose another folder.</source>
+        <translation>%1 se trouve dans le dossier temporaire d’un téléchargement ; choisissez un autre dossier.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lies in the folder of the monitor %2, which holds its checks; choose another folder.</source>
+        <translation>%1 se trouve dans le dossier de l’appareil %2, qui contient ses mesures ; choisissez un autre dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportPath</name>
+    <message>
+        <location filename="../../src/ui/viewers/ExportPath.cpp" line="+22"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
     <name>GluWidget</name>
     <message>
-        <location filename="../../src/ui/GluWidget.cpp" line="+35"/>
+        <location filename="../../src/ui/rows/GluWidget.cpp" line="+19"/>
         <source>Blood Glocose:</source>
         <translation>Glycémie :</translation>
     </message>
@@ -567,6 +797,163 @@
         <location line="+1"/>
         <source>Note:</source>
         <translation>Remarque :</translation>
+    </message>
+</context>
+<context>
+    <name>HolterMinuteReportHelper</name>
+    <message>
+        <location filename="../../src/report/HolterMinuteReportHelper.cpp" line="+29"/>
+        <source>ECG</source>
+        <translation>ECG</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>ECG Report</source>
+        <translation>Rapport ECG</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Patient Information</source>
+        <translation>Informations patient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Patient Name:</source>
+        <translation>Nom du patient :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>ID:</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Physician:</source>
+        <translation>Médecin :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date of Birth:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indications:</source>
+        <translation>Indications :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Check Time:</source>
+        <translation>Heure de mesure :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>HR:</source>
+        <translation>FC :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PVCs:</source>
+        <translation>ESV :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS:</source>
+        <translation>QRS :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QT:</source>
+        <translation>QT :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QTc:</source>
+        <translation>QTc :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Irregular R-R</source>
+        <translation>R-R irrégulier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pause(&gt;3s): Detected</source>
+        <translation>Pause (&gt;3 s) : détectée</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+</context>
+<context>
+    <name>HolterPdfBatch</name>
+    <message>
+        <location filename="../../src/ui/holter/HolterPdfBatch.cpp" line="+22"/>
+        <source>Report</source>
+        <translation>Rapport</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Select directory</source>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+6"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Create PDF file failed.</source>
+        <translation>La création du fichier PDF a échoué.</translation>
+    </message>
+</context>
+<context>
+    <name>HolterPrinting</name>
+    <message>
+        <location filename="../../src/ui/holter/HolterPrinting.cpp" line="+40"/>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Create PDF file failed.</source>
+        <translation>La création du fichier PDF a échoué.</translation>
     </message>
 </context>
 <context>
@@ -590,6 +977,266 @@
         <location line="+1"/>
         <source>User-defined</source>
         <translation>Personnalisée</translation>
+    </message>
+</context>
+<context>
+    <name>HolterReportHelper</name>
+    <message>
+        <location filename="../../src/report/HolterReportHelper.cpp" line="+151"/>
+        <source>Holter ECG Report</source>
+        <translation>Rapport ECG Holter</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Patient Information</source>
+        <translation>Informations patient</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+77"/>
+        <source>Patient Name:</source>
+        <translation>Nom du patient :</translation>
+    </message>
+    <message>
+        <location line="-76"/>
+        <location line="+50"/>
+        <source>Physician:</source>
+        <translation>Médecin :</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>ID:</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date of Birth:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Indications:</source>
+        <translation>Indications :</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Recording Information</source>
+        <translation>Informations d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+63"/>
+        <source>Record Date:</source>
+        <translation>Date d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <location line="-62"/>
+        <source>Lead:</source>
+        <translation>Dérivation :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Start Time:</source>
+        <translation>Heure de début :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total Strips:</source>
+        <translation>Total des tracés :</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>(1 minute)</source>
+        <translation>(1 minute)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total Time:</source>
+        <translation>Durée totale :</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The recording file is missing or incomplete.</source>
+        <translation>Le fichier d&apos;enregistrement est absent ou incomplet.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>General Summary</source>
+        <translation>Résumé général</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>QRS Complex:</source>
+        <translation>Complexes QRS :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PVCs:</source>
+        <translation>ESV :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Avg HR:</source>
+        <translation>FC moy. :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Pause(&gt;3s):</source>
+        <translation>Pause (&gt;3 s) :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Strips</source>
+        <translation>tracés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Max HR:</source>
+        <translation>FC max. :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Min HR:</source>
+        <translation>FC min. :</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Heart Rate Variability</source>
+        <translation>Variabilité de la fréquence cardiaque</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>MEAN:</source>
+        <translation>MOYENNE :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>SDNN:</source>
+        <translation>SDNN :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>RMSSD:</source>
+        <translation>RMSSD :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>PNN50:</source>
+        <translation>PNN50 :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Comments</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+</context>
+<context>
+    <name>HolterReportViewer</name>
+    <message>
+        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+16"/>
+        <source>Holter ECG Report</source>
+        <translation>Rapport ECG Holter</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>15 minutes per page</source>
+        <translation>15 minutes par page</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>30 minutes per page</source>
+        <translation>30 minutes par page</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>HolterSummaryText</name>
+    <message>
+        <location filename="../../src/report/HolterSummaryText.cpp" line="+28"/>
+        <source>minute</source>
+        <translation>minute</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Strips</source>
+        <translation>tracés</translation>
+    </message>
+</context>
+<context>
+    <name>HolterWidget</name>
+    <message>
+        <location filename="../../src/ui/holter/HolterWidget.cpp" line="+31"/>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Patient Name:</source>
+        <translation>Nom du patient :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gender:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Date of Birth:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total Time:</source>
+        <translation>Durée totale :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ID:</source>
+        <translation>ID :</translation>
     </message>
 </context>
 <context>
@@ -659,7 +1306,7 @@
     <name>MainWindow</name>
     <message>
         <location filename="../../src/ui/MainWindow.ui" line="+26"/>
-        <location filename="../../src/ui/MainWindow.cpp" line="+79"/>
+        <location filename="../../src/ui/MainWindow.cpp" line="+84"/>
         <source>Connect</source>
         <translation>Connexion</translation>
     </message>
@@ -706,7 +1353,7 @@
         <translation>À propos du logiciel</translation>
     </message>
     <message>
-        <location line="+236"/>
+        <location line="+285"/>
         <location line="+15"/>
         <source>Delete all items</source>
         <translation>Supprimer tous les éléments</translation>
@@ -717,8 +1364,8 @@
         <translation>Supprimer les éléments sélectionnés</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+20"/>
+        <location line="-29"/>
+        <location line="+19"/>
         <source>Delete</source>
         <translation>Supprimer</translation>
     </message>
@@ -729,17 +1376,17 @@
         <translation>Voulez-vous vraiment supprimer tous les éléments ?</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Are you sure you want to delete all selected items?</source>
         <translation>Voulez-vous vraiment supprimer tous les éléments sélectionnés ?</translation>
     </message>
     <message>
-        <location line="-19"/>
+        <location line="-18"/>
         <source>You are deleting %1. Do you want to continue?</source>
         <translation>Vous allez supprimer %1. Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+37"/>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -749,7 +1396,7 @@
         <translation>Échec de la suppression : %1</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>No items are selected.</source>
         <translation>Aucun élément sélectionné.</translation>
     </message>
@@ -783,7 +1430,7 @@
         <translation type="vanished">La création du fichier PDF a échoué.</translation>
     </message>
     <message>
-        <location line="-186"/>
+        <location line="-236"/>
         <source>All Results</source>
         <translation>Tous les résultats</translation>
     </message>
@@ -820,7 +1467,7 @@
 <context>
     <name>MultiTestWidget</name>
     <message>
-        <location filename="../../src/ui/MultiTestWidget.ui" line="+48"/>
+        <location filename="../../src/ui/rows/MultiTestWidget.ui" line="+48"/>
         <source>DATATIME</source>
         <translation>DATE/HEURE</translation>
     </message>
@@ -855,7 +1502,7 @@
         <translation>Glycémie :</translation>
     </message>
     <message>
-        <location filename="../../src/ui/MultiTestWidget.cpp" line="+51"/>
+        <location filename="../../src/ui/rows/MultiTestWidget.cpp" line="+30"/>
         <source>Object temperature:</source>
         <translation>Température de l&apos;objet :</translation>
     </message>
@@ -891,7 +1538,7 @@
 <context>
     <name>NibpWidget</name>
     <message>
-        <location filename="../../src/ui/NibpWidget.cpp" line="+46"/>
+        <location filename="../../src/ui/rows/NibpWidget.cpp" line="+29"/>
         <source>SYS:</source>
         <translation>SYS :</translation>
     </message>
@@ -909,7 +1556,7 @@
 <context>
     <name>NoDataWidget</name>
     <message>
-        <location filename="../../src/ui/NoDataWidget.ui" line="+28"/>
+        <location filename="../../src/ui/records/NoDataWidget.ui" line="+28"/>
         <source>No Data</source>
         <translation>Aucune donnée</translation>
     </message>
@@ -917,7 +1564,7 @@
 <context>
     <name>OxiWidget</name>
     <message>
-        <location filename="../../src/ui/OxiWidget.cpp" line="+35"/>
+        <location filename="../../src/ui/rows/OxiWidget.cpp" line="+22"/>
         <source>Blood Oxygen(SpO2):</source>
         <translation>Oxygène sanguin (SpO2) :</translation>
     </message>
@@ -935,7 +1582,7 @@
 <context>
     <name>PedoWidget</name>
     <message>
-        <location filename="../../src/ui/PedoWidget.cpp" line="+38"/>
+        <location filename="../../src/ui/rows/PedoWidget.cpp" line="+21"/>
         <source>Steps:</source>
         <translation>Pas :</translation>
     </message>
@@ -968,7 +1615,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../../src/browser/main.cpp" line="+73"/>
+        <location filename="../../src/browser/main.cpp" line="+76"/>
         <source>Permission denied</source>
         <translation>Autorisation refusée</translation>
     </message>
@@ -986,7 +1633,7 @@
 <context>
     <name>ReportHelper</name>
     <message>
-        <location filename="../../src/report/ReportHelper.cpp" line="+89"/>
+        <location filename="../../src/report/ReportHelper.cpp" line="+84"/>
         <source>Regular electrocardiogram(ECG)</source>
         <translation>Électrocardiogramme (ECG) régulier</translation>
     </message>
@@ -1062,26 +1709,26 @@
         <translation>Rapport</translation>
     </message>
     <message>
-        <location line="+63"/>
+        <location line="+88"/>
         <source>Paitent ID:</source>
         <translation>ID patient :</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location line="+261"/>
+        <location line="+297"/>
         <source>Name:</source>
         <translation>Nom :</translation>
     </message>
     <message>
-        <location line="-263"/>
+        <location line="-299"/>
         <location line="+3"/>
-        <location line="+260"/>
+        <location line="+296"/>
         <source>Gender:</source>
         <translation>Sexe :</translation>
     </message>
     <message>
-        <location line="-259"/>
+        <location line="-295"/>
         <source>Date of Birth:</source>
         <translation>Date de naissance :</translation>
     </message>
@@ -1109,20 +1756,20 @@
         <location line="+24"/>
         <location line="+31"/>
         <location line="+25"/>
-        <location line="+155"/>
+        <location line="+217"/>
         <source>HR:</source>
         <translation>FC :</translation>
     </message>
     <message>
-        <location line="-233"/>
+        <location line="-295"/>
         <location line="+24"/>
         <location line="+31"/>
-        <location line="+180"/>
+        <location line="+242"/>
         <source>QRS:</source>
         <translation>QRS :</translation>
     </message>
     <message>
-        <location line="-231"/>
+        <location line="-293"/>
         <source>ST:</source>
         <translation>ST :</translation>
     </message>
@@ -1130,12 +1777,12 @@
         <location line="+2"/>
         <location line="+20"/>
         <location line="+31"/>
-        <location line="+179"/>
+        <location line="+241"/>
         <source>QT/QTc:</source>
         <translation>QT/QTc :</translation>
     </message>
     <message>
-        <location line="-206"/>
+        <location line="-268"/>
         <location line="+44"/>
         <source>Lead:</source>
         <translation>Dérivation :</translation>
@@ -1154,39 +1801,45 @@
     <message>
         <location line="-22"/>
         <location line="+25"/>
+        <location line="+21"/>
         <source>PI:</source>
         <translation>IP :</translation>
     </message>
     <message>
-        <location line="-9"/>
+        <location line="-30"/>
         <source>ECG Bandwidth:</source>
         <translation>Bande passante ECG :</translation>
     </message>
     <message>
         <location line="+10"/>
-        <location line="+178"/>
+        <location line="+241"/>
         <source>Temperature:</source>
         <translation>Température :</translation>
     </message>
     <message>
-        <location line="-165"/>
+        <location line="-228"/>
         <source>min</source>
         <translation>min</translation>
     </message>
     <message>
         <location line="+4"/>
-        <location line="+158"/>
+        <location line="+220"/>
         <source>PR:</source>
         <translation>FP :</translation>
     </message>
     <message>
-        <location line="-154"/>
-        <location line="+148"/>
+        <location line="-214"/>
+        <location line="+205"/>
         <source>ECG:</source>
         <translation>ECG :</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-114"/>
+        <source>The strip is cut: %1 of %2 samples</source>
+        <translation>Le tracé est tronqué : %1 échantillons sur %2</translation>
+    </message>
+    <message>
+        <location line="+63"/>
         <source>Report</source>
         <comment>zh_cn_ver</comment>
         <translation>Rapport</translation>
@@ -1217,12 +1870,12 @@
         <translation>Poids :</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+47"/>
         <source>FingerPulse:</source>
         <translation>Pouls digital :</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>Oxi:</source>
         <translation>SpO2 :</translation>
     </message>
@@ -1237,17 +1890,17 @@
         <translation>GS</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+4"/>
         <source>SYS/DIA:</source>
         <translation>SYS/DIA :</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>Note:</source>
         <translation>Remarque :</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
         <source>Doctor:</source>
         <translation>Médecin :</translation>
     </message>
@@ -1260,18 +1913,15 @@
 <context>
     <name>ReportOutput</name>
     <message>
-        <location filename="../../src/report/ReportOutput.cpp" line="+24"/>
-        <location line="+14"/>
         <source>create pdf failed</source>
-        <translation>Échec de la création du PDF</translation>
+        <translation type="vanished">Échec de la création du PDF</translation>
     </message>
     <message>
-        <location line="+90"/>
         <source>create jpg failed</source>
-        <translation>Impossible de créer le JPG</translation>
+        <translation type="vanished">Impossible de créer le JPG</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../../src/report/ReportOutput.cpp" line="+150"/>
         <source>Report</source>
         <translation>Rapport</translation>
     </message>
@@ -1279,7 +1929,7 @@
 <context>
     <name>ReportPrinting</name>
     <message>
-        <location filename="../../src/ui/ReportPrinting.cpp" line="+54"/>
+        <location filename="../../src/ui/viewers/ReportPrinting.cpp" line="+87"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1289,12 +1939,18 @@
         <translation>Fichier PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="-23"/>
+        <location line="+30"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <source>The printer could not be started; nothing was printed.</source>
+        <translation>L’imprimante n’a pas pu démarrer ; rien n’a été imprimé.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>create pdf failed</source>
         <translation>Échec de la création du PDF</translation>
     </message>
@@ -1302,7 +1958,7 @@
 <context>
     <name>ReportViewer</name>
     <message>
-        <location filename="../../src/ui/ReportViewer.cpp" line="+28"/>
+        <location filename="../../src/ui/viewers/ReportViewer.cpp" line="+31"/>
         <source>Print report</source>
         <translation>Imprimer le rapport</translation>
     </message>
@@ -1342,7 +1998,12 @@
         <translation>Enregistrer en CSV</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+2"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location line="+48"/>
         <source>Save As</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1373,7 +2034,7 @@
         <translation>Impossible de créer le JPG</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+46"/>
         <source>error</source>
         <translation>erreur</translation>
     </message>
@@ -1512,17 +2173,203 @@
     </message>
 </context>
 <context>
+    <name>SetDataDirDlg</name>
+    <message>
+        <location filename="../../src/ui/settings/SetDataDirDlg.ui" line="+6"/>
+        <source>Data directory</source>
+        <translation>Dossier des données</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Where the program keeps its data</source>
+        <translation>Emplacement des données du programme</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+17"/>
+        <location filename="../../src/ui/settings/SetDataDirDlg.cpp" line="+75"/>
+        <location line="+8"/>
+        <source>Browser</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <location line="-11"/>
+        <source>Data of the older program (optional)</source>
+        <translation>Données de l’ancien programme (facultatif)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The folder holding the &quot;Vitacor_&quot; folders of each monitor. Leave it empty to start without them.</source>
+        <translation>Le dossier contenant les dossiers « Vitacor_ » de chaque appareil. Laissez vide pour commencer sans eux.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Auto-detected</source>
+        <translation>Détecté automatiquement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Manual input</source>
+        <translation>Saisie manuelle</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/settings/SetDataDirDlg.cpp" line="-59"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Import data of the older program</source>
+        <translation>Importer les données de l’ancien programme</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <location line="+16"/>
+        <location line="+5"/>
+        <location line="+54"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="-59"/>
+        <source>Create directory failed.</source>
+        <translation>La création du dossier a échoué.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>No &quot;Vitacor_&quot; folder of the older program was found in %1.</source>
+        <translation>Aucun dossier « Vitacor_ » de l’ancien programme n’a été trouvé dans %1.</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>The data of some monitors could not be stored; the others were imported.</source>
+        <translation>Les données de certains appareils n’ont pas pu être enregistrées ; les autres ont été importées.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingDlg</name>
+    <message>
+        <location filename="../../src/ui/settings/SettingDlg.ui" line="+6"/>
+        <source>Setting</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Language:</source>
+        <translation>Langue :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Tips:After modifying the language, restart the software.</source>
+        <translation>Conseil : après avoir changé la langue, redémarrez le logiciel.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Distance unit:</source>
+        <translation>Unité de distance :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Metric</source>
+        <translation>Métrique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Imperial</source>
+        <translation>Impérial</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Temperature:</source>
+        <translation>Température :</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Celsius</source>
+        <translation>Celsius</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fahrenheit</source>
+        <translation>Fahrenheit</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Data saved in:</source>
+        <translation>Données enregistrées dans :</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="+221"/>
+        <source>Browser</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Import data of the older program...</source>
+        <translation>Importer les données de l’ancien programme...</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/settings/SettingDlg.cpp" line="-162"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+57"/>
+        <location line="+4"/>
+        <location line="+54"/>
+        <location line="+4"/>
+        <location line="+4"/>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <location line="-66"/>
+        <source>Can not select subdirectory.</source>
+        <translation>Impossible de choisir un sous-dossier.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The chosen path is a file, not a folder.</source>
+        <translation>Le chemin choisi est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>Some files could be neither moved nor copied; they stay in %1.</source>
+        <translation>Certains fichiers n’ont pu être ni déplacés ni copiés ; ils restent dans %1.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Create directory failed.</source>
+        <translation>La création du dossier a échoué.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The record database could not be copied to %1. Your data stays in %2; nothing was moved.</source>
+        <translation>La base des mesures n’a pas pu être copiée vers %1. Vos données restent dans %2 ; rien n’a été déplacé.</translation>
+    </message>
+</context>
+<context>
     <name>SleepCsv</name>
     <message>
-        <location filename="../../src/report/SleepCsv.cpp" line="+30"/>
         <source>Create file failed.</source>
-        <translation>Impossible de créer le fichier.</translation>
+        <translation type="vanished">Impossible de créer le fichier.</translation>
     </message>
 </context>
 <context>
     <name>SlmReportHelper</name>
     <message>
-        <location filename="../../src/report/SlmReportHelper.cpp" line="+92"/>
+        <location filename="../../src/report/SlmReportHelper.cpp" line="+78"/>
         <source>Report</source>
         <translation>Rapport</translation>
     </message>
@@ -1577,7 +2424,7 @@
         <translation>baisses, durée totale :</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Average:</source>
         <translation>Moyenne :</translation>
     </message>
@@ -1590,7 +2437,7 @@
 <context>
     <name>SlmReportViewer</name>
     <message>
-        <location filename="../../src/ui/SlmReportViewer.cpp" line="+21"/>
+        <location filename="../../src/ui/viewers/SlmReportViewer.cpp" line="+21"/>
         <source>Save as</source>
         <translation>Enregistrer sous</translation>
     </message>
@@ -1608,7 +2455,7 @@
 <context>
     <name>SlmWidget</name>
     <message>
-        <location filename="../../src/ui/SlmWidget.cpp" line="+41"/>
+        <location filename="../../src/ui/rows/SlmWidget.cpp" line="+27"/>
         <source>Total Duration:</source>
         <translation>Durée totale :</translation>
     </message>
@@ -1636,7 +2483,7 @@
 <context>
     <name>Spo2TempWidget</name>
     <message>
-        <location filename="../../src/ui/Spo2TempWidget.cpp" line="+37"/>
+        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+27"/>
         <source>Blood Oxygen(SpO2):</source>
         <translation>Oxygène sanguin (SpO2) :</translation>
     </message>
@@ -1651,7 +2498,7 @@
         <translation>Indice de perfusion (IP) :</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-7"/>
         <source>Body Temperature:</source>
         <translation>Température corporelle :</translation>
     </message>
@@ -1659,12 +2506,12 @@
 <context>
     <name>SpotWidget</name>
     <message>
-        <location filename="../../src/ui/SpotWidget.cpp" line="+49"/>
+        <location filename="../../src/ui/rows/SpotWidget.cpp" line="+26"/>
         <source>patient id:</source>
         <translation>ID patient :</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+8"/>
         <source>HR:</source>
         <translation>FC :</translation>
     </message>
@@ -1679,7 +2526,7 @@
         <translation>QT/QTc :</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>SpO2:</source>
         <translation>SpO2 :</translation>
     </message>
@@ -1695,21 +2542,255 @@
     </message>
 </context>
 <context>
+    <name>SummaryDlg</name>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.ui" line="+14"/>
+        <source>Holter Summary</source>
+        <translation>Synthèse Holter</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Patient Information</source>
+        <translation>Informations patient</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Patient Name:</source>
+        <translation>Nom du patient :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>ID:</source>
+        <translation>ID :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Gender:</source>
+        <translation>Sexe :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Date of Birth:</source>
+        <translation>Date de naissance :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Physician:</source>
+        <translation>Médecin :</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Indications:</source>
+        <translation>Indications :</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>Recording Information</source>
+        <translation>Informations d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Record Date:</source>
+        <translation>Date d&apos;enregistrement :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Start Time:</source>
+        <translation>Heure de début :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Total Time:</source>
+        <translation>Durée totale :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Total Strips:</source>
+        <translation>Nombre de tracés :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Lead:</source>
+        <translation>Dérivation :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>General Summary</source>
+        <translation>Synthèse générale</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Max HR:</source>
+        <translation>FC max :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Min HR:</source>
+        <translation>FC min :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Avg HR:</source>
+        <translation>FC moy. :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>QRS Complexes:</source>
+        <translation>Complexes QRS :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>PVCs:</source>
+        <translation>ESV :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Pause(&gt;3s)</source>
+        <translation>Pause (&gt;3 s)</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Heart Rate Variability</source>
+        <translation>Variabilité de la fréquence cardiaque</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>MEAN:</source>
+        <translation>MOYENNE :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>SDNN:</source>
+        <translation>SDNN :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>RMSSD:</source>
+        <translation>RMSSD :</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>PNN50:</source>
+        <translation>PNN50 :</translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>Comments:</source>
+        <translation>Commentaires :</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Strips Screening</source>
+        <translation>Recherche de tracés</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>HR≥120</source>
+        <translation>FC≥120</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>HR≤50</source>
+        <translation>FC≤50</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>QRS≥120ms</source>
+        <translation>QRS≥120ms</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>QTc≥480ms</source>
+        <translation>QTc≥480ms</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>PVCs≥2</source>
+        <translation>ESV≥2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Irregular R-R</source>
+        <translation>R-R irrégulier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>0 strips found</source>
+        <translation>0 tracé trouvé</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>View all ECG</source>
+        <translation>Voir tout l&apos;ECG</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Holter ECG Report</source>
+        <translation>Rapport ECG Holter</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Save EDF+</source>
+        <translation>Enregistrer en EDF+</translation>
+    </message>
+    <message>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
+        <source>Male</source>
+        <translation>Homme</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Female</source>
+        <translation>Femme</translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>strips found</source>
+        <translation>tracés trouvés</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>fail to save</source>
+        <translation>échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+</context>
+<context>
     <name>SyncDlg</name>
     <message>
-        <location filename="../../src/ui/SyncDlg.ui" line="+8"/>
-        <location line="+32"/>
-        <location filename="../../src/ui/SyncDlg.cpp" line="+166"/>
+        <location filename="../../src/ui/download/SyncDlg.ui" line="+8"/>
+        <location line="+39"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="+213"/>
         <source>Download</source>
         <translation>Télécharger</translation>
     </message>
     <message>
-        <location line="-24"/>
+        <location line="-31"/>
         <source>No monitor found. Plug a monitor in with its USB cable and switch it on; it appears here by itself. On Linux the program needs the udev rule for the monitor (see the README).</source>
         <translation>Aucun moniteur trouvé. Branchez un moniteur avec son câble USB et allumez-le ; il apparaît ici de lui-même. Sous Linux, le programme a besoin de la règle udev du moniteur (voir le README).</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+24"/>
         <source>Refresh Device List</source>
         <translation>Actualiser la liste des appareils</translation>
     </message>
@@ -1729,7 +2810,12 @@
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/ui/SyncDlg.cpp" line="+107"/>
+        <location filename="../../src/ui/download/SyncDlg.cpp" line="-80"/>
+        <source>A monitor is plugged in at %1, but this user may not open it. Install the udev rule that comes with the program as %2, then unplug the monitor and plug it in again.</source>
+        <translation>Un moniteur est branché sur %1, mais cet utilisateur n’a pas le droit de l’ouvrir. Installez la règle udev fournie avec le programme sous %2, puis débranchez le moniteur et rebranchez-le.</translation>
+    </message>
+    <message>
+        <location line="+32"/>
         <source>Another download of this monitor is running</source>
         <translation>Un autre téléchargement de ce moniteur est en cours</translation>
     </message>
@@ -1782,8 +2868,10 @@
     <message>
         <location line="+2"/>
         <source>The download folder could not be removed (%1)</source>
-        <translation>Le dossier de téléchargement n&apos;a pas pu être supprimé (%1)</translation>
-        <location filename="../../src/ui/SyncDlg.cpp" line="+1"/>
+        <translation>Le dossier de téléchargement n’a pas pu être supprimé (%1)</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>The files of %1 arrived but could not be stored; nothing of this download was kept. Try the download again.</source>
         <translation>Les fichiers de %1 sont arrivés mais n&apos;ont pas pu être enregistrés ; rien de ce téléchargement n&apos;a été conservé. Réessayez le téléchargement.</translation>
     </message>
@@ -1791,7 +2879,7 @@
 <context>
     <name>TempWidget</name>
     <message>
-        <location filename="../../src/ui/TempWidget.cpp" line="+36"/>
+        <location filename="../../src/ui/rows/TempWidget.cpp" line="+21"/>
         <source>Object temperature:</source>
         <translation>Température de l&apos;objet :</translation>
     </message>
@@ -1799,6 +2887,24 @@
         <location line="+0"/>
         <source>Body temperature:</source>
         <translation>Température corporelle :</translation>
+    </message>
+</context>
+<context>
+    <name>ViewAllEcgDlg</name>
+    <message>
+        <location filename="../../src/ui/holter/ViewAllEcgDlg.ui" line="+14"/>
+        <source>ECG</source>
+        <translation>ECG</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Previous Page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <location line="+42"/>
+        <source>Next Page</source>
+        <translation>Page suivante</translation>
     </message>
 </context>
 </TS>
