@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
+
 namespace {
 
 constexpr int kDigitalMin = -32768;
@@ -176,6 +178,10 @@ bool write(const EdfRecording& recording, const QString& path, QString* error)
         *error = systemReason(QStringLiteral("the file cannot be written"));
         return false;
     }
+    // The scratch file is private to its maker; the export gets a new file's usual mode.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(scratch.fileName()).constData(), 0666 & ~mask);
     if (std::rename(QFile::encodeName(scratch.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
         *error = systemReason(QStringLiteral("the file cannot be renamed into place"));
         return false;
