@@ -17,6 +17,17 @@ bool required(CommandLine& line, const QCommandLineOption& option, QString* valu
     return true;
 }
 
+bool outputFile(CommandLine& line, const QCommandLineOption& option, QString* path, QString* error)
+{
+    if (!required(line, option, path, error))
+        return false;
+    if (path->isEmpty()) {
+        *error = QString("--%1 needs a file name.").arg(option.names().constFirst());
+        return false;
+    }
+    return true;
+}
+
 bool checkTime(CommandLine& line, const QCommandLineOption& option, QString* value, QString* error)
 {
     if (!required(line, option, value, error))

@@ -70,10 +70,8 @@ int ExportEdfCommand::run(const QStringList& arguments)
     QString path;
     QString error;
     if (!CheckKey::required(line, sn, &serial, &error) || !CheckKey::checkTime(line, time, &checkTime, &error) ||
-        !CheckKey::required(line, out, &path, &error))
+        !CheckKey::outputFile(line, out, &path, &error))
         return line.usageError(error);
-    if (path.isEmpty())
-        return line.usageError("--out needs a file name.");
     if (!line.parser().isSet(type))
         return line.usageError("--type is missing.");
     bool ok = false;

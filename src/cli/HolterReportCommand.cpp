@@ -33,10 +33,8 @@ int HolterReportCommand::run(const QStringList& arguments)
     QString path;
     QString error;
     if (!CheckKey::required(line, sn, &serial, &error) || !CheckKey::checkTime(line, time, &checkTime, &error) ||
-        !CheckKey::required(line, pdf, &path, &error))
+        !CheckKey::outputFile(line, pdf, &path, &error))
         return line.usageError(error);
-    if (path.isEmpty())
-        return line.usageError("--pdf needs a file name.");
     int linesPerPage = HolterReportHelper::linesFor(Config::instance()->linesPerPage());
     if (line.parser().isSet(lines)) {
         const QString value = line.parser().value(lines);

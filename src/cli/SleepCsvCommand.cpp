@@ -28,10 +28,8 @@ int SleepCsvCommand::run(const QStringList& arguments)
     QString path;
     QString error;
     if (!CheckKey::required(line, sn, &serial, &error) || !CheckKey::checkTime(line, time, &checkTime, &error) ||
-        !CheckKey::required(line, out, &path, &error))
+        !CheckKey::outputFile(line, out, &path, &error))
         return line.usageError(error);
-    if (path.isEmpty())
-        return line.usageError("--out needs a file name.");
 
     if (!DataDirectory::open(&error))
         return line.failure(error);
