@@ -93,3 +93,24 @@ QFont BasePaintHelper::arial(double pixelSize, bool bold)
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     return font;
 }
+
+void BasePaintHelper::paintLabelled(double x, double y, const QString& label, const QString& value,
+                                    const QFont& labelFont, const QFont& valueFont) const
+{
+    const QFontMetricsF metrics(labelFont, m_painter->device());
+    const double baseline = y + metrics.ascent();
+    m_painter->setPen(Qt::black);
+    m_painter->setFont(labelFont);
+    m_painter->drawText(QPointF(x, baseline), label);
+    m_painter->setFont(valueFont);
+    m_painter->drawText(QPointF(x + metrics.horizontalAdvance(label + " "), baseline), value);
+}
+
+double BasePaintHelper::paintHeading(double x, double y, const QString& title, const QFont& font) const
+{
+    const QFontMetricsF metrics(font, m_painter->device());
+    m_painter->setPen(Qt::black);
+    m_painter->setFont(font);
+    m_painter->drawText(QPointF(x, y + metrics.ascent()), title);
+    return y + metrics.height() + mm(2);
+}

@@ -56,6 +56,11 @@ protected:
     // "Date:" and, unless omitted, "Physician:" with their lines, ending at
     // `right`; the labels' baseline is y plus the font's height.
     void paintSignature(double right, double y, const QFont& font, const QPen& pen, bool withPhysician) const;
+    // A label and its value after a space, their text tops at y.
+    void paintLabelled(double x, double y, const QString& label, const QString& value, const QFont& labelFont,
+                       const QFont& valueFont) const;
+    // A section title at y in its font; returns the y of the section's first row.
+    double paintHeading(double x, double y, const QString& title, const QFont& font) const;
     // The patient's name, gender and birth date as the report shows them.
     QString userName() const;
     QString userGender() const;

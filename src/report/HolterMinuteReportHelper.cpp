@@ -56,22 +56,12 @@ CheckUser HolterMinuteReportHelper::patient() const
 
 void HolterMinuteReportHelper::paintField(double x, double y, const QString& label, const QString& value) const
 {
-    const QFontMetricsF metrics(m_labelFont, m_painter->device());
-    const double baseline = y + metrics.ascent();
-    m_painter->setPen(Qt::black);
-    m_painter->setFont(m_labelFont);
-    m_painter->drawText(QPointF(x, baseline), label);
-    m_painter->setFont(m_valueFont);
-    m_painter->drawText(QPointF(x + metrics.horizontalAdvance(label + " "), baseline), value);
+    paintLabelled(x, y, label, value, m_labelFont, m_valueFont);
 }
 
 double HolterMinuteReportHelper::paintSection(double x, double y, const QString& title) const
 {
-    const QFontMetricsF metrics(m_sectionFont, m_painter->device());
-    m_painter->setPen(Qt::black);
-    m_painter->setFont(m_sectionFont);
-    m_painter->drawText(QPointF(x, y + metrics.ascent()), title);
-    return y + metrics.height() + mm(2);
+    return paintHeading(x, y, title, m_sectionFont);
 }
 
 void HolterMinuteReportHelper::paintPage(const QRectF& page, int)
