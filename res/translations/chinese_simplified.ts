@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+307"/>
         <source>All Results</source>
         <translation>全部结果</translation>
     </message>
@@ -108,10 +108,6 @@
         <location line="+39"/>
         <source>Delete</source>
         <translation>删除</translation>
-    </message>
-    <message>
-        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
-        <translation type="vanished">%1 的部分测量无法删除；它们及其文件均被保留。</translation>
     </message>
     <message numerus="yes">
         <location line="-40"/>
@@ -166,7 +162,22 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+177"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>血氧饱和度(SpO2)：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>脉率(PR)：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>灌注指数(PI)：</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Name:</source>
         <translation>姓名：</translation>
     </message>
@@ -335,17 +346,7 @@
 <context>
     <name>DetailReportReview</name>
     <message>
-        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+23"/>
-        <source>Print</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>保存PDF</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+53"/>
         <source>Tip</source>
         <translation>提示</translation>
     </message>
@@ -450,6 +451,19 @@
     </message>
 </context>
 <context>
+    <name>DialogFrame</name>
+    <message>
+        <location filename="../../src/ui/viewers/DialogFrame.cpp" line="+30"/>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>保存PDF</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/download/DownloadDeviceWidget.cpp" line="+30"/>
@@ -509,13 +523,13 @@
     <name>EcgDetailDlg</name>
     <message>
         <location filename="../../src/ui/holter/EcgDetailDlg.ui" line="+14"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+49"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+50"/>
         <source>ECG</source>
         <translation>心电图</translation>
     </message>
     <message>
         <location line="+33"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+73"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+72"/>
         <source>HR:</source>
         <translation>心率：</translation>
     </message>
@@ -811,7 +825,7 @@
         <translation>报告</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+48"/>
         <source>ECG Report</source>
         <translation>心电图报告</translation>
     </message>
@@ -981,7 +995,7 @@ Do you want to replace it?</source>
 <context>
     <name>HolterReportHelper</name>
     <message>
-        <location filename="../../src/report/HolterReportHelper.cpp" line="+151"/>
+        <location filename="../../src/report/HolterReportHelper.cpp" line="+141"/>
         <source>Holter ECG Report</source>
         <translation>动态心电图报告</translation>
     </message>
@@ -1157,22 +1171,12 @@ Do you want to replace it?</source>
 <context>
     <name>HolterReportViewer</name>
     <message>
-        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+16"/>
+        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+17"/>
         <source>Holter ECG Report</source>
         <translation>动态心电图报告</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Print</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>保存PDF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>15 minutes per page</source>
         <translation>每页15分钟</translation>
     </message>
@@ -1405,30 +1409,6 @@ Do you want to replace it?</source>
         <translation>提示</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation type="vanished">报告</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation type="vanished">另存为</translation>
-    </message>
-    <message>
-        <source>PDF File(*.pdf)</source>
-        <translation type="vanished">PDF 文件(*.pdf)</translation>
-    </message>
-    <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">创建PDF失败</translation>
-    </message>
-    <message>
-        <source>Select directory</source>
-        <translation type="vanished">选择文件夹</translation>
-    </message>
-    <message>
-        <source>Create PDF file failed.</source>
-        <translation type="vanished">创建PDF文件失败。</translation>
-    </message>
-    <message>
         <location line="-236"/>
         <source>All Results</source>
         <translation>全部结果</translation>
@@ -1558,24 +1538,6 @@ Do you want to replace it?</source>
         <location filename="../../src/ui/records/NoDataWidget.ui" line="+28"/>
         <source>No Data</source>
         <translation>无数据</translation>
-    </message>
-</context>
-<context>
-    <name>OxiWidget</name>
-    <message>
-        <location filename="../../src/ui/rows/OxiWidget.cpp" line="+22"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>血氧饱和度(SpO2)：</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>脉率(PR)：</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>灌注指数(PI)：</translation>
     </message>
 </context>
 <context>
@@ -1912,14 +1874,6 @@ Do you want to replace it?</source>
 <context>
     <name>ReportOutput</name>
     <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">创建PDF失败</translation>
-    </message>
-    <message>
-        <source>create jpg failed</source>
-        <translation type="vanished">创建JPG失败</translation>
-    </message>
-    <message>
         <location filename="../../src/report/ReportOutput.cpp" line="+150"/>
         <source>Report</source>
         <translation>报告</translation>
@@ -2002,7 +1956,7 @@ Do you want to replace it?</source>
         <translation>保存为 EDF+</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -2012,28 +1966,27 @@ Do you want to replace it?</source>
         <translation>PDF 文件(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Message</source>
         <translation>提示</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-19"/>
         <source>create pdf failed</source>
         <translation>创建PDF失败</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as</source>
         <translation>另存为</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+0"/>
         <source>create jpg failed</source>
         <translation>创建JPG失败</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+60"/>
         <source>error</source>
         <translation>错误</translation>
     </message>
@@ -2359,13 +2312,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>SleepCsv</name>
-    <message>
-        <source>Create file failed.</source>
-        <translation type="vanished">创建文件失败。</translation>
-    </message>
-</context>
-<context>
     <name>SlmReportHelper</name>
     <message>
         <location filename="../../src/report/SlmReportHelper.cpp" line="+78"/>
@@ -2482,22 +2428,7 @@ Do you want to replace it?</source>
 <context>
     <name>Spo2TempWidget</name>
     <message>
-        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+27"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>血氧饱和度(SpO2)：</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>脉率(PR)：</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>灌注指数(PI)：</translation>
-    </message>
-    <message>
-        <location line="-7"/>
+        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+22"/>
         <source>Body Temperature:</source>
         <translation>体温：</translation>
     </message>
@@ -2729,7 +2660,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+227"/>
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
@@ -2744,7 +2675,7 @@ Do you want to replace it?</source>
         <translation>保存为 EDF+</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-145"/>
         <source>Male</source>
         <translation>男</translation>
     </message>
@@ -2759,7 +2690,7 @@ Do you want to replace it?</source>
         <translation>条已找到</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>error</source>
         <translation>错误</translation>
     </message>

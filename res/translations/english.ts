@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+307"/>
         <source>All Results</source>
         <translation>All Results</translation>
     </message>
@@ -163,7 +163,22 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+177"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Blood Oxygen(SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Pulse Rate(PR):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Perfusion Index(PI):</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -332,17 +347,7 @@
 <context>
     <name>DetailReportReview</name>
     <message>
-        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+23"/>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Save PDF</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+53"/>
         <source>Tip</source>
         <translation>Tip</translation>
     </message>
@@ -447,6 +452,19 @@
     </message>
 </context>
 <context>
+    <name>DialogFrame</name>
+    <message>
+        <location filename="../../src/ui/viewers/DialogFrame.cpp" line="+30"/>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>Save PDF</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/download/DownloadDeviceWidget.cpp" line="+30"/>
@@ -506,13 +524,13 @@
     <name>EcgDetailDlg</name>
     <message>
         <location filename="../../src/ui/holter/EcgDetailDlg.ui" line="+14"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+49"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+50"/>
         <source>ECG</source>
         <translation>ECG</translation>
     </message>
     <message>
         <location line="+33"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+73"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+72"/>
         <source>HR:</source>
         <translation>HR:</translation>
     </message>
@@ -808,7 +826,7 @@
         <translation>Report</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+48"/>
         <source>ECG Report</source>
         <translation>ECG Report</translation>
     </message>
@@ -978,7 +996,7 @@ Do you want to replace it?</translation>
 <context>
     <name>HolterReportHelper</name>
     <message>
-        <location filename="../../src/report/HolterReportHelper.cpp" line="+151"/>
+        <location filename="../../src/report/HolterReportHelper.cpp" line="+141"/>
         <source>Holter ECG Report</source>
         <translation>Holter ECG Report</translation>
     </message>
@@ -1154,22 +1172,12 @@ Do you want to replace it?</translation>
 <context>
     <name>HolterReportViewer</name>
     <message>
-        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+16"/>
+        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+17"/>
         <source>Holter ECG Report</source>
         <translation>Holter ECG Report</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Save PDF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>15 minutes per page</source>
         <translation>15 minutes per page</translation>
     </message>
@@ -1531,24 +1539,6 @@ Do you want to replace it?</translation>
         <location filename="../../src/ui/records/NoDataWidget.ui" line="+28"/>
         <source>No Data</source>
         <translation>No Data</translation>
-    </message>
-</context>
-<context>
-    <name>OxiWidget</name>
-    <message>
-        <location filename="../../src/ui/rows/OxiWidget.cpp" line="+22"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Blood Oxygen(SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Pulse Rate(PR):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Perfusion Index(PI):</translation>
     </message>
 </context>
 <context>
@@ -1967,7 +1957,7 @@ Do you want to replace it?</translation>
         <translation>Save EDF+</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Save As</source>
         <translation>Save As</translation>
     </message>
@@ -1977,28 +1967,27 @@ Do you want to replace it?</translation>
         <translation>PDF File(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Message</source>
         <translation>Message</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-19"/>
         <source>create pdf failed</source>
         <translation>create pdf failed</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as</source>
         <translation>Save as</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+0"/>
         <source>create jpg failed</source>
         <translation>create jpg failed</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+60"/>
         <source>error</source>
         <translation>error</translation>
     </message>
@@ -2440,22 +2429,7 @@ Do you want to replace it?</translation>
 <context>
     <name>Spo2TempWidget</name>
     <message>
-        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+27"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Blood Oxygen(SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Pulse Rate(PR):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Perfusion Index(PI):</translation>
-    </message>
-    <message>
-        <location line="-7"/>
+        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+22"/>
         <source>Body Temperature:</source>
         <translation>Body Temperature:</translation>
     </message>
@@ -2687,7 +2661,7 @@ Do you want to replace it?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+227"/>
         <source>Edit</source>
         <translation>Edit</translation>
     </message>
@@ -2702,7 +2676,7 @@ Do you want to replace it?</translation>
         <translation>Save EDF+</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-145"/>
         <source>Male</source>
         <translation>Male</translation>
     </message>
@@ -2717,7 +2691,7 @@ Do you want to replace it?</translation>
         <translation>strips found</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>error</source>
         <translation>error</translation>
     </message>

@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+307"/>
         <source>All Results</source>
         <translation>Alle Ergebnisse</translation>
     </message>
@@ -108,10 +108,6 @@
         <location line="+39"/>
         <source>Delete</source>
         <translation>Löschen</translation>
-    </message>
-    <message>
-        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
-        <translation type="vanished">Einige Messungen von %1 konnten nicht gelöscht werden; sie bleiben mit ihren Dateien erhalten.</translation>
     </message>
     <message numerus="yes">
         <location line="-40"/>
@@ -167,7 +163,22 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+177"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Blutsauerstoff (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Pulsfrequenz (PF):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Perfusionsindex (PI):</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Name:</source>
         <translation>Name:</translation>
     </message>
@@ -336,17 +347,7 @@
 <context>
     <name>DetailReportReview</name>
     <message>
-        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+23"/>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Als PDF speichern</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+53"/>
         <source>Tip</source>
         <translation>Hinweis</translation>
     </message>
@@ -451,6 +452,19 @@
     </message>
 </context>
 <context>
+    <name>DialogFrame</name>
+    <message>
+        <location filename="../../src/ui/viewers/DialogFrame.cpp" line="+30"/>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/download/DownloadDeviceWidget.cpp" line="+30"/>
@@ -510,13 +524,13 @@
     <name>EcgDetailDlg</name>
     <message>
         <location filename="../../src/ui/holter/EcgDetailDlg.ui" line="+14"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+49"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+50"/>
         <source>ECG</source>
         <translation>EKG</translation>
     </message>
     <message>
         <location line="+33"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+73"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+72"/>
         <source>HR:</source>
         <translation>HF:</translation>
     </message>
@@ -812,7 +826,7 @@
         <translation>Bericht</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+48"/>
         <source>ECG Report</source>
         <translation>EKG-Bericht</translation>
     </message>
@@ -982,7 +996,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>HolterReportHelper</name>
     <message>
-        <location filename="../../src/report/HolterReportHelper.cpp" line="+151"/>
+        <location filename="../../src/report/HolterReportHelper.cpp" line="+141"/>
         <source>Holter ECG Report</source>
         <translation>Holter-EKG-Bericht</translation>
     </message>
@@ -1158,22 +1172,12 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>HolterReportViewer</name>
     <message>
-        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+16"/>
+        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+17"/>
         <source>Holter ECG Report</source>
         <translation>Holter-EKG-Bericht</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Als PDF speichern</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>15 minutes per page</source>
         <translation>15 Minuten pro Seite</translation>
     </message>
@@ -1406,30 +1410,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Meldung</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation type="vanished">Bericht</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation type="vanished">Speichern unter</translation>
-    </message>
-    <message>
-        <source>PDF File(*.pdf)</source>
-        <translation type="vanished">PDF-Datei(*.pdf)</translation>
-    </message>
-    <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">PDF konnte nicht erstellt werden</translation>
-    </message>
-    <message>
-        <source>Select directory</source>
-        <translation type="vanished">Ordner auswählen</translation>
-    </message>
-    <message>
-        <source>Create PDF file failed.</source>
-        <translation type="vanished">Die PDF-Datei konnte nicht erstellt werden.</translation>
-    </message>
-    <message>
         <location line="-236"/>
         <source>All Results</source>
         <translation>Alle Ergebnisse</translation>
@@ -1559,24 +1539,6 @@ Möchten Sie die Datei ersetzen?</translation>
         <location filename="../../src/ui/records/NoDataWidget.ui" line="+28"/>
         <source>No Data</source>
         <translation>Keine Daten</translation>
-    </message>
-</context>
-<context>
-    <name>OxiWidget</name>
-    <message>
-        <location filename="../../src/ui/rows/OxiWidget.cpp" line="+22"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Blutsauerstoff (SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Pulsfrequenz (PF):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Perfusionsindex (PI):</translation>
     </message>
 </context>
 <context>
@@ -1913,14 +1875,6 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>ReportOutput</name>
     <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">PDF konnte nicht erstellt werden</translation>
-    </message>
-    <message>
-        <source>create jpg failed</source>
-        <translation type="vanished">JPG konnte nicht erstellt werden</translation>
-    </message>
-    <message>
         <location filename="../../src/report/ReportOutput.cpp" line="+150"/>
         <source>Report</source>
         <translation>Bericht</translation>
@@ -2003,7 +1957,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Als EDF+ speichern</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Save As</source>
         <translation>Speichern unter</translation>
     </message>
@@ -2013,28 +1967,27 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>PDF-Datei(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Message</source>
         <translation>Meldung</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-19"/>
         <source>create pdf failed</source>
         <translation>PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as</source>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+0"/>
         <source>create jpg failed</source>
         <translation>JPG konnte nicht erstellt werden</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+60"/>
         <source>error</source>
         <translation>Fehler</translation>
     </message>
@@ -2360,13 +2313,6 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
 </context>
 <context>
-    <name>SleepCsv</name>
-    <message>
-        <source>Create file failed.</source>
-        <translation type="vanished">Datei konnte nicht erstellt werden.</translation>
-    </message>
-</context>
-<context>
     <name>SlmReportHelper</name>
     <message>
         <location filename="../../src/report/SlmReportHelper.cpp" line="+78"/>
@@ -2483,22 +2429,7 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>Spo2TempWidget</name>
     <message>
-        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+27"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Blutsauerstoff (SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Pulsfrequenz (PF):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Perfusionsindex (PI):</translation>
-    </message>
-    <message>
-        <location line="-7"/>
+        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+22"/>
         <source>Body Temperature:</source>
         <translation>Körpertemperatur:</translation>
     </message>
@@ -2730,7 +2661,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+227"/>
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
@@ -2745,7 +2676,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Als EDF+ speichern</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-145"/>
         <source>Male</source>
         <translation>Männlich</translation>
     </message>
@@ -2760,7 +2691,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Streifen gefunden</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>error</source>
         <translation>Fehler</translation>
     </message>

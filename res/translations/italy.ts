@@ -89,7 +89,7 @@
 <context>
     <name>CheckDispController</name>
     <message>
-        <location filename="../../src/ui/records/CheckDispController.cpp" line="+306"/>
+        <location filename="../../src/ui/records/CheckDispController.cpp" line="+307"/>
         <source>All Results</source>
         <translation>Tutti i risultati</translation>
     </message>
@@ -108,10 +108,6 @@
         <location line="+39"/>
         <source>Delete</source>
         <translation>Elimina</translation>
-    </message>
-    <message>
-        <source>Some checks of %1 could not be deleted; they are kept with their files.</source>
-        <translation type="vanished">Alcune misurazioni di %1 non sono state eliminate; restano con i loro file.</translation>
     </message>
     <message numerus="yes">
         <location line="-40"/>
@@ -167,7 +163,22 @@
 <context>
     <name>CheckItemBase</name>
     <message>
-        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+219"/>
+        <location filename="../../src/ui/rows/CheckItemBase.cpp" line="+177"/>
+        <source>Blood Oxygen(SpO2):</source>
+        <translation>Ossigeno nel sangue (SpO2):</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pulse Rate(PR):</source>
+        <translation>Frequenza del polso (FP):</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Perfusion Index(PI):</source>
+        <translation>Indice di perfusione (IP):</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Name:</source>
         <translation>Nome:</translation>
     </message>
@@ -336,17 +347,7 @@
 <context>
     <name>DetailReportReview</name>
     <message>
-        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+23"/>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Salva PDF</translation>
-    </message>
-    <message>
-        <location line="+36"/>
+        <location filename="../../src/ui/holter/DetailReportReview.cpp" line="+53"/>
         <source>Tip</source>
         <translation>Suggerimento</translation>
     </message>
@@ -451,6 +452,19 @@
     </message>
 </context>
 <context>
+    <name>DialogFrame</name>
+    <message>
+        <location filename="../../src/ui/viewers/DialogFrame.cpp" line="+30"/>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save PDF</source>
+        <translation>Salva PDF</translation>
+    </message>
+</context>
+<context>
     <name>DownloadDeviceWidget</name>
     <message>
         <location filename="../../src/ui/download/DownloadDeviceWidget.cpp" line="+30"/>
@@ -510,13 +524,13 @@
     <name>EcgDetailDlg</name>
     <message>
         <location filename="../../src/ui/holter/EcgDetailDlg.ui" line="+14"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+49"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+50"/>
         <source>ECG</source>
         <translation>ECG</translation>
     </message>
     <message>
         <location line="+33"/>
-        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+73"/>
+        <location filename="../../src/ui/holter/EcgDetailDlg.cpp" line="+72"/>
         <source>HR:</source>
         <translation>FC:</translation>
     </message>
@@ -812,7 +826,7 @@
         <translation>Referto</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+48"/>
         <source>ECG Report</source>
         <translation>Referto ECG</translation>
     </message>
@@ -982,7 +996,7 @@ Sostituirlo?</translation>
 <context>
     <name>HolterReportHelper</name>
     <message>
-        <location filename="../../src/report/HolterReportHelper.cpp" line="+151"/>
+        <location filename="../../src/report/HolterReportHelper.cpp" line="+141"/>
         <source>Holter ECG Report</source>
         <translation>Referto ECG Holter</translation>
     </message>
@@ -1158,22 +1172,12 @@ Sostituirlo?</translation>
 <context>
     <name>HolterReportViewer</name>
     <message>
-        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+16"/>
+        <location filename="../../src/ui/holter/HolterReportViewer.cpp" line="+17"/>
         <source>Holter ECG Report</source>
         <translation>Referto ECG Holter</translation>
     </message>
     <message>
-        <location line="+9"/>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Save PDF</source>
-        <translation>Salva PDF</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>15 minutes per page</source>
         <translation>15 minuti per pagina</translation>
     </message>
@@ -1406,30 +1410,6 @@ Sostituirlo?</translation>
         <translation>Messaggio</translation>
     </message>
     <message>
-        <source>Report</source>
-        <translation type="vanished">Referto</translation>
-    </message>
-    <message>
-        <source>Save As</source>
-        <translation type="vanished">Salva con nome</translation>
-    </message>
-    <message>
-        <source>PDF File(*.pdf)</source>
-        <translation type="vanished">File PDF(*.pdf)</translation>
-    </message>
-    <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">Creazione del PDF non riuscita</translation>
-    </message>
-    <message>
-        <source>Select directory</source>
-        <translation type="vanished">Seleziona cartella</translation>
-    </message>
-    <message>
-        <source>Create PDF file failed.</source>
-        <translation type="vanished">Creazione del file PDF non riuscita.</translation>
-    </message>
-    <message>
         <location line="-236"/>
         <source>All Results</source>
         <translation>Tutti i risultati</translation>
@@ -1559,24 +1539,6 @@ Sostituirlo?</translation>
         <location filename="../../src/ui/records/NoDataWidget.ui" line="+28"/>
         <source>No Data</source>
         <translation>Nessun dato</translation>
-    </message>
-</context>
-<context>
-    <name>OxiWidget</name>
-    <message>
-        <location filename="../../src/ui/rows/OxiWidget.cpp" line="+22"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Ossigeno nel sangue (SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Frequenza del polso (FP):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Indice di perfusione (IP):</translation>
     </message>
 </context>
 <context>
@@ -1913,14 +1875,6 @@ Sostituirlo?</translation>
 <context>
     <name>ReportOutput</name>
     <message>
-        <source>create pdf failed</source>
-        <translation type="vanished">Creazione del PDF non riuscita</translation>
-    </message>
-    <message>
-        <source>create jpg failed</source>
-        <translation type="vanished">Impossibile creare il JPG</translation>
-    </message>
-    <message>
         <location filename="../../src/report/ReportOutput.cpp" line="+150"/>
         <source>Report</source>
         <translation>Referto</translation>
@@ -2003,7 +1957,7 @@ Sostituirlo?</translation>
         <translation>Salva come EDF+</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+47"/>
         <source>Save As</source>
         <translation>Salva con nome</translation>
     </message>
@@ -2013,28 +1967,27 @@ Sostituirlo?</translation>
         <translation>File PDF(*.pdf)</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+13"/>
+        <location line="+19"/>
         <source>Message</source>
         <translation>Messaggio</translation>
     </message>
     <message>
-        <location line="-13"/>
+        <location line="-19"/>
         <source>create pdf failed</source>
         <translation>Creazione del PDF non riuscita</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Save as</source>
         <translation>Salva con nome</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+0"/>
         <source>create jpg failed</source>
         <translation>Impossibile creare il JPG</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+60"/>
         <source>error</source>
         <translation>errore</translation>
     </message>
@@ -2360,13 +2313,6 @@ Sostituirlo?</translation>
     </message>
 </context>
 <context>
-    <name>SleepCsv</name>
-    <message>
-        <source>Create file failed.</source>
-        <translation type="vanished">Impossibile creare il file.</translation>
-    </message>
-</context>
-<context>
     <name>SlmReportHelper</name>
     <message>
         <location filename="../../src/report/SlmReportHelper.cpp" line="+78"/>
@@ -2483,22 +2429,7 @@ Sostituirlo?</translation>
 <context>
     <name>Spo2TempWidget</name>
     <message>
-        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+27"/>
-        <source>Blood Oxygen(SpO2):</source>
-        <translation>Ossigeno nel sangue (SpO2):</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Pulse Rate(PR):</source>
-        <translation>Frequenza del polso (FP):</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Perfusion Index(PI):</source>
-        <translation>Indice di perfusione (IP):</translation>
-    </message>
-    <message>
-        <location line="-7"/>
+        <location filename="../../src/ui/rows/Spo2TempWidget.cpp" line="+22"/>
         <source>Body Temperature:</source>
         <translation>Temperatura corporea:</translation>
     </message>
@@ -2730,7 +2661,7 @@ Sostituirlo?</translation>
     </message>
     <message>
         <location line="+26"/>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+224"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="+227"/>
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
@@ -2745,7 +2676,7 @@ Sostituirlo?</translation>
         <translation>Salva come EDF+</translation>
     </message>
     <message>
-        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-142"/>
+        <location filename="../../src/ui/holter/SummaryDlg.cpp" line="-145"/>
         <source>Male</source>
         <translation>Maschio</translation>
     </message>
@@ -2760,7 +2691,7 @@ Sostituirlo?</translation>
         <translation>tracciati trovati</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+68"/>
         <source>error</source>
         <translation>errore</translation>
     </message>

@@ -234,22 +234,22 @@ void MainWindow::updatePrintButtons()
 
 void MainWindow::on_btnPrint_clicked()
 {
-    if (!canPrint())
-        return;
-    if (holterSelected())
-        m_reports.printHolter(this, selectedRecordings());
-    else
-        m_reports.print(this, selectedReports());
+    outputSelected(m_reports.print, m_reports.printHolter);
 }
 
 void MainWindow::on_btnPDF_clicked()
 {
+    outputSelected(m_reports.savePdf, m_reports.saveHolterPdf);
+}
+
+void MainWindow::outputSelected(const ReportCommands::Output& reports, const ReportCommands::HolterOutput& recordings)
+{
     if (!canPrint())
         return;
     if (holterSelected())
-        m_reports.saveHolterPdf(this, selectedRecordings());
+        recordings(this, selectedRecordings());
     else
-        m_reports.savePdf(this, selectedReports());
+        reports(this, selectedReports());
 }
 
 bool MainWindow::holterSelected() const

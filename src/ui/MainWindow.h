@@ -71,6 +71,8 @@ private:
     // Whether the selected checks are Holter recordings, and those recordings.
     bool holterSelected() const;
     QList<HolterPdfBatch::Recording> selectedRecordings() const;
+    // Prints or saves the selected checks' reports, or the selected Holter recordings'.
+    void outputSelected(const ReportCommands::Output& reports, const ReportCommands::HolterOutput& recordings);
     // The viewer of one check, which tells the list when it saves the patient.
     QDialog* openViewer(const QString& sn, const CheckRecord& record);
     void updatePrintButtons();

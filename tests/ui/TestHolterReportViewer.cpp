@@ -96,7 +96,8 @@ void TestHolterReportViewer::comboBoxWritesLinesPerPageAtOnce()
     QCOMPARE(Config::instance()->linesPerPage(), written);
     QCOMPARE(viewer.reportWidget()->helper()->pageCount(), pages);
     QCOMPARE(viewer.reportWidget()->pages().size(), pages);
-    QCOMPARE(viewer.reportWidget()->height(), qRound(pages * (297 * 5.0 + 5)));
+    // A4 pages at 5 px/mm, 2 mm apart.
+    QCOMPARE(viewer.reportWidget()->height(), qRound(pages * (297 * 5.0 + 10)));
 }
 
 void TestHolterReportViewer::patientComesWithTheRecording()

@@ -30,7 +30,7 @@ DownloadDeviceWidget::DownloadDeviceWidget(std::shared_ptr<VitacorDevice> device
     ui->labelSN->setText(tr("Serial Number:") + " " + m_device->serialNumber());
     ui->labelVersion->setText(tr("Software Version:") + " " + m_device->versionText());
     ui->labelProgress->setText(tr("Downloading..."));
-    showIdleView();
+    showView(View::Idle);
 
     connect(m_device.get(), &VitacorDevice::fileDownloadProgress, this, &DownloadDeviceWidget::onFileDownloadProgress);
     connect(m_device.get(), &VitacorDevice::singleFileDownloadProgress, this,
@@ -50,12 +50,12 @@ void DownloadDeviceWidget::showStarted()
     ui->labelProgress->setText(tr("Downloading..."));
     ui->labelProgress->setToolTip(QString());
     m_resultShown = false;
-    showProgressView();
+    showView(View::Progress);
 }
 
 void DownloadDeviceWidget::showResult(const QStringList& lines)
 {
-    showProgressView();
+    showView(View::Progress);
     ui->labelProgress->setText(lines.join('\n'));
     ui->labelProgress->setToolTip(lines.join('\n'));
     m_resultShown = true;
@@ -68,13 +68,13 @@ QString DownloadDeviceWidget::resultText() const
 
 void DownloadDeviceWidget::showDownloadFailed()
 {
-    showProgressView();
+    showView(View::Progress);
     ui->labelProgress->setText(tr("Download failed"));
 }
 
 void DownloadDeviceWidget::hideEvent(QHideEvent* event)
 {
-    showIdleView();
+    showView(View::Idle);
     QWidget::hideEvent(event);
 }
 
@@ -83,7 +83,7 @@ void DownloadDeviceWidget::onFileDownloadProgress(int fileDownloaded, int totalF
     setProgress(ui->progressBar, fileDownloaded, totalFile);
     ui->labelProgress->setText(tr("Downloading..."));
     m_resultShown = false;
-    showProgressView();
+    showView(View::Progress);
 }
 
 void DownloadDeviceWidget::onSingleFileDownloadProgress(int current, int total)
@@ -98,28 +98,18 @@ void DownloadDeviceWidget::onDownloadEnd(bool isComplete, QString)
     ui->progressBar->setRange(0, maximum);
     ui->progressBar->setValue(isComplete ? maximum : ui->progressBar->value());
     if (!m_resultShown) {
-        showProgressView();
+        showView(View::Progress);
         ui->labelProgress->setText(isComplete ? tr("Download completed") : tr("Download failed"));
     }
 }
 
-void DownloadDeviceWidget::showIdleView()
+void DownloadDeviceWidget::showView(View view)
 {
-    ui->lblBlank->show();
-    ui->labelDevString->show();
-    ui->labelSN->show();
-    ui->labelVersion->show();
-    ui->progressBar->hide();
+    const bool progress = view == View::Progress;
+    for (QWidget* identity : {ui->lblBlank, ui->labelDevString, ui->labelSN, ui->labelVersion})
+        identity->setVisible(!progress);
+    ui->progressBar->setVisible(progress);
+    ui->labelProgress->setVisible(progress);
+    // The single file's bar is kept up to date but never shown.
     ui->progressBarSingleFile->hide();
-    ui->labelProgress->hide();
-}
-
-void DownloadDeviceWidget::showProgressView()
-{
-    ui->lblBlank->hide();
-    ui->labelDevString->hide();
-    ui->labelSN->hide();
-    ui->labelVersion->hide();
-    ui->progressBar->show();
-    ui->labelProgress->show();
 }

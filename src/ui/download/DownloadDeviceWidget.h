@@ -39,8 +39,9 @@ private slots:
     void onDownloadEnd(bool isComplete, QString path);
 
 private:
-    void showIdleView();
-    void showProgressView();
+    // Idle: the device's model, serial and version; progress: the bar and its text.
+    enum class View { Idle, Progress };
+    void showView(View view);
 
     Ui::DownloadDeviceWidget* ui;
     std::shared_ptr<VitacorDevice> m_device;

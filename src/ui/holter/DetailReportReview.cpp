@@ -6,22 +6,15 @@
 #include "report/HolterReportHelper.h"
 #include "ui/holter/DetailReportWidget.h"
 #include "ui/holter/HolterPrinting.h"
+#include "ui/viewers/DialogFrame.h"
 
 DetailReportReview::DetailReportReview(QWidget* parent)
     : QDialog(parent)
     , ui(new Ui::DetailReportReview)
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    ui->btnDetailPrint->setIcon(QIcon(":/printer"));
-    ui->btnToPDF->setIcon(QIcon(":/saveAsPdf"));
-    for (QPushButton* button : {ui->btnDetailPrint, ui->btnToPDF}) {
-        button->setIconSize(QSize(32, 32));
-        button->setMinimumSize(54, 54);
-    }
-    ui->btnDetailPrint->setToolTip(tr("Print"));
-    ui->btnToPDF->setToolTip(tr("Save PDF"));
+    DialogFrame::setHolterFrame(this);
+    DialogFrame::setOutputButtons(ui->btnDetailPrint, ui->btnToPDF, QIcon(":/saveAsPdf"));
     m_widget = new DetailReportWidget;
     ui->scrollArea->setWidget(m_widget);
 }

@@ -1,7 +1,7 @@
 #include "ui/holter/DetailReportWidget.h"
 
 DetailReportWidget::DetailReportWidget(QWidget* parent)
-    : HolterPageWidget(&m_helper, parent)
+    : PageStackWidget(&m_helper, parent)
 {
     relayout();
 }

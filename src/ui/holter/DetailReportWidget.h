@@ -1,10 +1,10 @@
 #pragma once
 
 #include "report/HolterMinuteReportHelper.h"
-#include "ui/holter/HolterPageWidget.h"
+#include "ui/viewers/PageStackWidget.h"
 
 // The one-page ECG report of one Holter minute in its review dialog.
-class DetailReportWidget : public HolterPageWidget
+class DetailReportWidget : public PageStackWidget
 {
     Q_OBJECT
 public:

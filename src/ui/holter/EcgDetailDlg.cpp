@@ -4,6 +4,7 @@
 #include "holter/HolterReport.h"
 #include "ui/holter/CursorButton.h"
 #include "ui/holter/DetailReportReview.h"
+#include "ui/viewers/DialogFrame.h"
 
 #include <QPainter>
 
@@ -49,8 +50,7 @@ EcgDetailDlg::EcgDetailDlg(QWidget* parent)
     , m_titleText(tr("ECG"))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    DialogFrame::setHolterFrame(this);
     setMinimumSize(int(kReferenceWidth * 0.7 + 200), int(kReferenceHeight * 0.7 + 155));
     ui->btnECGDetailPrint->setIcon(QIcon(QStringLiteral(":/printer")));
     ui->btnECGDetailPrint->setToolTip(tr("Print"));

@@ -7,6 +7,7 @@
 #include "report/HolterReportHelper.h"
 #include "ui/holter/HolterPrinting.h"
 #include "ui/holter/HolterReportWidget.h"
+#include "ui/viewers/DialogFrame.h"
 
 HolterReportViewer::HolterReportViewer(QWidget* parent)
     : QDialog(parent)
@@ -14,16 +15,8 @@ HolterReportViewer::HolterReportViewer(QWidget* parent)
 {
     ui->setupUi(this);
     setWindowTitle(tr("Holter ECG Report"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    ui->btnHolterPrint->setIcon(QIcon(":/printer"));
-    ui->btnToPDF->setIcon(QIcon("://res/PDF2.ico"));
-    for (QPushButton* button : {ui->btnHolterPrint, ui->btnToPDF}) {
-        button->setIconSize(QSize(32, 32));
-        button->setMinimumSize(54, 54);
-    }
-    ui->btnHolterPrint->setToolTip(tr("Print"));
-    ui->btnToPDF->setToolTip(tr("Save PDF"));
+    DialogFrame::setHolterFrame(this);
+    DialogFrame::setOutputButtons(ui->btnHolterPrint, ui->btnToPDF, QIcon("://res/PDF2.ico"));
     ui->comboBox->addItem(tr("15 minutes per page"));
     ui->comboBox->addItem(tr("30 minutes per page"));
     const int lines = HolterReportHelper::linesFor(Config::instance()->linesPerPage());

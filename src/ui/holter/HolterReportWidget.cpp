@@ -1,7 +1,7 @@
 #include "ui/holter/HolterReportWidget.h"
 
 HolterReportWidget::HolterReportWidget(QWidget* parent)
-    : HolterPageWidget(&m_helper, parent)
+    : PageStackWidget(&m_helper, parent)
 {
     relayout();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "report/HolterReportHelper.h"
-#include "ui/holter/HolterPageWidget.h"
+#include "ui/viewers/PageStackWidget.h"
 
 // The Holter ECG report's pages in its viewer.
-class HolterReportWidget : public HolterPageWidget
+class HolterReportWidget : public PageStackWidget
 {
     Q_OBJECT
 public:

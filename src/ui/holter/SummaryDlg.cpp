@@ -14,6 +14,7 @@
 #include "ui/holter/EcgDetailDlg.h"
 #include "ui/holter/HolterReportViewer.h"
 #include "ui/holter/ViewAllEcgDlg.h"
+#include "ui/viewers/DialogFrame.h"
 #include "ui/viewers/EdfExport.h"
 
 #include <QCheckBox>
@@ -33,8 +34,7 @@ SummaryDlg::SummaryDlg(QWidget* parent, HolterReport* report)
     , m_report(report ? report : mySingleton::instance()->holterReport())
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    DialogFrame::setHolterFrame(this);
     ui->listStrips->setModel(m_strips);
     ui->editIndication->setMaxLength(kIndicationLimit);
     ui->editRemarks->setMaxLength(kCommentLimit);
@@ -138,15 +138,32 @@ void SummaryDlg::onCheckboxStateChanged(bool)
     ui->lblStripsFound->setText(QString("%1 %2").arg(m_matched.size()).arg(tr("strips found")));
 }
 
+template <class Dialog>
+Dialog* SummaryDlg::openChild()
+{
+    auto* dialog = new Dialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->setName(m_sn);
+    return dialog;
+}
+
+template <class Dialog>
+void SummaryDlg::openRecordingDialog()
+{
+    if (!m_report->isLoaded())
+        return;
+    auto* dialog = openChild<Dialog>();
+    dialog->setData(m_report);
+    dialog->show();
+}
+
 void SummaryDlg::onClickStripsItem(QModelIndex index)
 {
     if (!index.isValid() || !m_report->isLoaded() || m_report->minuteCount() == 0)
         return;
     const int minute = qBound(0, index.data(kMinuteRole).toInt(), m_report->minuteCount() - 1);
-    auto* detail = new EcgDetailDlg(this);
-    detail->setAttribute(Qt::WA_DeleteOnClose);
-    detail->setModal(true);
-    detail->setName(m_sn);
+    auto* detail = openChild<EcgDetailDlg>();
     detail->setMatchedMinutes(m_matched);
     detail->setData(m_report, minute);
     detail->show();
@@ -154,26 +171,12 @@ void SummaryDlg::onClickStripsItem(QModelIndex index)
 
 void SummaryDlg::on_btnViewEcg_clicked()
 {
-    if (!m_report->isLoaded())
-        return;
-    auto* all = new ViewAllEcgDlg(this);
-    all->setAttribute(Qt::WA_DeleteOnClose);
-    all->setModal(true);
-    all->setName(m_sn);
-    all->setData(m_report);
-    all->show();
+    openRecordingDialog<ViewAllEcgDlg>();
 }
 
 void SummaryDlg::on_btnReprot_clicked()
 {
-    if (!m_report->isLoaded())
-        return;
-    auto* viewer = new HolterReportViewer(this);
-    viewer->setAttribute(Qt::WA_DeleteOnClose);
-    viewer->setModal(true);
-    viewer->setName(m_sn);
-    viewer->setData(m_report);
-    viewer->show();
+    openRecordingDialog<HolterReportViewer>();
 }
 
 void SummaryDlg::on_btnEdf_clicked()

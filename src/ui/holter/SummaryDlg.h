@@ -62,6 +62,12 @@ private:
     HolterScreening screening() const;
     // Copies the edited notes into the user and stores them; false when the store refused.
     bool saveUser();
+    // A dialog of this recording, modal over this one and deleted on close.
+    template <class Dialog>
+    Dialog* openChild();
+    // Shows a dialog of the whole recording once it is loaded.
+    template <class Dialog>
+    void openRecordingDialog();
 
     Ui::SummaryDlg* ui;
     QStandardItemModel* m_strips;

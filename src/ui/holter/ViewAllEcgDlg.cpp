@@ -6,6 +6,7 @@
 #include "report/HolterWaveRow.h"
 #include "ui/holter/EcgDetailDlg.h"
 #include "ui/holter/TimeButton.h"
+#include "ui/viewers/DialogFrame.h"
 
 #include <QIntValidator>
 #include <QPainter>
@@ -29,8 +30,7 @@ ViewAllEcgDlg::ViewAllEcgDlg(QWidget* parent)
     , m_validator(new QIntValidator(1, 1, this))
 {
     ui->setupUi(this);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    DialogFrame::setHolterFrame(this);
     setMinimumSize(int(kReferenceWidth / 10 * 0.2 + kSideRoom), int(kReferenceHeight / 10 * 0.2 + kVerticalRoom));
     m_buttonColumn = new QWidget(this);
     m_buttonColumn->setObjectName(QStringLiteral("widgetTimeButtons"));

@@ -141,12 +141,10 @@ void CheckDispController::rebuildList()
 
 void CheckDispController::updateVisibleRows()
 {
-    // While items come and go, every look at the visible part would lay out the whole list again.
-    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
-        return;
     int top = 0;
     int bottom = 0;
-    visibleRows(&top, &bottom);
+    if (!visibleRows(&top, &bottom))
+        return;
     const QList<QListWidgetItem*> built = m_built.values();
     for (QListWidgetItem* item : built) {
         const int row = m_list->row(item);
@@ -160,22 +158,25 @@ void CheckDispController::updateVisibleRows()
     m_buildAhead->start();
 }
 
-void CheckDispController::visibleRows(int* top, int* bottom) const
+bool CheckDispController::visibleRows(int* top, int* bottom) const
 {
+    // While items come and go, every look at the visible part would lay out the whole list again.
+    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
+        return false;
     const QRect viewport = m_list->viewport()->rect();
     const QModelIndex topIndex = m_list->indexAt(viewport.topLeft());
     const QModelIndex bottomIndex = m_list->indexAt(QPoint(0, viewport.bottom()));
     *top = topIndex.isValid() ? topIndex.row() : 0;
     *bottom = bottomIndex.isValid() ? bottomIndex.row() : m_list->count() - 1;
+    return true;
 }
 
 void CheckDispController::buildOneAhead()
 {
-    if (!m_list || m_building || m_records.empty() || m_list->count() == 0)
-        return;
     int top = 0;
     int bottom = 0;
-    visibleRows(&top, &bottom);
+    if (!visibleRows(&top, &bottom))
+        return;
     // Nearest first: below the view, then above it.
     for (int distance = 1; distance <= kBuildMargin; ++distance) {
         for (int row : {bottom + distance, top - distance}) {

@@ -96,8 +96,9 @@ public slots:
     void onViewerUserUpdated(const QString& checkTime, const CheckUser& user);
 
 private:
-    // The first and last row of the list's visible part.
-    void visibleRows(int* top, int* bottom) const;
+    // The first and last row of the list's visible part; false while the
+    // list is empty or being filled.
+    bool visibleRows(int* top, int* bottom) const;
     void buildOneAhead();
     void onSelectionChanged();
     // Every Holter dialog reads the one shared recording, so the summary is

@@ -171,8 +171,13 @@ void CheckItemBase::readDetail(EcgDetail::Form form, QLabel* duration, const QWi
     duration->setText(m_detail.isRead() ? CheckValueText::ecgDuration(m_detail.header().waveLength) : QString());
 }
 
-void CheckItemBase::showPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex)
+void CheckItemBase::showOximetry(QLabel* spo2Label, QLabel* pulseRateLabel, QLabel* piLabel, int spo2, int pulseRate,
+                                 int perfusionIndex)
 {
+    spo2Label->setText(line(tr("Blood Oxygen(SpO2):"), CheckValueText::withSuffix(spo2, ValueRange::spo2(), "%")));
+    pulseRateLabel->setText(
+        line(tr("Pulse Rate(PR):"), CheckValueText::withSuffix(pulseRate, ValueRange::pulseRate(), "/min")));
+    piLabel->setText(line(tr("Perfusion Index(PI):"), CheckValueText::perfusionIndex(perfusionIndex)));
     const bool valid = ValueRange::spo2().contains(spo2) && ValueRange::pulseRate().contains(pulseRate) &&
         ValueRange::perfusionIndex().contains(perfusionIndex);
     m_perfusionLabel = piLabel;

@@ -93,9 +93,10 @@ protected:
     void readDetail(EcgDetail::Form form, QLabel* duration, const QWidget* waveArea = nullptr);
     const EcgDetail& detail() const { return m_detail; }
     QString detailPath() const;
-    // Paints the perfusion bars right of the perfusion-index label's text
-    // when all three oximetry values are valid.
-    void showPerfusionBars(const QLabel* piLabel, int spo2, int pulseRate, int perfusionIndex);
+    // The SpO2, pulse-rate and perfusion-index lines; the perfusion bars are
+    // painted right of the last label's text when all three values are valid.
+    void showOximetry(QLabel* spo2Label, QLabel* pulseRateLabel, QLabel* piLabel, int spo2, int pulseRate,
+                      int perfusionIndex);
     // A caption, one space and the value.
     static QString line(const QString& caption, const QString& value) { return caption + " " + value; }
 

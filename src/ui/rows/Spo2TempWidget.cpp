@@ -5,7 +5,6 @@
 #include "app/Constants.h"
 #include "files/CheckType.h"
 #include "files/Spo2TempRecord.h"
-#include "report/CheckValueText.h"
 #include "report/UnitText.h"
 
 Spo2TempWidget::Spo2TempWidget(QWidget* parent)
@@ -23,10 +22,5 @@ void Spo2TempWidget::display()
     ui->labelTemp->setText(measuresTemperature ? line(tr("Body Temperature:"),
                                                       UnitText::temperature(oxi.temp, Config::instance()->isCelsius()))
                                                : QString());
-    ui->labelSpo2->setText(
-        line(tr("Blood Oxygen(SpO2):"), CheckValueText::withSuffix(oxi.spo2, ValueRange::spo2(), "%")));
-    ui->labelPR->setText(
-        line(tr("Pulse Rate(PR):"), CheckValueText::withSuffix(oxi.PR, ValueRange::pulseRate(), "/min")));
-    ui->labelPI->setText(line(tr("Perfusion Index(PI):"), CheckValueText::perfusionIndex(oxi.PI)));
-    showPerfusionBars(ui->labelPI, oxi.spo2, oxi.PR, oxi.PI);
+    showOximetry(ui->labelSpo2, ui->labelPR, ui->labelPI, oxi.spo2, oxi.PR, oxi.PI);
 }

@@ -2,6 +2,7 @@
 #include "ui_EcgAnalyseDlg.h"
 
 #include "report/EcgTrace.h"
+#include "ui/viewers/DialogFrame.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -24,8 +25,7 @@ EcgAnalyseDlg::EcgAnalyseDlg(QWidget* parent)
     , m_handleA(":/rollerGreen")
 {
     ui->setupUi(this);
-    setWindowFlags((windowFlags() & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowContextHelpButtonHint) |
-                   Qt::WindowMaximizeButtonHint);
+    DialogFrame::setViewerFrame(this);
     setFixedSize(1741, 610);
     QFile style(":/res/qss/analyse.qss");
     if (style.open(QIODevice::ReadOnly))

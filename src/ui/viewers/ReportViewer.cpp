@@ -6,6 +6,7 @@
 #include "report/EdfRecording.h"
 #include "report/ReportOutput.h"
 #include "ui/MyMessageBox.h"
+#include "ui/viewers/DialogFrame.h"
 #include "ui/viewers/EcgAnalyseDlg.h"
 #include "ui/viewers/EdfExport.h"
 #include "ui/viewers/EditDlg.h"
@@ -20,8 +21,7 @@ ReportViewer::ReportViewer(QWidget* parent)
     , ui(new Ui::ReportViewer)
 {
     ui->setupUi(this);
-    setWindowFlags((windowFlags() & ~Qt::WindowMinimizeButtonHint & ~Qt::WindowContextHelpButtonHint) |
-                   Qt::WindowMaximizeButtonHint);
+    DialogFrame::setViewerFrame(this);
     resize(1300, 768);
     QFile style(":/res/qss/reportviewer.qss");
     if (style.open(QIODevice::ReadOnly))
@@ -84,28 +84,26 @@ QString ReportViewer::askSavePath(const QString& caption, const QString& default
 
 void ReportViewer::on_btnPDF1_clicked()
 {
-    const QString path = askSavePath(
-        tr("Save As"), ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), "pdf"), tr("PDF File(*.pdf)"));
-    if (path.isEmpty())
-        return;
-    std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(m_data.checkType);
-    helper->setData(m_data);
-    QString error;
-    if (!ReportOutput::writePdf(*helper, path, &error))
-        MyMessageBox::error(this, tr("Message"), tr("create pdf failed") + "\n" + error);
+    saveReport(tr("Save As"), "pdf", tr("PDF File(*.pdf)"), &ReportOutput::writePdf, tr("create pdf failed"));
 }
 
 void ReportViewer::on_btnSaveJpg_clicked()
 {
+    saveReport(tr("Save as"), "jpg", "*.jpg", &ReportOutput::writeJpg, tr("create jpg failed"));
+}
+
+void ReportViewer::saveReport(const QString& caption, const QString& suffix, const QString& filter, ReportWriter write,
+                              const QString& failure)
+{
     const QString path =
-        askSavePath(tr("Save as"), ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), "jpg"), "*.jpg");
+        askSavePath(caption, ReportOutput::defaultFileName(m_data.sn, m_data.checkTimeText(), suffix), filter);
     if (path.isEmpty())
         return;
     std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(m_data.checkType);
     helper->setData(m_data);
     QString error;
-    if (!ReportOutput::writeJpg(*helper, path, &error))
-        MyMessageBox::error(this, tr("Message"), tr("create jpg failed") + "\n" + error);
+    if (!write(*helper, path, &error))
+        MyMessageBox::error(this, tr("Message"), failure + "\n" + error);
 }
 
 void ReportViewer::on_btnEdf_clicked()

@@ -7,6 +7,7 @@
 namespace Ui {
 class ReportViewer;
 }
+class BasePaintHelper;
 class EditDlg;
 class ReportWidget;
 
@@ -50,4 +51,10 @@ protected:
     EditDlg* m_editDlg;
     ReportData m_data;
     double m_scale = 5.0;
+
+private:
+    using ReportWriter = bool (*)(BasePaintHelper& helper, const QString& path, QString* error);
+    // Writes the report under a name the user confirms; a box tells why a write failed.
+    void saveReport(const QString& caption, const QString& suffix, const QString& filter, ReportWriter write,
+                    const QString& failure);
 };

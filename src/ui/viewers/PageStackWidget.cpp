@@ -1,29 +1,42 @@
-#include "ui/holter/HolterPageWidget.h"
+#include "ui/viewers/PageStackWidget.h"
 
 #include "report/BasePaintHelper.h"
 
 #include <QPaintEvent>
 #include <QPainter>
 
-HolterPageWidget::HolterPageWidget(BasePaintHelper* helper, QWidget* parent)
+PageStackWidget::PageStackWidget(BasePaintHelper* helper, QWidget* parent)
     : QWidget(parent)
     , m_helper(helper)
 {}
 
-void HolterPageWidget::relayout()
+void PageStackWidget::setScale(double scale)
 {
-    const double s = kScale;
+    m_scale = scale;
+    relayout();
+}
+
+void PageStackWidget::setHelper(BasePaintHelper* helper)
+{
+    m_helper = helper;
+    relayout();
+}
+
+void PageStackWidget::relayout()
+{
+    const double s = m_scale;
     m_helper->setScale(s);
     const double width = BasePaintHelper::kPageWidthMm * s;
     const double height = BasePaintHelper::kPageHeightMm * s;
+    const double stride = height + 2 * s;
     m_pages.clear();
     for (int i = 0; i < m_helper->pageCount(); ++i)
-        m_pages << QRectF(0, i * (height + s), width, height);
-    setFixedSize(qRound(width + 1), qRound(m_helper->pageCount() * (height + s)));
+        m_pages << QRectF(0, i * stride + s, width, height);
+    setFixedSize(qRound(width + 1), qRound(m_helper->pageCount() * stride));
     update();
 }
 
-void HolterPageWidget::paintEvent(QPaintEvent* event)
+void PageStackWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), QColor(238, 243, 250));
