@@ -23,10 +23,16 @@ inline bool isSmallRun(int argc, char* argv[])
     return false;
 }
 
-inline double median(QVector<double> values)
+// The value below which the given share (0 to 1) of the values lie.
+inline double percentile(QVector<double> values, double share)
 {
     std::sort(values.begin(), values.end());
-    return values.at(values.size() / 2);
+    return values.at(qMin(values.size() - 1, int(values.size() * share)));
+}
+
+inline double median(const QVector<double>& values)
+{
+    return percentile(values, 0.5);
 }
 
 // A message handler that keeps the figures readable: debug lines are dropped,

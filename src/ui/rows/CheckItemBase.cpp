@@ -21,10 +21,6 @@
 namespace {
 
 const QSize kButtonSize(32, 32);
-const char* const kSelectStyle = "QCheckBox { color: black; }"
-                                 "QCheckBox::indicator { width: 32px; height: 32px; }"
-                                 "QCheckBox::indicator:unchecked { image: url(:/res/chk_unchkecked.png); }"
-                                 "QCheckBox::indicator:checked { image: url(:/res/chk_checked.png); }";
 
 // Controls keep their place while hidden, so nothing moves under the mouse.
 void keepPlace(QWidget* widget)
@@ -34,12 +30,12 @@ void keepPlace(QWidget* widget)
     widget->setSizePolicy(policy);
 }
 
-void setUpButton(QPushButton* button, const char* picture)
+void setUpButton(QPushButton* button, const QIcon& icon)
 {
     if (!button)
         return;
     keepPlace(button);
-    button->setIcon(QIcon(QString::fromLatin1(picture)));
+    button->setIcon(icon);
     button->setIconSize(kButtonSize);
     button->setFixedSize(kButtonSize);
     button->setFlat(true);
@@ -138,9 +134,13 @@ void CheckItemBase::setUpControls()
     m_delete = findChild<QPushButton*>(QStringLiteral("btnDelete"));
     m_review = findChild<QPushButton*>(QStringLiteral("btnReview"));
     m_voice = findChild<QPushButton*>(QStringLiteral("btnVoice"));
-    setUpButton(m_delete, ":/remove1");
-    setUpButton(m_review, ":/review1");
-    setUpButton(m_voice, ":/voice1");
+    // Reading a picture's header for every row would cost more than building the row.
+    static const QIcon deleteIcon(":/remove1");
+    static const QIcon reviewIcon(":/review1");
+    static const QIcon voiceIcon(":/voice1");
+    setUpButton(m_delete, deleteIcon);
+    setUpButton(m_review, reviewIcon);
+    setUpButton(m_voice, voiceIcon);
     if (m_delete)
         connect(m_delete, &QPushButton::clicked, this, [this] { emit deleteRecord(this); });
     if (m_review)
@@ -150,7 +150,6 @@ void CheckItemBase::setUpControls()
     if (!m_select)
         return;
     keepPlace(m_select);
-    m_select->setStyleSheet(QString::fromLatin1(kSelectStyle));
     m_select->hide();
     connect(m_select, &QCheckBox::toggled, this, [this](bool checked) {
         if (m_listItem && m_listItem->isSelected() != checked)
