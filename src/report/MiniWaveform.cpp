@@ -2,6 +2,41 @@
 
 #include <QPainter>
 
+#include <cmath>
+
+namespace {
+
+// A strip has several samples per pixel column, and a column shows little
+// more than the span from its lowest to its highest point: its first, lowest,
+// highest and last point draw the same trace for a fraction of the work.
+QPolygonF perPixelColumn(const QPolygonF& line)
+{
+    QPolygonF kept;
+    kept.reserve(line.size());
+    for (int first = 0; first < line.size();) {
+        const double column = std::floor(line.at(first).x());
+        int last = first;
+        int lowest = first;
+        int highest = first;
+        while (last + 1 < line.size() && std::floor(line.at(last + 1).x()) == column) {
+            ++last;
+            if (line.at(last).y() < line.at(lowest).y())
+                lowest = last;
+            if (line.at(last).y() > line.at(highest).y())
+                highest = last;
+        }
+        kept << line.at(first);
+        for (int i : {qMin(lowest, highest), qMax(lowest, highest), last}) {
+            if (i != first && line.at(i) != kept.last())
+                kept << line.at(i);
+        }
+        first = last + 1;
+    }
+    return kept;
+}
+
+} // namespace
+
 namespace MiniWaveform {
 
 double pixelsPerCount(int sampleCount, int rectWidth)
@@ -58,7 +93,7 @@ void paint(QPainter& painter, const QVector<qint16>& samples, const QRect& rect)
     // A line along the clamped edge may still spill one pixel row through the pen's width.
     painter.setClipRect(rect, Qt::IntersectClip);
     for (const QPolygonF& line : lines)
-        painter.drawPolyline(line);
+        painter.drawPolyline(perPixelColumn(line));
     painter.restore();
 }
 

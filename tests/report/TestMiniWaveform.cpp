@@ -50,6 +50,8 @@ private slots:
     void outOfRangeSampleGetsNoPoint();
     void neverDrawsOutsideTheRectangle();
     void squareWaveHasItsHeightInPixels();
+    void oneSampleSpikeKeepsItsHeight_data();
+    void oneSampleSpikeKeepsItsHeight();
     void scaleFollowsTheLength_data();
     void scaleFollowsTheLength();
     void perfusionBarCount_data();
@@ -116,6 +118,30 @@ void TestMiniWaveform::squareWaveHasItsHeightInPixels()
         const QPair<int, int> rows = darkRows(image, strip * 100, strip * 100 + 99);
         QVERIFY(qAbs(rows.second - rows.first - 48) <= 1);
         QVERIFY(qAbs((rows.first + rows.second) / 2 - (strip * 100 + 50)) <= 1);
+    }
+}
+
+void TestMiniWaveform::oneSampleSpikeKeepsItsHeight_data()
+{
+    QTest::addColumn<int>("sign");
+    QTest::newRow("up") << 1;
+    QTest::newRow("down") << -1;
+}
+
+void TestMiniWaveform::oneSampleSpikeKeepsItsHeight()
+{
+    // 7500 samples, 8 to 9 a pixel column: unit = 300 / 10 = 30 px, 1 mV = 12 px.
+    // A lone sample inside a column still reaches its 3 mV, 36 px from the base.
+    QFETCH(int, sign);
+    QVector<qint16> samples(7500, 0);
+    for (int strip = 0; strip < 3; ++strip)
+        samples[strip * 2500 + 1204] = qint16(sign * qRound(3 * MiniWaveform::kCountsPerMillivolt));
+    const QRect rect(0, 0, 300, 300);
+    const QImage image = draw(samples, rect, rect.size());
+    for (int strip = 0; strip < 3; ++strip) {
+        const QPair<int, int> rows = darkRows(image, strip * 100, strip * 100 + 99);
+        const int base = strip * 100 + 50;
+        QVERIFY(qAbs((sign > 0 ? base - rows.first : rows.second - base) - 36) <= 1);
     }
 }
 
