@@ -1,6 +1,9 @@
 // Opening and scrolling the record list of one device with many ECG checks:
-// time to the first screen of rows, the slowest and median scroll step (one
-// wheel notch, painted), and the process's peak memory. Then the two-user
+// time to the first screen of rows, the scroll steps (one wheel notch,
+// painted) of three passes from top to bottom, and the process's peak memory.
+// A shared machine pauses now and then for a few milliseconds; such a pause
+// lands on a random step of one pass, a slow step of the list on every pass,
+// so the slowest step of the best pass is printed beside the slowest of all. Then the two-user
 // daily monitor's list: opening it, filling its user and result filters and
 // filtering, with the number of row widgets made (the list stays lazy).
 #include "BenchSupport.h"
@@ -143,6 +146,31 @@ bool benchTwoUserList(QTextStream& out, MyListWidget& list, CheckDispController&
     return true;
 }
 
+// Scrolls from the top to the bottom of the list one wheel notch at a time;
+// the time of each step.
+QVector<double> scrollPass(MyListWidget& list)
+{
+    QScrollBar* bar = list.verticalScrollBar();
+    bar->setValue(0);
+    QApplication::processEvents();
+    QVector<double> steps;
+    const int notch = 3 * bar->singleStep();
+    QElapsedTimer timer;
+    while (bar->value() < bar->maximum()) {
+        timer.start();
+        bar->setValue(bar->value() + notch);
+        list.viewport()->repaint();
+        QApplication::processEvents();
+        steps << timer.nsecsElapsed() / 1e6;
+    }
+    return steps;
+}
+
+double slowest(const QVector<double>& steps)
+{
+    return steps.isEmpty() ? 0 : *std::max_element(steps.begin(), steps.end());
+}
+
 long peakKb()
 {
     QFile status("/proc/self/status");
@@ -181,8 +209,9 @@ int main(int argc, char* argv[])
 
     // One frame at 60 Hz.
     constexpr double kFrameMs = 16.0;
-    out << "checks  first screen ms  scroll steps  slowest step ms  median step ms  p99 step ms  over a frame  peak "
-           "MB\n";
+    out << "checks  first screen ms  scroll steps  slowest ms  best pass's slowest ms  median ms  p99 ms  over a frame "
+           " "
+           "peak MB\n";
     for (int count : small ? QList<int>{100} : QList<int>{100, 1000, 10000}) {
         const QString sn = QString("BENCH%1").arg(count);
         if (!storeChecks(sn, count)) {
@@ -196,25 +225,22 @@ int main(int argc, char* argv[])
         list.viewport()->repaint();
         const double firstScreen = timer.nsecsElapsed() / 1e6;
 
-        QScrollBar* bar = list.verticalScrollBar();
         QVector<double> steps;
-        const int notch = 3 * bar->singleStep();
-        while (bar->value() < bar->maximum()) {
-            timer.restart();
-            bar->setValue(bar->value() + notch);
-            list.viewport()->repaint();
-            QApplication::processEvents();
-            steps << timer.nsecsElapsed() / 1e6;
+        double bestPass = -1;
+        for (int pass = 0; pass < (small ? 1 : 3); ++pass) {
+            const QVector<double> passSteps = scrollPass(list);
+            bestPass = bestPass < 0 ? slowest(passSteps) : qMin(bestPass, slowest(passSteps));
+            steps << passSteps;
         }
-        const double slowest = steps.isEmpty() ? 0 : *std::max_element(steps.begin(), steps.end());
         const auto overFrame = std::count_if(steps.begin(), steps.end(), [](double ms) { return ms > kFrameMs; });
-        out << QString("%1  %2  %3  %4  %5  %6  %7  %8\n")
+        out << QString("%1  %2  %3  %4  %5  %6  %7  %8  %9\n")
                    .arg(count, 6)
                    .arg(firstScreen, 15, 'f', 1)
                    .arg(steps.size(), 12)
-                   .arg(slowest, 15, 'f', 1)
-                   .arg(steps.isEmpty() ? 0 : BenchSupport::median(steps), 14, 'f', 2)
-                   .arg(steps.isEmpty() ? 0 : BenchSupport::percentile(steps, 0.99), 11, 'f', 2)
+                   .arg(slowest(steps), 11, 'f', 1)
+                   .arg(bestPass, 23, 'f', 1)
+                   .arg(steps.isEmpty() ? 0 : BenchSupport::median(steps), 9, 'f', 2)
+                   .arg(steps.isEmpty() ? 0 : BenchSupport::percentile(steps, 0.99), 6, 'f', 2)
                    .arg(int(overFrame), 12)
                    .arg(peakKb() / 1024.0, 7, 'f', 0);
         out.flush();
