@@ -1,3 +1,4 @@
+#include "support/CliRun.h"
 #include "support/UnusableDatabase.h"
 
 #include <QDir>
@@ -39,14 +40,10 @@ void TestCli::initTestCase()
 
 int TestCli::run(const QStringList& arguments, const QProcessEnvironment& environment)
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(VITACOR_CLI, arguments);
-    if (!process.waitForFinished(60000))
-        return -1;
-    m_out = QString::fromUtf8(process.readAllStandardOutput());
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run = CliRun::of(VITACOR_CLI, arguments, environment);
+    m_out = run.out;
+    m_err = run.err;
+    return run.exitCode;
 }
 
 void TestCli::commandLineErrorsExitWithTwo_data()

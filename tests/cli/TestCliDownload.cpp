@@ -7,6 +7,7 @@
 #include "files/RecordTypes.h"
 #include "files/UserRecord.h"
 #include "files/XUserRecord.h"
+#include "support/CliRun.h"
 #include "support/MonitorFolder.h"
 #include "support/SyncFixture.h"
 
@@ -191,14 +192,10 @@ QProcessEnvironment TestCliDownload::environment() const
 
 int TestCliDownload::run(const QStringList& arguments)
 {
-    QProcess process;
-    process.setProcessEnvironment(environment());
-    process.start(VITACOR_CLI, arguments);
-    if (!process.waitForFinished(120000))
-        return -1;
-    m_out = QString::fromUtf8(process.readAllStandardOutput());
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run = CliRun::of(VITACOR_CLI, arguments, environment(), 120000);
+    m_out = run.out;
+    m_err = run.err;
+    return run.exitCode;
 }
 
 QString TestCliDownload::dump(const QString& dataDir)

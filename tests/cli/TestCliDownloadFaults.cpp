@@ -1,5 +1,6 @@
 #include "files/RecordCodec.h"
 #include "support/ByteFixture.h"
+#include "support/CliRun.h"
 #include "support/MonitorFolder.h"
 #include "support/SyncFixture.h"
 #include "sync/DownloadFolder.h"
@@ -76,17 +77,14 @@ MonitorFolder TestCliDownloadFaults::plug(const MonitorFiles& files) const
 
 int TestCliDownloadFaults::run(const QStringList& arguments, const QString& limits)
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_DATA_HOME", m_dir->filePath("home/data"));
     environment.insert("XDG_CONFIG_HOME", m_dir->filePath("home/config"));
-    process.setProcessEnvironment(environment);
-    process.start("/bin/sh", QStringList{"-c", limits + "\nexec \"$0\" \"$@\"", VITACOR_CLI} + arguments);
-    if (!process.waitForFinished(120000))
-        return -1;
-    m_out = QString::fromUtf8(process.readAllStandardOutput());
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run = CliRun::of(
+        "/bin/sh", QStringList{"-c", limits + "\nexec \"$0\" \"$@\"", VITACOR_CLI} + arguments, environment, 120000);
+    m_out = run.out;
+    m_err = run.err;
+    return run.exitCode;
 }
 
 void TestCliDownloadFaults::leftOutDataIsReported_data()

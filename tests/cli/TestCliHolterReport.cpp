@@ -1,13 +1,13 @@
 #include "app/Config.h"
 #include "db/DbOperator.h"
 #include "files/DetailPath.h"
+#include "support/CliRun.h"
 #include "support/DbTestSupport.h"
 #include "support/HolterRecordingFixture.h"
 #include "support/PageRaster.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -57,12 +57,9 @@ void TestCliHolterReport::initTestCase()
 
 int TestCliHolterReport::run(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir()} + arguments);
-    if (!process.waitForFinished(60000))
-        return -1;
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run = CliRun::of(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir()} + arguments);
+    m_err = run.err;
+    return run.exitCode;
 }
 
 void TestCliHolterReport::writesReports_data()

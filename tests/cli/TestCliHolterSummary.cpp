@@ -1,12 +1,12 @@
 #include "app/Config.h"
 #include "db/DbOperator.h"
+#include "support/CliRun.h"
 #include "support/DbTestSupport.h"
 #include "support/HolterRecordingFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QtTest>
 
 namespace {
@@ -53,13 +53,11 @@ void TestCliHolterSummary::initTestCase()
 
 int TestCliHolterSummary::run(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir(), "holter-summary"} + arguments);
-    if (!process.waitForFinished(60000))
-        return -1;
-    m_out = QString::fromUtf8(process.readAllStandardOutput());
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run =
+        CliRun::of(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir(), "holter-summary"} + arguments);
+    m_out = run.out;
+    m_err = run.err;
+    return run.exitCode;
 }
 
 void TestCliHolterSummary::printsTheSummaryFigures()

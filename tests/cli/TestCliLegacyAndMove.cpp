@@ -1,5 +1,6 @@
 #include "app/Constants.h"
 #include "files/RecordCodec.h"
+#include "support/CliRun.h"
 #include "support/SyncFixture.h"
 
 #include <QProcess>
@@ -19,24 +20,9 @@ QString cliConfigFile()
     return qEnvironmentVariable("XDG_DATA_HOME") + "/VitacorBrowser/config.ini";
 }
 
-struct Run
+CliRun cli(const QStringList& arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Run cli(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(VITACOR_CLI, arguments);
-    Run run;
-    if (!process.waitForFinished(120000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return CliRun::of(VITACOR_CLI, arguments, QProcessEnvironment::systemEnvironment(), 120000);
 }
 
 int count(const QString& dbFile, const QString& statement)
@@ -112,7 +98,8 @@ void TestCliLegacyAndMove::importLegacy()
     writeFile(two + "devi.dat", devDat(0, "CLI2").left(30));
     writeFile(two + "ECG/ecg.dat", records(1, 10, 2, 1));
 
-    const Run run = cli({"--data-dir", path("run"), "import-legacy", QString(sources).replace("%1", m_root->path())});
+    const CliRun run =
+        cli({"--data-dir", path("run"), "import-legacy", QString(sources).replace("%1", m_root->path())});
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
     QCOMPARE(count(path("run/") + Vitacor::kDbFileName, "select count(*) from tb_ecg"), ecgRows);
@@ -160,7 +147,7 @@ void TestCliLegacyAndMove::moveDataDir()
     QStringList arguments;
     if (ownDataDir)
         arguments << "--data-dir" << from;
-    const Run run = cli(arguments << "move-data-dir" << path(target));
+    const CliRun run = cli(arguments << "move-data-dir" << path(target));
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(says), qPrintable(run.out + run.err));
     const bool moved = exitCode == 0 && target != "data";

@@ -6,6 +6,7 @@
 #include "files/EcgRecord.h"
 #include "files/RecordCodec.h"
 #include "files/SlmRecord.h"
+#include "support/CliRun.h"
 #include "support/DbTestSupport.h"
 #include "support/PageRaster.h"
 #include "support/SyncFixture.h"
@@ -117,12 +118,9 @@ void TestCliReport::initTestCase()
 
 int TestCliReport::run(const QStringList& arguments)
 {
-    QProcess process;
-    process.start(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir()} + arguments);
-    if (!process.waitForFinished(60000))
-        return -1;
-    m_err = QString::fromUtf8(process.readAllStandardError());
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const CliRun run = CliRun::of(VITACOR_CLI, QStringList{"--data-dir", Config::instance()->dataDir()} + arguments);
+    m_err = run.err;
+    return run.exitCode;
 }
 
 void TestCliReport::writesReports_data()

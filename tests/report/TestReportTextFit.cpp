@@ -1,6 +1,4 @@
 #include "app/AppFonts.h"
-#include "app/Config.h"
-#include "app/LanguageTable.h"
 #include "files/CheckType.h"
 #include "files/CorvisetDailyRecord.h"
 #include "files/DailyRecord.h"
@@ -12,9 +10,9 @@
 #include "files/SpotRecord.h"
 #include "report/ReportHelper.h"
 #include "report/ReportOutput.h"
+#include "support/LanguageScope.h"
 #include "support/PageRecorder.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -170,8 +168,6 @@ void TestReportTextFit::everyTextWhole_data()
     QTest::addColumn<int>("languageCode");
     QTest::addColumn<int>("checkType");
     QTest::addColumn<int>("modelType");
-    const QList<QPair<int, QString>> languages{{1, "english"}, {2, "chinese"}, {3, "french"},
-                                               {4, "german"},  {5, "italian"}, {6, "spanish"}};
     const QList<QPair<int, int>> pages{{CheckType::Ecg, 0},
                                        {CheckType::DailyCheck, 0},
                                        {CheckType::DailyCheck, DeviceModel::kQmr4Type},
@@ -179,7 +175,7 @@ void TestReportTextFit::everyTextWhole_data()
                                        {CheckType::Sleep, 0},
                                        {CheckType::CorvisetDailyCheck, DeviceModel::kCorvisetType},
                                        {CheckType::MultiTest, 19}};
-    for (const auto& language : languages) {
+    for (const auto& language : LanguageScope::all()) {
         for (const auto& page : pages) {
             const QString name = QString("%1 %2 model %3").arg(language.second).arg(page.first).arg(page.second);
             QTest::newRow(qPrintable(name)) << language.first << page.first << page.second;
@@ -192,21 +188,14 @@ void TestReportTextFit::everyTextWhole()
     QFETCH(int, languageCode);
     QFETCH(int, checkType);
     QFETCH(int, modelType);
-    QString translationFile = LanguageTable::forCode(languageCode).translationFile;
-    if (languageCode == 2)
-        translationFile = "://translations/chinese_simplified.qm";
-    QTranslator translator;
-    QVERIFY(translator.load(translationFile));
-    QCoreApplication::installTranslator(&translator);
-    DisplayLanguage::set(LanguageTable::forCode(languageCode).displayLanguage);
-    Config::instance()->setLanguage(languageCode);
-
-    std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(checkType);
-    helper->setData(fullReport(checkType, modelType));
-    const QVector<PageRecorder::Item> items = PageRecorder::of(*helper, 0);
-    QCoreApplication::removeTranslator(&translator);
-    DisplayLanguage::set(QLocale::English);
-    Config::instance()->setLanguage(1);
+    QVector<PageRecorder::Item> items;
+    {
+        const LanguageScope language(languageCode);
+        QVERIFY(language.isLoaded());
+        std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(checkType);
+        helper->setData(fullReport(checkType, modelType));
+        items = PageRecorder::of(*helper, 0);
+    }
 
     const QRectF page = PageRecorder::Recorder().page();
     QVERIFY(items.size() > 10);

@@ -1,14 +1,12 @@
 #include "app/AppFonts.h"
-#include "app/Config.h"
-#include "app/LanguageTable.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
 #include "files/RecordTypes.h"
+#include "support/LanguageScope.h"
 #include "support/RowFixture.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
-#include <QTranslator>
 #include <QtTest>
 
 using RowFixture::ListedRow;
@@ -178,8 +176,6 @@ void TestRowTextFit::everyTextFits_data()
     QTest::addColumn<int>("languageCode");
     QTest::addColumn<int>("checkType");
     QTest::addColumn<int>("modelType");
-    const QList<QPair<int, QString>> languages{{1, "english"}, {2, "chinese"}, {3, "french"},
-                                               {4, "german"},  {5, "italian"}, {6, "spanish"}};
     const QList<QPair<int, int>> rows{{CheckType::Ecg, 0},
                                       {CheckType::Oxi, 0},
                                       {CheckType::Temperature, 0},
@@ -193,7 +189,7 @@ void TestRowTextFit::everyTextFits_data()
                                       {CheckType::Spo2Temp, 54},
                                       {CheckType::UserGlucose, 0},
                                       {CheckType::MultiTest, 19}};
-    for (const auto& language : languages) {
+    for (const auto& language : LanguageScope::all()) {
         for (const auto& row : rows) {
             const QString name = QString("%1 %2 model %3").arg(language.second).arg(row.first).arg(row.second);
             QTest::newRow(qPrintable(name)) << language.first << row.first << row.second;
@@ -207,14 +203,8 @@ void TestRowTextFit::everyTextFits()
     QFETCH(int, checkType);
     QFETCH(int, modelType);
     const bool twoUser = modelType == DeviceModel::kQmr4Type;
-    QString translationFile = LanguageTable::forCode(languageCode).translationFile;
-    if (languageCode == 2)
-        translationFile = "://translations/chinese_simplified.qm";
-    QTranslator translator;
-    QVERIFY(translator.load(translationFile));
-    QCoreApplication::installTranslator(&translator);
-    DisplayLanguage::set(LanguageTable::forCode(languageCode).displayLanguage);
-    Config::instance()->setLanguage(languageCode);
+    const LanguageScope language(languageCode);
+    QVERIFY(language.isLoaded());
 
     RowFixture::removeDetailFiles();
     // 0x60 names two results, the longest pair.
@@ -249,8 +239,6 @@ void TestRowTextFit::everyTextFits()
         QVERIFY2(child->width() >= child->sizeHint().width(), qPrintable(what + " is cut short"));
         QVERIFY2(child->height() >= child->sizeHint().height(), qPrintable(what + " is cut off"));
     }
-    QCoreApplication::removeTranslator(&translator);
-    DisplayLanguage::set(QLocale::English);
 }
 
 QTEST_MAIN(TestRowTextFit)

@@ -1,8 +1,7 @@
 #include "app/AppFonts.h"
-#include "app/Config.h"
-#include "app/LanguageTable.h"
 #include "db/DbOperator.h"
 #include "support/DbTestSupport.h"
+#include "support/LanguageScope.h"
 #include "support/TestBus.h"
 #include "support/TextFit.h"
 #include "ui/MainWindow.h"
@@ -12,7 +11,6 @@
 #include "ui/settings/SettingDlg.h"
 #include "ui/viewers/EditDlg.h"
 
-#include <QTranslator>
 #include <QtTest>
 
 // Every label and button of the main window (showing a device panel), of
@@ -49,21 +47,15 @@ void TestWindowTextFit::initTestCase()
 void TestWindowTextFit::everyTextFits_data()
 {
     QTest::addColumn<int>("languageCode");
-    for (const auto& language : QList<QPair<int, const char*>>{
-             {1, "english"}, {2, "chinese"}, {3, "french"}, {4, "german"}, {5, "italian"}, {6, "spanish"}})
-        QTest::newRow(language.second) << language.first;
+    for (const auto& language : LanguageScope::all())
+        QTest::newRow(qPrintable(language.second)) << language.first;
 }
 
 void TestWindowTextFit::everyTextFits()
 {
     QFETCH(int, languageCode);
-    QString translationFile = LanguageTable::forCode(languageCode).translationFile;
-    if (languageCode == 2)
-        translationFile = "://translations/chinese_simplified.qm";
-    QTranslator translator;
-    QVERIFY(translator.load(translationFile));
-    QCoreApplication::installTranslator(&translator);
-    Config::instance()->setLanguage(languageCode);
+    const LanguageScope language(languageCode);
+    QVERIFY(language.isLoaded());
 
     MainWindow window;
     window.resize(1124, 768);
@@ -94,7 +86,6 @@ void TestWindowTextFit::everyTextFits()
         if (QTest::currentTestFailed())
             break;
     }
-    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestWindowTextFit)
