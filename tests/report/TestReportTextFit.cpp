@@ -1,33 +1,17 @@
 #include "app/AppFonts.h"
 #include "files/CheckType.h"
-#include "files/CorvisetDailyRecord.h"
-#include "files/DailyRecord.h"
 #include "files/DeviceModel.h"
-#include "files/EcgRecord.h"
-#include "files/MultiTestRecord.h"
-#include "files/RecordCodec.h"
-#include "files/SlmRecord.h"
-#include "files/SpotRecord.h"
 #include "report/ReportHelper.h"
 #include "report/ReportOutput.h"
 #include "support/LanguageScope.h"
 #include "support/PageRecorder.h"
+#include "support/WidestCheck.h"
 
 #include <QtTest>
 
 namespace {
 
 constexpr QChar kEllipsis(0x2026);
-
-template <class R>
-CheckRecord stored(int checkType, R typed)
-{
-    typed.checkTime = CheckTime{2024, 12, 28, 22, 58, 59};
-    CheckRecord record;
-    record.checkType = checkType;
-    record.bytes = RecordCodec::encode(typed, RecordCodec::Layout::Stored);
-    return record;
-}
 
 // Every value present and as long as it gets, so the longest texts show.
 ReportData fullReport(int checkType, int modelType)
@@ -36,93 +20,17 @@ ReportData fullReport(int checkType, int modelType)
     data.checkType = checkType;
     data.modelType = modelType;
     data.samples = QVector<qint16>(2500, 0);
-    data.user.medicalid = "MRN-12345678901234";
-    data.user.name = "Maximiliane Wolkenstein";
-    data.user.sex = 1;
-    data.user.birthday = QDate(1958, 9, 30);
-    data.user.height = 188;
-    data.user.weight = 1587;
-    data.user.remarks = QString("Felt dizzy after climbing the stairs; took the reading seated. ").repeated(2);
+    data.user = WidestCheck::user();
     data.remark = data.user.remarks;
-    EcgHeader& h = data.header;
-    h.waveLength = 45000;
-    h.heartRate = 255;
-    h.qrs = 205;
-    h.qt = 900;
-    h.qtc = 600;
-    h.st = -90;
-    h.result = 0x60;
-    h.leadMode = modelType == DeviceModel::kQmr4Type ? 6 : 4;
-    h.bandwidth = 1;
-    switch (checkType) {
-    case CheckType::Ecg: {
-        EcgRecord r;
-        r.way = 3;
-        data.record = stored(checkType, r);
-        break;
-    }
-    case CheckType::DailyCheck: {
-        DailyRecord r;
-        r.SpO2 = 100;
-        r.PI = 200;
-        data.record = stored(checkType, r);
-        if (modelType == DeviceModel::kQmr4Type)
-            h.result = 0x24; // an irregular pulse, the longest verdict
-        break;
-    }
-    case CheckType::SpotCheck: {
-        SpotRecord r;
-        r.checkFunc = 7;
-        r.HR = 255;
-        r.QRS = 205;
-        r.QT = 900;
-        r.QTc = 600;
-        r.Oxi = 100;
-        r.PI = 20;
-        r.temp = 398;
-        data.record = stored(checkType, r);
-        break;
-    }
-    case CheckType::CorvisetDailyCheck: {
-        CorvisetDailyRecord r;
-        r.HR = 254;
-        r.PR = 100;
-        r.PI = 120;
-        data.record = stored(checkType, r);
-        h.result = 0x4E5; // six findings at once
-        break;
-    }
-    case CheckType::Sleep: {
-        SlmRecord r;
-        r.totalTime = 35999;
-        r.lowOxiTime = 35999;
-        r.lowOxiCount = 9999;
-        r.lowestOxi = 100;
-        r.averageOxi = 100;
-        data.record = stored(checkType, r);
+    data.record = WidestCheck::record(checkType, CheckTime{2024, 12, 28, 22, 58, 59});
+    data.header = WidestCheck::header(0x60);
+    data.header.leadMode = modelType == DeviceModel::kQmr4Type ? 6 : 4;
+    if (checkType == CheckType::DailyCheck && modelType == DeviceModel::kQmr4Type)
+        data.header.result = 0x24; // an irregular pulse, the longest verdict
+    if (checkType == CheckType::CorvisetDailyCheck)
+        data.header.result = 0x4E5; // six findings at once
+    if (checkType == CheckType::Sleep)
         data.trend = QVector<SleepTrendEntry>(18000, SleepTrendEntry{95, 70});
-        break;
-    }
-    default: {
-        MultiTestRecord r;
-        r.ecg_way = 3;
-        r.ecg_hr = 255;
-        r.ecg_qrs = 205;
-        r.ecg_qt = 900;
-        r.ecg_qtc = 600;
-        r.ecg_result = 0x60;
-        r.oxi_spo2 = 100;
-        r.oxi_pr = 250;
-        r.oxi_face = 2;
-        r.temp_temperature = 398;
-        r.temp_face = 1;
-        r.bp_sys = 300;
-        r.bp_dia = 200;
-        r.glucose_glucose = 333;
-        data.record = stored(CheckType::MultiTest, r);
-        break;
-    }
-    }
     return data;
 }
 

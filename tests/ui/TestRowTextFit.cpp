@@ -1,156 +1,15 @@
 #include "app/AppFonts.h"
 #include "files/CheckType.h"
 #include "files/DeviceModel.h"
-#include "files/RecordTypes.h"
 #include "support/LanguageScope.h"
 #include "support/RowFixture.h"
+#include "support/WidestCheck.h"
 
 #include <QAbstractButton>
 #include <QPushButton>
 #include <QtTest>
 
 using RowFixture::ListedRow;
-
-namespace {
-
-// Every value present and as wide as it gets, so that the longest texts show.
-CheckRecord fullRecord(int checkType)
-{
-    switch (checkType) {
-    case CheckType::Ecg: {
-        EcgRecord r;
-        r.way = 3;
-        r.face = 1;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::Oxi: {
-        OxiRecord r;
-        r.spo2 = 100;
-        r.PR = 250;
-        r.PI = 200;
-        r.face = 1;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::Temperature: {
-        TempRecord r;
-        r.temp = 398;
-        r.tempFace = 1;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::Pedometer: {
-        PedoRecord r;
-        r.Steps = 99999;
-        r.Distance = 99999;
-        r.AvgSpeed = 999;
-        r.TotalCal = 999999;
-        r.Fat = 32000;
-        r.time = 99 * 3600;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::DailyCheck: {
-        DailyRecord r;
-        r.SpO2 = 100;
-        r.PI = 120;
-        r.SpO2Face = 1;
-        r.ECGFace = 1;
-        r.BPFlag = 2;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::SpotCheck: {
-        SpotRecord r;
-        r.checkFunc = 7;
-        r.HR = 255;
-        r.QRS = 205;
-        r.QT = 900;
-        r.QTc = 600;
-        r.ECGResult = 0x40;
-        r.Oxi = 100;
-        r.PI = 20;
-        r.OxiFace = 2;
-        r.temp = 398;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::Sleep: {
-        SlmRecord r;
-        r.totalTime = 35999;
-        r.lowOxiTime = 35999;
-        r.lowOxiCount = 9999;
-        r.lowestOxi = 100;
-        r.averageOxi = 100;
-        r.smile = 1;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::UserBloodPressure: {
-        NibpRecord r;
-        r.sys = 300;
-        r.dia = 127;
-        r.pr = 127;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::CorvisetDailyCheck: {
-        CorvisetDailyRecord r;
-        r.HR = 254;
-        r.PR = 100;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::Spo2Temp: {
-        Spo2TempRecord r;
-        r.spo2 = 100;
-        r.PR = 250;
-        r.PI = 200;
-        r.temp = 398;
-        return RowFixture::record(checkType, r);
-    }
-    case CheckType::UserGlucose: {
-        GlucoseRecord r;
-        r.glucose = 333;
-        r.type = 0;
-        r.note = "After breakfast walk";
-        return RowFixture::record(checkType, r);
-    }
-    default: {
-        MultiTestRecord r;
-        r.ecg_hr = 255;
-        r.ecg_result = 0x60;
-        r.oxi_spo2 = 100;
-        r.oxi_pr = 250;
-        r.oxi_face = 2;
-        r.temp_temperature = 398;
-        r.temp_face = 1;
-        r.bp_sys = 300;
-        r.bp_dia = 200;
-        r.glucose_glucose = 333;
-        return RowFixture::record(CheckType::MultiTest, r);
-    }
-    }
-}
-
-EcgHeader fullHeader(int resultByte)
-{
-    EcgHeader header;
-    header.waveLength = 45000;
-    header.heartRate = 255;
-    header.qrs = 205;
-    header.qt = 900;
-    header.qtc = 600;
-    header.st = -90;
-    header.result = quint8(resultByte);
-    header.leadMode = 6;
-    return header;
-}
-
-CheckUser longUser()
-{
-    CheckUser user;
-    user.userid = "fit";
-    user.medicalid = "MRN-12345678901234";
-    user.name = "Maximiliane Wolkenstein";
-    user.sex = 1;
-    user.birthday = QDate(1958, 9, 30);
-    return user;
-}
-
-} // namespace
 
 class TestRowTextFit : public QObject
 {
@@ -210,11 +69,11 @@ void TestRowTextFit::everyTextFits()
     // 0x60 names two results, the longest pair.
     const EcgDetail::Form form =
         checkType == CheckType::CorvisetDailyCheck || twoUser ? EcgDetail::Form::Long : EcgDetail::Form::Short;
-    RowFixture::writeDetail(fullHeader(twoUser ? 0xFE : 0x60), QVector<qint16>(7500, 0), form);
+    RowFixture::writeDetail(WidestCheck::header(twoUser ? 0xFE : 0x60), QVector<qint16>(7500, 0), form);
     DeviceInfo device;
     device.modelType = quint8(modelType);
     device.branchcode = Vitacor::kCode13070001;
-    ListedRow listed(fullRecord(checkType), device, longUser());
+    ListedRow listed(WidestCheck::record(checkType, RowFixture::checkTime()), device, WidestCheck::user());
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(listed.widget(), &enter);
     QApplication::processEvents();
