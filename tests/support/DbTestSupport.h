@@ -75,6 +75,14 @@ inline QByteArray storedForm(int checkType, const QByteArray& fileRecord)
     return bytes;
 }
 
+// A multi-test record as the monitor sends it, taken on 6 May 2024 at 07:08:second.
+inline QByteArray multiTestRecord(int second)
+{
+    MultiTestRecord record;
+    record.checkTime = CheckTime{2024, 5, 6, 7, 8, quint8(second)};
+    return RecordCodec::encode(record);
+}
+
 inline DeviceInfo device(const QString& sn, int model, const QString& branchcode = QString())
 {
     DeviceInfo info;

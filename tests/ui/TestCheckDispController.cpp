@@ -419,15 +419,7 @@ QList<CheckUser> TestCheckDispController::storeMultiTests(int count)
         users << xuser;
     }
     for (int i = 0; i < count; ++i) {
-        QByteArray record(72, '\0');
-        record[0] = char(0xE8);
-        record[1] = char(0x07);
-        record[2] = 5;
-        record[3] = 6;
-        record[4] = 7;
-        record[5] = 8;
-        record[6] = char(i);
-        db->insertMultiTest(kSn, users.at(i % 2), record);
+        db->insertMultiTest(kSn, users.at(i % 2), DbTestSupport::multiTestRecord(i));
     }
     m_controller->setQuery(kSn, CheckType::MultiTest, QString());
     m_controller->rebuildList();

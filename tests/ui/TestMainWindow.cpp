@@ -206,15 +206,7 @@ void TestMainWindow::multiTestUserNodeListsItsChecks()
     const CheckUser ann = DbTestSupport::user(sn, "Ann", true);
     QVERIFY(db->ensureMultiTestReportUser(sn, ann));
     for (int i = 0; i < 3; ++i) {
-        QByteArray record(72, '\0');
-        record[0] = char(0xE8);
-        record[1] = char(0x07);
-        record[2] = 5;
-        record[3] = 6;
-        record[4] = 7;
-        record[5] = 8;
-        record[6] = char(i);
-        QVERIFY(db->insertMultiTest(sn, ann, record));
+        QVERIFY(db->insertMultiTest(sn, ann, DbTestSupport::multiTestRecord(i)));
     }
     Config::instance()->setLanguage(2); // only the Chinese edition shows multi-test nodes
     MainWindow window;
