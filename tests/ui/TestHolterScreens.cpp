@@ -66,7 +66,6 @@ private slots:
     void detailGridIsSquare();
     void detailMeasurements();
     void summaryFigures();
-    void noBoxTickedFindsNothing();
     void screeningListsEitherCriterion_data();
     void screeningListsEitherCriterion();
     void unreadableRecordingLeavesFieldsEmpty_data();
@@ -348,33 +347,30 @@ void TestHolterScreens::summaryFigures()
     QCOMPARE(text(summary.get(), "editGender"), QString("Female"));
 }
 
-void TestHolterScreens::noBoxTickedFindsNothing()
-{
-    const auto summary = openSummary(600, {130, 40});
-    QCOMPARE(child<QLabel>(summary.get(), "lblStripsFound")->text(), QString("0 strips found"));
-    QCOMPARE(child<QListView>(summary.get(), "listStrips")->model()->rowCount(), 0);
-    child<QCheckBox>(summary.get(), "chkHr120")->setChecked(true);
-    child<QCheckBox>(summary.get(), "chkHr120")->setChecked(false);
-    QCOMPARE(child<QLabel>(summary.get(), "lblStripsFound")->text(), QString("0 strips found"));
-}
-
 void TestHolterScreens::screeningListsEitherCriterion_data()
 {
     QTest::addColumn<QStringList>("boxes");
+    QTest::addColumn<QStringList>("unticked");
     QTest::addColumn<QVector<int>>("minutes");
-    QTest::newRow("HR>=120") << QStringList{"chkHr120"} << QVector<int>{0, 3};
-    QTest::newRow("HR<=50") << QStringList{"chkHr50"} << QVector<int>{1, 4};
-    QTest::newRow("HR>=120 with HR<=50") << QStringList{"chkHr120", "chkHr50"} << QVector<int>{0, 1, 3, 4};
-    QTest::newRow("a criterion no minute meets") << QStringList{"chkQtc480"} << QVector<int>{};
+    QTest::newRow("no box ticked") << QStringList() << QStringList() << QVector<int>{};
+    QTest::newRow("ticked and unticked") << QStringList{"chkHr120"} << QStringList{"chkHr120"} << QVector<int>{};
+    QTest::newRow("HR>=120") << QStringList{"chkHr120"} << QStringList() << QVector<int>{0, 3};
+    QTest::newRow("HR<=50") << QStringList{"chkHr50"} << QStringList() << QVector<int>{1, 4};
+    QTest::newRow("HR>=120 with HR<=50") << QStringList{"chkHr120", "chkHr50"} << QStringList()
+                                         << QVector<int>{0, 1, 3, 4};
+    QTest::newRow("a criterion no minute meets") << QStringList{"chkQtc480"} << QStringList() << QVector<int>{};
 }
 
 void TestHolterScreens::screeningListsEitherCriterion()
 {
     QFETCH(QStringList, boxes);
+    QFETCH(QStringList, unticked);
     QFETCH(QVector<int>, minutes);
     const auto summary = openSummary(6 * 60, {130, 40, 70});
     for (const QString& box : boxes)
         summary->findChild<QCheckBox*>(box)->setChecked(true);
+    for (const QString& box : unticked)
+        summary->findChild<QCheckBox*>(box)->setChecked(false);
     QCOMPARE(summary->matchedMinutes(), minutes);
     QCOMPARE(child<QLabel>(summary.get(), "lblStripsFound")->text(), QString("%1 strips found").arg(minutes.size()));
     QAbstractItemModel* model = child<QListView>(summary.get(), "listStrips")->model();
