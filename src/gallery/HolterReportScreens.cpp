@@ -8,6 +8,7 @@
 #include "report/HolterReportHelper.h"
 #include "report/HolterReportSource.h"
 #include "report/ReportOutput.h"
+#include "ui/holter/DetailReportReview.h"
 #include "ui/holter/HolterReportViewer.h"
 
 #include <QApplication>
@@ -61,6 +62,24 @@ QImage holterPage(int index)
     return page(helper, index);
 }
 
+// The first minute with premature beats, so its page shows them; else the first.
+int minuteWithBeats(const HolterReport& report)
+{
+    const QVector<HolterMinute>& minutes = report.minutes();
+    const auto withBeats = std::find_if(minutes.cbegin(), minutes.cend(), [](const HolterMinute& m) {
+        return HolterMinute::isPresent(m.pvcCount) && m.pvcCount > 0;
+    });
+    return withBeats == minutes.cend() ? 0 : int(withBeats - minutes.cbegin());
+}
+
+QImage shown(QDialog& dialog)
+{
+    dialog.setAttribute(Qt::WA_DontShowOnScreen);
+    dialog.show();
+    QApplication::processEvents();
+    return dialog.grab().toImage();
+}
+
 } // namespace
 
 namespace HolterReportScreens {
@@ -73,13 +92,19 @@ void addTo(Gallery& gallery)
         const std::unique_ptr<Recording> recording = firstRecording();
         if (!recording)
             return QImage();
-        const QVector<HolterMinute>& minutes = recording->report.minutes();
-        const auto withBeats = std::find_if(minutes.cbegin(), minutes.cend(), [](const HolterMinute& m) {
-            return HolterMinute::isPresent(m.pvcCount) && m.pvcCount > 0;
-        });
         HolterMinuteReportHelper helper;
-        helper.setData(&recording->report, withBeats == minutes.cend() ? 0 : int(withBeats - minutes.cbegin()));
+        helper.setData(&recording->report, minuteWithBeats(recording->report));
         return page(helper, 0);
+    });
+    gallery.add("HolterMinuteReview", [] {
+        const std::unique_ptr<Recording> recording = firstRecording();
+        if (!recording)
+            return QImage();
+        DetailReportReview review;
+        review.setName(recording->sn);
+        review.setData(&recording->report, minuteWithBeats(recording->report));
+        review.resize(1300, 800);
+        return shown(review);
     });
     gallery.add("HolterReportViewer", [] {
         const std::unique_ptr<Recording> recording = firstRecording();
@@ -88,10 +113,7 @@ void addTo(Gallery& gallery)
         HolterReportViewer viewer;
         viewer.setName(recording->sn);
         viewer.setData(&recording->report);
-        viewer.setAttribute(Qt::WA_DontShowOnScreen);
-        viewer.show();
-        QApplication::processEvents();
-        return viewer.grab().toImage();
+        return shown(viewer);
     });
 }
 

@@ -94,8 +94,9 @@ void HolterMinutePainter::paintGrid(QPainter& painter, const QRectF& plot) const
         m_cacheOffset = offset;
         m_cacheLineWidth = lineWidth;
     }
-    painter.resetTransform();
-    painter.drawImage(QPointF(whole.x() / ratio, whole.y() / ratio), m_gridCache);
+    // Back into the painter's coordinates: a widget painted inside a window has
+    // its place in the window in the device transform as well.
+    painter.drawImage(painter.deviceTransform().inverted().map(whole), m_gridCache);
     painter.restore();
 }
 

@@ -36,6 +36,7 @@ private slots:
     void comboBoxWritesLinesPerPageAtOnce();
     void patientComesWithTheRecording();
     void minuteReviewIsTitledByItsMinute();
+    void minutePageLooksTheSameInsideAWindow();
     void batchNeverReplacesAFileUnasked_data();
     void batchNeverReplacesAFileUnasked();
     void pdfRefusesTheDatabase();
@@ -126,6 +127,20 @@ void TestHolterReportViewer::minuteReviewIsTitledByItsMinute()
     QCOMPARE(review.defaultFileName(), QString("SN1_Anna_20260302084500.pdf"));
     review.setData(&m_report, 16);
     QCOMPARE(review.windowTitle(), QString("ECG@08:45 Report"));
+}
+
+void TestHolterReportViewer::minutePageLooksTheSameInsideAWindow()
+{
+    // The grid is drawn from a picture placed in device pixels; inside a
+    // window it once landed a second time as far from the window's corner.
+    QWidget window;
+    window.resize(1200, 1600);
+    DetailReportWidget page(&window);
+    page.move(88, 30);
+    page.setData(&m_report, 3);
+    const QImage alone = page.grab().toImage();
+    const QImage inWindow = window.grab().toImage().copy(QRect(page.pos(), page.size()));
+    QCOMPARE(inWindow.convertToFormat(QImage::Format_RGB32), alone.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestHolterReportViewer::batchNeverReplacesAFileUnasked_data()
