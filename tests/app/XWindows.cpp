@@ -1,6 +1,8 @@
 #include "XWindows.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
+#include <QThread>
 
 namespace {
 
@@ -26,10 +28,18 @@ QString XWindows::waitFor(const QString& title, qint64 pid, int timeoutMs)
     if (pid > 0)
         args << "--pid" << QString::number(pid);
     args << "^" + title + "$"; // the pattern comes last
-    QString output;
-    if (!runXdotool(args, timeoutMs, &output))
-        return QString();
-    return output.split('\n', Qt::SkipEmptyParts).value(0);
+    // A window closing while xdotool reads its name ends xdotool with an X error: search again.
+    QDeadlineTimer deadline(timeoutMs);
+    while (!deadline.hasExpired()) {
+        QString output;
+        const QString window = runXdotool(args, int(deadline.remainingTime()), &output)
+            ? output.split('\n', Qt::SkipEmptyParts).value(0)
+            : QString();
+        if (!window.isEmpty())
+            return window;
+        QThread::msleep(100);
+    }
+    return QString();
 }
 
 bool XWindows::pressReturn(const QString& window)
