@@ -106,6 +106,45 @@ void BasePaintHelper::paintLabelled(double x, double y, const QString& label, co
     m_painter->drawText(QPointF(x + metrics.horizontalAdvance(label + " "), baseline), value);
 }
 
+namespace {
+
+constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip;
+
+QFont shrunkToFit(const QFont& font, const QFontMetricsF& metrics, const QString& text, double room)
+{
+    QFont fitted = font;
+    const double wide = metrics.horizontalAdvance(text);
+    if (wide > room)
+        fitted.setPixelSize(qMax(1, int(font.pixelSize() * qMax(BasePaintHelper::kLeastShrink, room / wide))));
+    return fitted;
+}
+
+} // namespace
+
+QRectF BasePaintHelper::fittedBox(double x, double baseline, double room, const QFont& font, const QString& text) const
+{
+    const QFont fitted = shrunkToFit(font, QFontMetricsF(font, m_painter->device()), text, room);
+    const QFontMetricsF metrics(fitted, m_painter->device());
+    const double top = baseline - metrics.ascent();
+    if (metrics.horizontalAdvance(text) <= room)
+        return QRectF(x, top, metrics.horizontalAdvance(text), metrics.height());
+    return metrics.boundingRect(QRectF(x, top, room, pageRect().height()), kWrapFlags, text);
+}
+
+QRectF BasePaintHelper::paintFitted(double x, double baseline, double room, const QFont& font,
+                                    const QString& text) const
+{
+    const QFont fitted = shrunkToFit(font, QFontMetricsF(font, m_painter->device()), text, room);
+    const QRectF box = fittedBox(x, baseline, room, font, text);
+    m_painter->setPen(Qt::black);
+    m_painter->setFont(fitted);
+    if (QFontMetricsF(fitted, m_painter->device()).horizontalAdvance(text) <= room)
+        m_painter->drawText(QPointF(x, baseline), text);
+    else
+        m_painter->drawText(QRectF(x, box.top(), room, pageRect().height()), kWrapFlags, text);
+    return box;
+}
+
 double BasePaintHelper::paintHeading(double x, double y, const QString& title, const QFont& font) const
 {
     const QFontMetricsF metrics(font, m_painter->device());

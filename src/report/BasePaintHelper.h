@@ -17,6 +17,8 @@ class BasePaintHelper : public QObject
 public:
     static constexpr double kPageWidthMm = 210.0;
     static constexpr double kPageHeightMm = 297.0;
+    // How far a printed value may shrink to fit its room before it wraps.
+    static constexpr double kLeastShrink = 0.75;
 
     struct Margins
     {
@@ -59,6 +61,11 @@ protected:
     // A label and its value after a space, their text tops at y.
     void paintLabelled(double x, double y, const QString& label, const QString& value, const QFont& labelFont,
                        const QFont& valueFont) const;
+    // Text on a baseline in a room `room` wide, never cut: too wide, it shrinks
+    // to no less than kLeastShrink of its size, then wraps. Returns the box it took.
+    QRectF paintFitted(double x, double baseline, double room, const QFont& font, const QString& text) const;
+    // The box paintFitted would take, painting nothing.
+    QRectF fittedBox(double x, double baseline, double room, const QFont& font, const QString& text) const;
     // A section title at y in its font; returns the y of the section's first row.
     double paintHeading(double x, double y, const QString& title, const QFont& font) const;
     // The patient's name, gender and birth date as the report shows them.

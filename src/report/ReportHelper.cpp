@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QTextOption>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -28,9 +29,6 @@ namespace {
 // The multi-test page is laid out in the points of an A4 page.
 constexpr double kDesignWidth = 595.275590551181;
 constexpr double kDesignHeight = 841.8897705078125;
-// A printed value too wide for its room shrinks to no less than this part of
-// its size; what still does not fit wraps.
-constexpr double kLeastShrink = 0.75;
 
 QPen pen(const QColor& colour, double width)
 {
@@ -179,7 +177,7 @@ void ReportHelper::paintBlock(const QRectF& block)
     m_painter->setBrush(Qt::NoBrush);
     m_painter->drawRect(block);
     const QRectF inner = block.adjusted(mm(2), mm(2), -mm(2), -mm(2));
-    m_fieldRoom = block.adjusted(0, 0, -mm(1), -mm(0.5));
+    m_fieldRight = block.right() - mm(1);
     m_rowTop = -1;
     switch (m_data.checkType) {
     case CheckType::DailyCheck: paintDailyBlock(inner); break;
@@ -200,24 +198,8 @@ void ReportHelper::paintField(double x, double y, const QString& label, const QS
     m_painter->setFont(m_labelFont);
     m_painter->drawText(QPointF(x, baseline), label);
     const double valueX = x + (label.isEmpty() ? 0 : labelMetrics.horizontalAdvance(label + " "));
-    const double room = m_fieldRoom.right() - valueX;
-    // A value is never cut: too wide for the block, it shrinks within limits, then wraps.
-    QFont font = m_textFont;
-    const double wide = QFontMetricsF(font, m_painter->device()).horizontalAdvance(value);
-    if (wide > room)
-        font.setPixelSize(qMax(1, int(font.pixelSize() * qMax(kLeastShrink, room / wide))));
-    const QFontMetricsF metrics(font, m_painter->device());
-    m_painter->setFont(font);
     m_rowTop = y;
-    if (metrics.horizontalAdvance(value) <= room) {
-        m_painter->drawText(QPointF(valueX, baseline), value);
-        m_rowEnd = valueX + metrics.horizontalAdvance(value);
-        return;
-    }
-    const QRectF box(valueX, baseline - metrics.ascent(), room, m_fieldRoom.bottom() - (baseline - metrics.ascent()));
-    QRectF taken;
-    m_painter->drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, value, &taken);
-    m_rowEnd = taken.right();
+    m_rowEnd = paintFitted(valueX, baseline, m_fieldRight - valueX, m_textFont, value).right();
 }
 
 double ReportHelper::paintUserRows(const QRectF& inner, bool withPatientId)
@@ -479,33 +461,22 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     const QFont regular8 = font("SourceHanSansCN-Regular", 8);
     const QFont title = font("SourceHanSansCN-Medium", 20);
     const QFont value = font("SourceHanSansCN-Medium", 13.5);
-    // Text at a design point, never cut: wider than the room up to `right`,
-    // it shrinks within limits and then wraps. Returns the box it took, in design points.
-    const auto text = [this, &d, &page](double x, double y, const QFont& f, const QString& s, double right = 546) {
+    // Text at a design point, never cut (see paintFitted); painted, or only
+    // measured for the layout. Returns the box it takes, in design points.
+    const auto text = [this, &d](double x, double y, const QFont& f, const QString& s, double right = 546,
+                                 bool paint = true) {
+        const double baseline = d.y(y) + QFontMetricsF(f, m_painter->device()).ascent();
         const double room = qMax(1.0, d.x(right) - d.x(x));
-        QFont fitted = f;
-        const double wide = QFontMetricsF(f, m_painter->device()).horizontalAdvance(s);
-        if (wide > room)
-            fitted.setPixelSize(qMax(1, int(f.pixelSize() * qMax(kLeastShrink, room / wide))));
-        m_painter->setFont(fitted);
-        m_painter->setPen(Qt::black);
-        const QFontMetricsF metrics(fitted, m_painter->device());
-        QRectF taken;
-        if (metrics.horizontalAdvance(s) <= room) {
-            m_painter->drawText(QPointF(d.x(x), d.y(y) + metrics.ascent()), s);
-            taken = QRectF(d.x(x), d.y(y), metrics.horizontalAdvance(s), metrics.height());
-        } else {
-            m_painter->drawText(QRectF(d.x(x), d.y(y), room, page.height()),
-                                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextDontClip, s, &taken);
-        }
-        return QRectF(x, y, taken.width() / (d.x(1) - d.x(0)), taken.height() / d.unit());
+        const QRectF taken =
+            paint ? paintFitted(d.x(x), baseline, room, f, s) : fittedBox(d.x(x), baseline, room, f, s);
+        return QRectF(x, y, taken.width() / (d.x(1) - d.x(0)), (taken.bottom() - d.y(y)) / d.unit());
     };
     // A label, and its value at the design's column unless the label reaches
     // it; returns the design y under both.
     const auto field = [this, &text, &d](double x, double y, const QFont& labelFont, const QString& label,
                                          double valueX, double valueY, const QFont& valueFont, const QString& shown,
-                                         double right) {
-        const QRectF labelBox = text(x, y, labelFont, label, right);
+                                         double right, bool paint = true) {
+        const QRectF labelBox = text(x, y, labelFont, label, right, paint);
         const double valueLeft = qMax(valueX, labelBox.right() + 3);
         // A value whose longest word has no room beside its label goes under it.
         const QFontMetricsF metrics(valueFont, m_painter->device());
@@ -513,8 +484,8 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
         for (const QString& word : shown.split(' '))
             longestWord = qMax(longestWord, metrics.horizontalAdvance(word));
         const bool beside = longestWord * kLeastShrink <= d.x(right) - d.x(valueLeft);
-        const QRectF valueBox = beside ? text(valueLeft, valueY, valueFont, shown, right)
-                                       : text(x, labelBox.bottom(), valueFont, shown, right);
+        const QRectF valueBox = beside ? text(valueLeft, valueY, valueFont, shown, right, paint)
+                                       : text(x, labelBox.bottom(), valueFont, shown, right, paint);
         return qMax(labelBox.bottom(), valueBox.bottom());
     };
 
@@ -565,11 +536,30 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     for (int i = 0; i < userLabels.size(); ++i)
         text(starts.at(i), 58, userFont, userLabels.at(i) + " " + userValues.at(i), lineRight);
 
-    m_painter->fillRect(d.rect(48, 73, 498, 120), QColor(221, 245, 255));
+    // The lower band: blood pressure, glucose and temperature, each a verdict
+    // and its value; a verdict that wraps pushes its value down. Returns the
+    // design y under its texts.
+    const auto lowerBand = [&](bool paint) {
+        const double bpBottom =
+            field(62, 152, medium12, tr("BP"), 107, 152, regular10, values.bloodPressureResult(), 294, paint);
+        const double bgBottom =
+            field(313, 152, medium12, tr("BG"), 364, 152, regular10, values.glucoseResult(), 417, paint);
+        const double tempBottom =
+            field(436, 152, medium12, tr("Temperature:"), 474, 152, regular10, values.temperatureResult(), 542, paint);
+        const double bpShift = qMax(0.0, bpBottom - 171);
+        return std::max({field(62, 174 + bpShift, regular10, tr("SYS/DIA:"), 136, 171 + bpShift, value,
+                               values.bloodPressure(), 294, paint),
+                         text(313, qMax(173.0, bgBottom), value, values.glucose(), 417, paint).bottom(),
+                         text(436, qMax(173.0, tempBottom), value, values.temperature(), 542, paint).bottom()});
+    };
+    // The band grows to hold what wrapped, and the note and lead picture move down with it.
+    const double bandBottom = qMax(193.0, lowerBand(false) + 2);
+    const double shift = bandBottom - 193;
+    m_painter->fillRect(d.rect(48, 73, 498, bandBottom - 73), QColor(221, 245, 255));
     m_painter->setPen(pen(QColor(172, 172, 172), d.unit()));
     m_painter->drawLine(QPointF(d.x(298), d.y(73)), QPointF(d.x(298), d.y(141)));
-    m_painter->drawLine(QPointF(d.x(298), d.y(141)), QPointF(d.x(298), d.y(193)));
-    m_painter->drawLine(QPointF(d.x(421), d.y(141)), QPointF(d.x(421), d.y(193)));
+    m_painter->drawLine(QPointF(d.x(298), d.y(141)), QPointF(d.x(298), d.y(bandBottom)));
+    m_painter->drawLine(QPointF(d.x(421), d.y(141)), QPointF(d.x(421), d.y(bandBottom)));
     m_painter->drawLine(QPointF(d.x(49), d.y(141)), QPointF(d.x(546), d.y(141)));
 
     // A verdict that wraps pushes the values under it down.
@@ -583,26 +573,19 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     field(62, 122 + ecgShift, regular10, tr("QRS:"), 107, 121 + ecgShift, regular10, values.qrs(), 167);
     field(171, 122 + ecgShift, regular10, tr("QT/QTc:"), 216, 121 + ecgShift, regular10, values.qtQtc(), 294);
     field(310, 122 + pulseShift, regular10, tr("PR:"), 364, 119 + pulseShift, value, values.pulseRate(), 542);
-    const double bpBottom = field(62, 152, medium12, tr("BP"), 107, 152, regular10, values.bloodPressureResult(), 294);
-    const double bgBottom = field(313, 152, medium12, tr("BG"), 364, 152, regular10, values.glucoseResult(), 417);
-    const double tempBottom =
-        field(436, 152, medium12, tr("Temperature:"), 474, 152, regular10, values.temperatureResult(), 542);
-    const double bpShift = qMax(0.0, bpBottom - 171);
-    field(62, 174 + bpShift, regular10, tr("SYS/DIA:"), 136, 171 + bpShift, value, values.bloodPressure(), 294);
-    text(313, qMax(173.0, bgBottom), value, values.glucose(), 417);
-    text(436, qMax(173.0, tempBottom), value, values.temperature(), 542);
+    lowerBand(true);
 
     // The note starts under its label, however tall the label's type face.
-    const double noteTop = qMax(206.0, text(58, 197, medium9, tr("Note:")).bottom());
+    const double noteTop = qMax(206.0 + shift, text(58, 197 + shift, medium9, tr("Note:")).bottom());
     m_painter->setFont(regular8);
     QTextOption option(Qt::AlignLeft | Qt::AlignTop);
     option.setWrapMode(QTextOption::WrapAnywhere);
-    m_painter->drawText(d.rect(58, noteTop, 446, 235 - noteTop), m_data.remark, option);
+    m_painter->drawText(d.rect(58, noteTop, 446, qMax(235.0, noteTop + 10) - noteTop), m_data.remark, option);
     if (record.ecg_way >= 1 && record.ecg_way <= 5) {
         const QImage lead(record.ecg_way == 5 ? QStringLiteral(":/leadWristova")
                                               : QString(":/lead%1").arg(record.ecg_way));
         if (!lead.isNull())
-            m_painter->drawImage(d.rect(504.5, 193.5, 41, 41), lead);
+            m_painter->drawImage(d.rect(504.5, 193.5 + shift, 41, 41), lead);
     }
 
     const QRectF strip = d.rect(48, 255, 498, 536);
@@ -617,7 +600,9 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     const QString doctor = tr("Doctor:");
     m_painter->drawText(QPointF(d.x(354) - metrics.horizontalAdvance(doctor + " "), d.y(821)), doctor);
     m_painter->drawLine(QPointF(d.x(354), d.y(821)), QPointF(d.x(424), d.y(821)));
-    m_painter->drawText(QPointF(d.x(446), d.y(821)), tr("Date:"));
+    // Both labels end where their lines begin, so a longer word never runs onto its line.
+    const QString date = tr("Date:");
+    m_painter->drawText(QPointF(d.x(476) - metrics.horizontalAdvance(date + " "), d.y(821)), date);
     m_painter->drawLine(QPointF(d.x(476), d.y(821)), QPointF(d.x(546), d.y(821)));
 }
 

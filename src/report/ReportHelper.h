@@ -74,8 +74,8 @@ private:
     QPen m_framePen;
     QPen m_textLinePen;
     int m_lineCount = 0;
-    // The room of the information block's fields, and where the row painted last ends.
-    QRectF m_fieldRoom;
+    // Where the information block's fields end, and where the row painted last ends.
+    double m_fieldRight = 0;
     mutable double m_rowTop = -1;
     mutable double m_rowEnd = 0;
 };
