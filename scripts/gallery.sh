@@ -25,4 +25,4 @@ if ! "$build/bin/vitacor-cli" --data-dir "$work/data" --emulate "$work/bus" down
   exit 1
 fi
 mkdir -p "$out"
-"$build/bin/vitacor-gallery" --data-dir "$work/data" "$out"
+"$build/bin/vitacor-gallery" --data-dir "$work/data" --bus "$work/bus" "$out"

@@ -2,6 +2,7 @@
 #include "app/Config.h"
 #include "app/LanguageTable.h"
 #include "db/DbOperator.h"
+#include "gallery/DownloadScreens.h"
 #include "gallery/Gallery.h"
 #include "gallery/HolterReportScreens.h"
 #include "gallery/HolterScreens.h"
@@ -66,10 +67,12 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     const QCommandLineOption dataDir("data-dir", "The data directory to draw from.", "DIR");
     parser.addOption(dataDir);
+    const QCommandLineOption busDir("bus", "The emulated bus of the download dialog's monitors.", "DIR");
+    parser.addOption(busDir);
     parser.addPositionalArgument("OUTDIR", "Folder for the pictures.");
     parser.process(app);
-    if (parser.positionalArguments().size() != 1 || !parser.isSet(dataDir)) {
-        err << "usage: vitacor-gallery --data-dir DIR OUTDIR\n";
+    if (parser.positionalArguments().size() != 1 || !parser.isSet(dataDir) || !parser.isSet(busDir)) {
+        err << "usage: vitacor-gallery --data-dir DIR --bus DIR OUTDIR\n";
         return 2;
     }
     const QString outDir = parser.positionalArguments().constFirst();
@@ -91,6 +94,7 @@ int main(int argc, char* argv[])
     ReportScreens::addTo(others);
     HolterReportScreens::addTo(others);
     SettingsScreens::addTo(others);
+    DownloadScreens::addTo(others, parser.value(busDir));
     HolterScreens::addTo(others);
 
     QStringList failed;

@@ -54,7 +54,7 @@ bool overlap(const QRectF& a, const QRectF& b)
 } // namespace
 
 // Every page kind in every language shows its values whole: nothing elided,
-// clipped, off the page or drawn over another text.
+// clipped, off the page or its panel, or drawn over another text.
 class TestReportTextFit : public QObject
 {
     Q_OBJECT
@@ -96,16 +96,17 @@ void TestReportTextFit::everyTextWhole()
     QFETCH(int, languageCode);
     QFETCH(int, checkType);
     QFETCH(int, modelType);
-    QVector<PageRecorder::Item> items;
+    PageRecorder::Recorder recorder;
     {
         const LanguageScope language(languageCode);
         QVERIFY(language.isLoaded());
         std::unique_ptr<BasePaintHelper> helper = ReportOutput::createHelper(checkType);
         helper->setData(fullReport(checkType, modelType));
-        items = PageRecorder::of(*helper, 0);
+        PageRecorder::paint(*helper, 0, &recorder);
     }
 
-    const QRectF page = PageRecorder::Recorder().page();
+    const QVector<PageRecorder::Item>& items = recorder.items();
+    const QRectF page = recorder.page();
     QVERIFY(items.size() > 10);
     for (int i = 0; i < items.size(); ++i) {
         const PageRecorder::Item& item = items.at(i);
@@ -115,6 +116,12 @@ void TestReportTextFit::everyTextWhole()
         QVERIFY2(page.contains(item.box), qPrintable(describe(item) + " leaves the page"));
         if (!item.clip.isNull())
             QVERIFY2(item.clip.adjusted(-1, -1, 1, 1).contains(item.box), qPrintable(describe(item) + " is clipped"));
+        // A text that starts on a coloured panel ends on it.
+        for (const QRectF& panel : recorder.fills()) {
+            if (panel.width() < page.width() * 0.9 && panel.contains(item.box.center().x(), item.box.top()))
+                QVERIFY2(panel.adjusted(-1, -1, 1, 1).contains(item.box),
+                         qPrintable(describe(item) + " leaves its panel"));
+        }
         for (int j = 0; j < i; ++j)
             QVERIFY2(items.at(j).text.trimmed().isEmpty() || !overlap(item.box, items.at(j).box),
                      qPrintable(describe(item) + " runs into " + describe(items.at(j))));

@@ -16,7 +16,7 @@
 
 // What a report page draws, as drawn: its texts, each with the box it takes
 // on the page and the clip it was drawn under (so tests can tell a cut,
-// hidden or crowded text from a whole one), and its polylines.
+// hidden or crowded text from a whole one), its polylines and its filled rectangles.
 namespace PageRecorder {
 
 struct Item
@@ -47,6 +47,12 @@ public:
             drawn.clip = transform.mapRect(painter()->clipBoundingRect());
         items << drawn;
     }
+    using QPaintEngine::drawRects;
+    void drawRects(const QRectF* rects, int count) override
+    {
+        for (int i = 0; i < count && painter()->brush().style() != Qt::NoBrush; ++i)
+            fills << painter()->transform().mapRect(rects[i]);
+    }
     using QPaintEngine::drawPolygon;
     void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override
     {
@@ -57,6 +63,7 @@ public:
 
     QVector<Item> items;
     QVector<QPolygonF> polylines;
+    QVector<QRectF> fills;
 };
 
 // A page-sized device at 300 dpi whose engine keeps the texts.
@@ -68,6 +75,7 @@ public:
     QPaintEngine* paintEngine() const override { return &m_engine; }
     const QVector<Item>& items() const { return m_engine.items; }
     const QVector<QPolygonF>& polylines() const { return m_engine.polylines; }
+    const QVector<QRectF>& fills() const { return m_engine.fills; }
     QRectF page() const { return QRectF(0, 0, width(), height()); }
 
 protected:

@@ -42,7 +42,8 @@ private slots:
     void widgetStacksPages();
     void untouchedEditorKeepsStoredValues();
     void editorStoresWhatChanged();
-    void analysisStartsWith600ms();
+    void cursorsReadTheSamplesUnderThem_data();
+    void cursorsReadTheSamplesUnderThem();
     void searchWindow_data();
     void searchWindow();
     void maxMinOnAnEmptyRangeDoNothing();
@@ -53,7 +54,6 @@ private slots:
     void saveDialogsRefuseTheProgramsFiles();
     void traceLeavesOutSamplesBeyond3000();
     void maxLandsOnTheDrawnPeak();
-    void cursorReadsTheSampleUnderIt();
     void printerIsA4FullPage();
     void printThatCannotStartIsReported();
     void batchPdfName_data();
@@ -225,14 +225,31 @@ void TestReportViewers::editorStoresWhatChanged()
     QCOMPARE(user.weight, 725);
 }
 
-void TestReportViewers::analysisStartsWith600ms()
+void TestReportViewers::cursorsReadTheSamplesUnderThem_data()
 {
+    QTest::addColumn<double>("clickAt");
+    QTest::addColumn<QString>("time");
+    QTest::newRow("as opened: 600 ms apart") << -1.0 << ": 600ms";
+    QTest::newRow("A clicked to 2 s") << 2.0 << ": 1600ms";
+}
+
+void TestReportViewers::cursorsReadTheSamplesUnderThem()
+{
+    QFETCH(double, clickAt);
+    QFETCH(QString, time);
     QVector<qint16> samples(2000, 0);
     samples[100] = 390;
     samples[250] = -390;
+    samples[500] = -390;
     EcgAnalyseDlg dialog;
     dialog.setData(72, samples);
-    QCOMPARE(dialog.timeText(), QString(": 600ms"));
+    dialog.show();
+    // The active cursor A moves to the click: seconds into the 7 s across 1700 pixels.
+    if (clickAt >= 0) {
+        QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40 + qRound(clickAt / 7 * 1700), 200));
+        QCOMPARE(dialog.activeTime(), clickAt);
+    }
+    QCOMPARE(dialog.timeText(), time);
     QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
 }
 
@@ -376,21 +393,6 @@ void TestReportViewers::maxLandsOnTheDrawnPeak()
     const QPointF peak =
         *std::min_element(trace.begin(), trace.end(), [](const QPointF& a, const QPointF& b) { return a.y() < b.y(); });
     QCOMPARE(dialog.cursorX(dialog.activeTime()), peak.x());
-}
-
-void TestReportViewers::cursorReadsTheSampleUnderIt()
-{
-    QVector<qint16> samples(2000, 0);
-    samples[100] = 390;
-    samples[500] = -390;
-    EcgAnalyseDlg dialog;
-    dialog.setData(72, samples);
-    dialog.show();
-    // The active cursor A moves to the click: 2 s into the 7 s across 1700 pixels.
-    QTest::mouseClick(&dialog, Qt::LeftButton, Qt::NoModifier, QPoint(40 + qRound(2.0 / 7 * 1700), 200));
-    QCOMPARE(dialog.activeTime(), 2.0);
-    QCOMPARE(dialog.timeText(), QString(": 1600ms"));
-    QCOMPARE(dialog.amplitudeText(), QString(": 1.00mV"));
 }
 
 namespace {

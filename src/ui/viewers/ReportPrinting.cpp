@@ -6,7 +6,6 @@
 #include "report/ReportSource.h"
 #include "sync/ExportGuard.h"
 #include "ui/MyMessageBox.h"
-#include "ui/rows/CheckItemBase.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
