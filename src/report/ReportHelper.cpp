@@ -531,6 +531,9 @@ void ReportHelper::paintMultiTestPage(const QRectF& page)
     const double end = userLineEnd(userFont, nullptr);
     if (end > fitRight)
         userFont.setPixelSize(qMax(1, int(medium9.pixelSize() * (fitRight - userX.first()) / (end - userX.first()))));
+    // The design's columns do not shrink with the type, so that estimate may still be too wide.
+    while (userFont.pixelSize() > 1 && userLineEnd(userFont, nullptr) > fitRight)
+        userFont.setPixelSize(userFont.pixelSize() - 1);
     QList<double> starts;
     userLineEnd(userFont, &starts);
     for (int i = 0; i < userLabels.size(); ++i)
