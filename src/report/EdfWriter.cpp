@@ -120,6 +120,20 @@ bool writeAnnotations(int h, const EdfRecording& r)
     return true;
 }
 
+// The process's file-creation mask, read without changing it: umask() reads
+// it only by setting it, which would race with files other threads create.
+mode_t currentUmask()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly)) {
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("Umask:"))
+                return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+        }
+    }
+    return 022;
+}
+
 } // namespace
 
 namespace EdfWriter {
@@ -179,9 +193,7 @@ bool write(const EdfRecording& recording, const QString& path, QString* error)
         return false;
     }
     // The scratch file is private to its maker; the export gets a new file's usual mode.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(scratch.fileName()).constData(), 0666 & ~mask);
+    ::chmod(QFile::encodeName(scratch.fileName()).constData(), 0666 & ~currentUmask());
     if (std::rename(QFile::encodeName(scratch.fileName()).constData(), QFile::encodeName(path).constData()) != 0) {
         *error = systemReason(QStringLiteral("the file cannot be renamed into place"));
         return false;

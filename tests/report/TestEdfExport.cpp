@@ -18,6 +18,8 @@
 
 #include <cmath>
 
+#include <sys/stat.h>
+
 namespace {
 
 // What an independent EDF reader (BioSig's save2gdf) finds in a file.
@@ -168,15 +170,20 @@ private slots:
     {
         QTest::addColumn<int>("way");
         QTest::addColumn<QString>("label");
-        QTest::newRow("lead I") << 1 << "ECG I";
-        QTest::newRow("lead II with cable") << 4 << "ECG II";
-        QTest::newRow("unknown lead") << 0 << "ECG";
+        // The export gets a new file's mode under the process's mask.
+        QTest::addColumn<int>("umask");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("lead I") << 1 << "ECG I" << 022 << 0644;
+        QTest::newRow("lead II with cable") << 4 << "ECG II" << 077 << 0600;
+        QTest::newRow("unknown lead") << 0 << "ECG" << 002 << 0664;
     }
 
     void ecgCheckReadsBack()
     {
         QFETCH(int, way);
         QFETCH(QString, label);
+        QFETCH(int, umask);
+        QFETCH(int, mode);
         EcgRecord ecg;
         ecg.way = qint8(way);
         ReportData data;
@@ -191,7 +198,13 @@ private slots:
         data.user.name = "Ann";
         const QString path = m_dir.filePath(QString("ecg-%1.edf").arg(way));
         QString error;
-        QVERIFY2(EdfWriter::write(EdfRecording::fromCheck(data), path, &error), qPrintable(error));
+        const mode_t before = ::umask(mode_t(umask));
+        const bool written = EdfWriter::write(EdfRecording::fromCheck(data), path, &error);
+        ::umask(before);
+        QVERIFY2(written, qPrintable(error));
+        struct stat status;
+        QCOMPARE(::stat(QFile::encodeName(path).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 0777), mode);
 
         ReadBack read;
         QVERIFY(readBack(path, &read));
